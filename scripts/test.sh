@@ -1,0 +1,9 @@
+#!/bin/sh
+# Sets up the machine, builds Velmora and runs every test.
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+cmake -S . -B build -G Ninja -DVELMORA_WERROR=ON
+cmake --build build
+cd build
+ctest --output-on-failure --no-tests=error -j2

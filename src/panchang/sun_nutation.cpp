@@ -1,0 +1,93 @@
+#include <cmath>
+
+#include "ephemeris/angles.h"
+#include "panchang/panchang.h"
+#include "panchang/powers.h"
+
+namespace velmora {
+namespace {
+
+constexpr double kEpoch1900 = 2415020.0; // 1900 January 0.5
+
+double Radians(double degrees) { return degrees * kDegreesToRadians; }
+
+} // namespace
+
+double NormalizeDegrees(double x) { return WrapTurns(x); }
+
+double NutationInLongitude(double julianDateTT) {
+    const double t = (julianDateTT - kEpoch1900) / 36525.0;
+    const double sunMean = Radians(279.6967 + 36000.7689 * t + 0.000303 * Squared(t));
+    const double moonMean = Radians(270.4341639 + 481267.8831417 * t - 0.0011333333 * Squared(t));
+    const double sunAnomaly = Radians(358.475833333333 + 35999.0497499996 * t - 0.000150000005960465 * Squared(t));
+    const double moonAnomaly = Radians(296.104608333376 + 477198.849108334 * t + 0.0091916667090522 * Squared(t));
+    const double elongation = Radians(350.737486111058 + 445267.114216667 * t - 0.00143611113230387 * Squared(t));
+    const double node = Radians(259.183275000254 - 1934.14200833321 * t + 0.0020777778 * Squared(t));
+
+    const double arcSeconds = (-17.2327 - 0.01737 * t) * std::sin(node) + 0.2088 * std::sin(2.0 * node) +
+                              0.0675 * std::sin(moonAnomaly) - 0.0149 * std::sin(moonAnomaly - 2.0 * elongation) -
+                              0.0342 * std::sin(2.0 * moonMean - node) +
+                              0.0114 * std::sin(2.0 * moonMean - moonAnomaly) - 0.2037 * std::sin(2.0 * moonMean) -
+                              0.0261 * std::sin(2.0 * moonMean + moonAnomaly) +
+                              0.0124 * std::sin(2.0 * sunMean - node) + 0.0214 * std::sin(2.0 * sunMean - sunAnomaly) -
+                              1.2729 * std::sin(2.0 * sunMean) - 0.0497 * std::sin(2.0 * sunMean + sunAnomaly) +
+                              0.1261 * std::sin(sunAnomaly);
+    return arcSeconds / 3600.0;
+}
+
+double SolveKepler(double meanAnomalyDeg, double eccentricity, double toleranceDeg) {
+    const double meanAnomaly = Radians(meanAnomalyDeg);
+    const double tolerance = Radians(toleranceDeg);
+    double eccentricAnomaly = meanAnomaly;
+    double step = 1.0;
+    // Newton's method converges in a handful of steps for any elliptic orbit;
+    // the cap only stops an eccentricity of 1 or more, which never reaches here.
+    for (int iteration = 0; iteration < 100 && std::fabs(step) >= tolerance; ++iteration) {
+        step = (meanAnomaly + eccentricity * std::sin(eccentricAnomaly) - eccentricAnomaly) /
+               (1.0 - eccentricity * std::cos(eccentricAnomaly));
+        eccentricAnomaly = eccentricAnomaly + step;
+    }
+    return eccentricAnomaly;
+}
+
+double PanchangSunLongitude(double julianDateTT) {
+    const double d = julianDateTT - kEpoch1900;
+    const double t = d / 36525.0;
+    const double meanLongitude = 279.696678 + 0.9856473354 * d + 1.089 * Squared(t) / 3600.0;
+    const double perihelion =
+        101.220833 + 6189.03 * t / 3600.0 + 1.63 * Squared(t) / 3600.0 + 0.012 * Cubed(t) / 3600.0;
+    const double meanAnomaly0 = NormalizeDegrees(meanLongitude - perihelion + 180.0);
+    const double meanAnomaly = meanAnomaly0 + (6.4 * std::sin(Radians(231.19 + 20.2 * t)) +
+                                               0.266 * std::sin(Radians(31.8 + 119.0 * t)) +
+                                               (1.882 - 0.016 * t) * std::sin(Radians(57.24 + 150.27 * t))) /
+                                                  3600.0;
+    const double e = 0.01675104 - 4.18e-05 * t - 1.26e-07 * Squared(t);
+    const double eccentricAnomaly = SolveKepler(meanAnomaly, e, 3e-07);
+
+    double trueAnomaly = eccentricAnomaly;
+    // At aphelion the half-angle tangent is undefined; the anomalies coincide there.
+    if (!(std::fabs(3.14159265358979 - eccentricAnomaly) < 1e-10)) {
+        trueAnomaly = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(eccentricAnomaly / 2.0));
+    }
+    trueAnomaly = NormalizeDegrees(trueAnomaly * kRadiansToDegrees);
+
+    const double a = Radians(153.23 + 22518.7541 * t);
+    const double b = Radians(216.57 + 45037.5082 * t);
+    const double c = Radians(312.69 + 32964.3577 * t);
+    const double dm = Radians(350.74 + 445267.1142 * t - 0.00144 * Squared(t));
+    const double em = Radians(353.4 + 65928.7155 * t);
+    const double h = Radians(315.6 + 893.3 * t);
+    const double dl = 0.00134 * std::cos(a) + 0.00154 * std::cos(b) + 0.002 * std::cos(c) + 0.00179 * std::sin(dm) +
+                      (0.202 * std::sin(h)) / 3600.0;
+    const double dr = 5.43e-06 * std::sin(a) + 1.575e-05 * std::sin(b) + 1.627e-05 * std::sin(c) +
+                      3.076e-05 * std::cos(dm) + 9.26999999e-06 * std::sin(em);
+
+    const double trueLongitude = meanLongitude + dl + trueAnomaly - meanAnomaly0;
+    const double radius = 1.0000002 * (1.0 - Squared(e)) / (1.0 + e * std::cos(Radians(trueAnomaly)));
+    const double radiusPerturbed = radius + dr;
+    const double aberration = 20.496 * (1.0 - Squared(e)) / radiusPerturbed / 3600.0;
+    const double apparent = trueLongitude + NutationInLongitude(julianDateTT) - aberration;
+    return NormalizeDegrees(apparent);
+}
+
+} // namespace velmora

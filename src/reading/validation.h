@@ -1,0 +1,74 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "reading/birth_record.h"
+
+namespace velmora {
+
+// The entry form's texts and list positions, as the checks see them.
+struct BirthFormFields {
+    std::string name;
+    int monthIndex = 0; // 0 = January
+    int dayIndex = 0;   // 0 = day 1
+    int year = 1901;
+    int hour = 0;
+    int minute = 0;
+    std::string zoneHour;
+    std::string zoneMinute;
+    bool daylightSaving = false;
+    std::string longitudeDegrees;
+    std::string longitudeMinutes;
+    bool longitudeEast = true;
+    std::string latitudeDegrees;
+    std::string latitudeMinutes;
+    bool latitudeSouth = false;
+};
+
+// Which control a failed check points at.
+enum class FormField {
+    None,
+    Name,
+    ZoneHour,
+    ZoneMinute,
+    LongitudeDegrees,
+    LongitudeMinutes,
+    LatitudeDegrees,
+    LatitudeMinutes,
+};
+
+enum class MessageIcon { Information, Error };
+
+struct ValidationFailure {
+    int step = 0; // 1..9, the order of the checks
+    std::string_view message;
+    MessageIcon icon = MessageIcon::Error;
+    FormField focus = FormField::None; // None: the focus stays where it is
+};
+
+inline constexpr std::string_view kMsgEnterName = "Please Enter Name";
+inline constexpr std::string_view kMsgEnterZoneHour = "Please Enter Hour of the Time Zone";
+inline constexpr std::string_view kMsgEnterZoneMinute = "Please Enter Minute of the Time Zone";
+inline constexpr std::string_view kMsgEnterLongitudeDegree = "Please Enter Degree of Longitude";
+inline constexpr std::string_view kMsgEnterLongitudeMinute = "Please Enter Minute of Longitude";
+inline constexpr std::string_view kMsgEnterLatitudeDegree = "Please Enter Degree of Latitude";
+inline constexpr std::string_view kMsgEnterLatitudeMinute = "Please Enter Minute of Latitude";
+inline constexpr std::string_view kMsgFebruary = "Please Enter Correct Date Or Month!";
+inline constexpr std::string_view kMsgThirtyDayMonth = "Please Enter Correct Date Or Month !";
+inline constexpr std::string_view kMsgOnlyNumbers = "Only Numbers Are Accepted";
+
+// The nine checks in order; the first failure, or nothing when all pass.
+// A zone or coordinate field that is blank, not a number, or beyond 16 bits
+// fails with that field's message.
+std::optional<ValidationFailure> ValidateBirthData(const BirthFormFields& fields);
+
+// True for the keys the four coordinate fields accept: digits and Backspace.
+bool DigitsOnlyFilter(char32_t code);
+
+// Fills the record field by field in the order of the form; a field whose
+// text does not convert keeps its previous value.
+void FillBirthRecord(const BirthFormFields& fields, BirthRecord& record);
+
+} // namespace velmora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace velmora {
+
+// One paragraph per star, at the positions of StarNames.
+extern const std::array<std::string_view, 27> StarDescriptionTable;
+extern const std::array<std::string_view, 27> PakshiDescriptionTable;
+
+// Fixed paragraphs of the window.
+extern const std::string_view IntroductionText;         // input panel, beside the five birds
+extern const std::string_view NakshatraExplanationText; // first result tab, across the top
+extern const std::string_view DeathDaysText;            // fourth result tab
+extern const std::string_view RulingDaysText;           // third result tab
+
+inline constexpr std::string_view kBrightFortnightExplanation =
+    "Also known as the bright fortnight indicates the begining of a new lunar month. This period ends on a "
+    "full moon day (Poornima).";
+inline constexpr std::string_view kDarkFortnightExplanation =
+    "Also known as the dark fortnight indicates the begining of a new lunar month. This period ends on a new "
+    "moon day (Amaavasya).";
+
+// The explanation shown for a fortnight name (only the exact "Shukla Paksha" is bright).
+std::string_view FortnightExplanation(std::string_view pakshaName);
+
+} // namespace velmora
