@@ -9,8 +9,8 @@ namespace velmora {
 
 double ComputeAyanamsa(double julianCenturies) {
     const double t = julianCenturies;
-    const double node = 125.044555 - 1934.1361849 * t + 0.0020762 * t * t;        // Moon's ascending node
-    const double sunMean = 280.466449 + 36000.7698231 * t + 0.0003106 * t * t;     // Sun's mean longitude
+    const double node = 125.044555 - 1934.1361849 * t + 0.0020762 * t * t;     // Moon's ascending node
+    const double sunMean = 280.466449 + 36000.7698231 * t + 0.0003106 * t * t; // Sun's mean longitude
     const double nodeRad = node * kDegreesToRadians;
     const double sunMeanRad = sunMean * kDegreesToRadians;
     const double arcSeconds =
