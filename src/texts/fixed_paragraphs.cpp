@@ -4,8 +4,8 @@
 namespace velmora {
 
 const std::string_view IntroductionText =
-    "Tamil Astrology Or Panch-Pakshi Shastra is one of the most ancient forms of Indian astrology, handed "
-    "down by the sages of South India. It teaches that the five elements of nature - earth, water, fire, air "
+    "Tamil Astrology Or Panch-Pakshi Shastra is one of the most ancient forms of Indian astrology, "
+    "born in South India. It teaches that the five elements of nature - earth, water, fire, air "
     "and ether - are represented by five birds: the Vulture, the Owl, the Crow, the Cock and the Peacock. "
     "Every person is linked to one of these birds by the birth star and the phase of the Moon at birth. "
     "Through every day and every night the birds take turns in radiating their powers, so the strength of "
@@ -22,16 +22,16 @@ const std::string_view NakshatraExplanationText =
 
 const std::string_view DeathDaysText =
     "        Death days the days on which your bird is the least powerful. On these days it is wise not to "
-    "begin important tasks, launch business ventures or make major decisions; keep to routine work and "
-    "postpone what can wait. Both the ruling days and the death days of your bird depend on the Paksha of "
-    "the day considered, so first find out whether that day falls in the bright or the dark fortnight. "
+    "begin important tasks, start business ventures or make major decisions; keep to routine work "
+    "instead. Both the ruling days and the death days of your bird depend on the Paksha of the day "
+    "considered, that is, on whether it falls in the bright or the dark fortnight. "
     "Unlike the ruling days, the death days of a bird are same for day as well as night.";
 
 const std::string_view RulingDaysText =
     "        As per the Panch Pakshi Shastra, it is believed that the five birds - the Vulture, Cock, "
     "Peacock, Owl and the Crow, rule certain days of the week. On its ruling days your bird is at the height "
-    "of its power, and these are the best days for you to begin new work, travel, meet important people "
-    "and take decisions. The ruling days of a bird change with the Paksha of the day considered. However, "
+    "of its power, and these are the best days to begin new work, travel, meet important people and take "
+    "decisions. The ruling days also change with the Paksha of the day considered. However, "
     "the ruling days are different for day and night.";
 
 std::string_view FortnightExplanation(std::string_view pakshaName) {
