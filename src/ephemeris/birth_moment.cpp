@@ -42,7 +42,8 @@ void PrepareBirthMoment(const BirthRecord& record, EngineState& state) {
     } else {
         state.UniversalHours = state.BirthLocalHours + state.EffectiveZoneHours;
     }
-    state.JulianCenturies = ((state.BirthDayNumber - 2451545.0) + state.UniversalHours / 24.0 - 0.5) / 36525.0;
+    state.JulianCenturies =
+        ((state.BirthDayNumber - 2451545.0) + state.UniversalHours / 24.0 - 0.5) / 36525.0;
 }
 
 } // namespace velmora

@@ -16,7 +16,8 @@ void ComputePanchang(const EngineState& engine, PanchangState& state) {
     // The universal moment follows the engine's direction rule: a zone east of
     // Greenwich is subtracted from the clock time, any other is added.
     const double universalMoment =
-        CivilDayNumber(engine.WorkingMonth, engine.WorkingDay, engine.WorkingYear) + engine.UniversalHours / 24.0;
+        CivilDayNumber(engine.WorkingMonth, engine.WorkingDay, engine.WorkingYear) +
+        engine.UniversalHours / 24.0;
     state.PanchangMoment = universalMoment + DeltaTHours(universalMoment) / 24.0;
     state.MoonLongitudeDeg = PanchangMoonLongitude(state.PanchangMoment);
     state.SunLongitudeDeg = PanchangSunLongitude(state.PanchangMoment);
