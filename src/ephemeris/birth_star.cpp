@@ -18,10 +18,7 @@ double ComputeAyanamsa(double julianCenturies) {
     return (arcSeconds - 85886.27) / 3600.0; // 85886.27" = 23 deg 51' 26.27"
 }
 
-void ComputeBirthStar(const BirthRecord& record, EngineState& state) {
-    PrepareBirthMoment(record, state);
-    state.AyanamsaDegrees = ComputeAyanamsa(state.JulianCenturies);
-    ComputeMoonLongitude(state);
+void SelectBirthStar(EngineState& state) {
     state.MoonTropicalLongitude = state.MoonLongitude;
     state.MoonLongitude = state.MoonLongitude + state.AyanamsaDegrees;
     if (state.MoonLongitude < 0.0) {
@@ -33,6 +30,13 @@ void ComputeBirthStar(const BirthRecord& record, EngineState& state) {
     // keeps a value that can never occur from indexing past the list.
     state.StarIndex = (index >= 0.0 && index < kStarCount) ? static_cast<int>(index) : kStarCount;
     state.MoonStarNameValue = std::string(StarNames[static_cast<std::size_t>(state.StarIndex)]);
+}
+
+void ComputeBirthStar(const BirthRecord& record, EngineState& state) {
+    PrepareBirthMoment(record, state);
+    state.AyanamsaDegrees = ComputeAyanamsa(state.JulianCenturies);
+    ComputeMoonLongitude(state);
+    SelectBirthStar(state);
 }
 
 } // namespace velmora

@@ -20,6 +20,10 @@ void ComputeMoonLongitude(EngineState& state);
 // Sidereal correction in degrees (negative) for T Julian centuries from J2000.
 double ComputeAyanamsa(double julianCenturies);
 
+// Adds state.AyanamsaDegrees to the tropical state.MoonLongitude (one turn
+// added when it falls below 0) and selects the star of the sidereal longitude.
+void SelectBirthStar(EngineState& state);
+
 // The whole engine: birth moment, ayanamsa, Moon, sidereal correction and the
 // star, left in state.MoonStarNameValue.
 void ComputeBirthStar(const BirthRecord& record, EngineState& state);

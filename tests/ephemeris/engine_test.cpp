@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "ephemeris/angles.h"
+#include "ephemeris/birth_star.h"
+#include "ephemeris/star_names.h"
+
+namespace velmora {
+namespace {
+
+struct DayNumberCase {
+    int month, day, year;
+    double want;
+};
+
+TEST(DayNumber, CivilDatesAndTheCalendarSwitch) {
+    const DayNumberCase cases[] = {
+        {1, 1, 2000, 2451545},   {3, 1, 2000, 2451605},   {2, 29, 2000, 2451604},  {1, 1, 1901, 2415386},
+        {12, 31, 2050, 2470172}, {8, 15, 1947, 2432413},  {2, 29, 1901, 2415445},  {3, 1, 1901, 2415445},
+        {10, 4, 1582, 2299160},  {10, 15, 1582, 2299171}, {10, 16, 1582, 2299162}, // first Gregorian
+                                                                                   // correction
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DayNumber(c.month, c.day, c.year), c.want) << c.year << "-" << c.month << "-" << c.day;
+    }
+}
+
+TEST(DayNumber, ConsecutiveDaysOfTheSupportedYearsFollowEachOther) {
+    const int monthLength[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    double previous = DayNumber(12, 31, 1900);
+    for (int year = 1901; year <= 2050; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            const int days = monthLength[month - 1] + (month == 2 && year % 4 == 0 ? 1 : 0);
+            for (int day = 1; day <= days; ++day) {
+                const double number = DayNumber(month, day, year);
+                ASSERT_EQ(number, previous + 1) << year << "-" << month << "-" << day;
+                previous = number;
+            }
+        }
+    }
+}
+
+BirthRecord Birth(int year, int month, int day, int hour, int minute, int zoneHours, int zoneMinutes,
+                  int lonDeg, int lonMin, bool east, bool dst = false) {
+    BirthRecord r;
+    r.BirthYear = static_cast<std::int16_t>(year);
+    r.BirthMonth = static_cast<std::int16_t>(month);
+    r.BirthDay = static_cast<std::int16_t>(day);
+    r.BirthHour = static_cast<std::int16_t>(hour);
+    r.BirthMinute = static_cast<std::int16_t>(minute);
+    r.ZoneHours = static_cast<std::int16_t>(zoneHours);
+    r.ZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
+    r.LongitudeDegrees = static_cast<std::int16_t>(lonDeg);
+    r.LongitudeMinutes = static_cast<std::int16_t>(lonMin);
+    r.LongitudeSide = east ? kTrue : kFalse;
+    r.DaylightSaving = dst ? kTrue : kFalse;
+    return r;
+}
+
+TEST(BirthMoment, EpochAndThe1947Example) {
+    EngineState epoch;
+    PrepareBirthMoment(Birth(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), epoch);
+    EXPECT_EQ(epoch.UniversalHours, 12.0);
+    EXPECT_EQ(epoch.JulianCenturies, 0.0);
+    EXPECT_EQ(epoch.DegreesToRadians, 0.017453292519943295);
+    EXPECT_EQ(epoch.RadiansToDegrees, 57.295779513082323);
+
+    EngineState s;
+    PrepareBirthMoment(Birth(1947, 8, 15, 0, 0, 5, 30, 77, 12, true), s);
+    EXPECT_DOUBLE_EQ(s.SignedLongitude, -77.2);
+    EXPECT_EQ(s.UniversalHours, -5.5); // left negative: the day shift rides along
+    EXPECT_NEAR(s.JulianCenturies, -0.52382557608944, 5e-15);
+}
+
+TEST(BirthMoment, ZoneDirectionAndDaylightSaving) {
+    struct Case {
+        const char* what;
+        int zone;
+        int lonDeg;
+        bool east;
+        bool dst;
+        double wantZone;
+        double wantUniversal; // for a clock time of 12:00
+    };
+    const Case cases[] = {
+        {"east, summer time", 1, 13, true, true, 2, 10},
+        {"west, summer time", 5, 75, false, true, 4, 16},
+        {"zero zone west, summer time", 0, 10, false, true, -1, 11},
+        {"zero zone east, summer time", 0, 10, true, true, 1, 11},
+        {"longitude 0 with East counts as west", 3, 0, true, false, 3, 15},
+        {"longitude 0 with East, summer time", 3, 0, true, true, 2, 14},
+        {"west, no summer time", 5, 75, false, false, 5, 17},
+    };
+    for (const auto& c : cases) {
+        EngineState s;
+        PrepareBirthMoment(Birth(2000, 6, 1, 12, 0, c.zone, 0, c.lonDeg, 0, c.east, c.dst), s);
+        EXPECT_EQ(s.EffectiveZoneHours, c.wantZone) << c.what;
+        EXPECT_EQ(s.UniversalHours, c.wantUniversal) << c.what;
+    }
+}
+
+TEST(MoonLongitude, SeriesAtTheEpochAndTheWorkedExamples) {
+    EngineState s;
+    s.DegreesToRadians = kDegreesToRadians;
+    s.JulianCenturies = 0.0;
+    ComputeMoonLongitude(s);
+    EXPECT_EQ(s.MoonLongitude, 223.31610291602644);
+
+    struct Case {
+        const char* what;
+        BirthRecord birth;
+        double tropical;
+    };
+    const Case cases[] = {
+        {"1947", Birth(1947, 8, 15, 0, 0, 5, 30, 77, 12, true), 117.109656},
+        {"1969", Birth(1969, 7, 20, 20, 17, 0, 0, 0, 0, false), 187.860218},
+    };
+    for (const auto& c : cases) {
+        EngineState e;
+        ComputeBirthStar(c.birth, e);
+        EXPECT_NEAR(e.MoonTropicalLongitude, c.tropical, 5e-7) << c.what;
+    }
+}
+
+TEST(BirthStar, AyanamsaAndTheWorkedStars) {
+    EXPECT_EQ(ComputeAyanamsa(0.0), -23.853725713528487);
+    struct Case {
+        const char* what;
+        BirthRecord birth;
+        double ayanamsa; // NaN: not given
+        double sidereal;
+        const char* star;
+    };
+    const double none = std::nan("");
+    const Case cases[] = {
+        {"1947", Birth(1947, 8, 15, 0, 0, 5, 30, 77, 12, true), -23.121833, 93.987823, "Pushya"},
+        {"1969", Birth(1969, 7, 20, 20, 17, 0, 0, 0, 0, false), none, 164.427778, "Hasta"},
+        {"1985", Birth(1985, 6, 1, 10, 30, 1, 0, 13, 24, true, true), none, 202.038988, "Vishakha"},
+        {"epoch", Birth(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), -23.853726, 199.462377, "Swati"},
+    };
+    for (const auto& c : cases) {
+        EngineState e;
+        ComputeBirthStar(c.birth, e);
+        if (!std::isnan(c.ayanamsa)) {
+            EXPECT_NEAR(e.AyanamsaDegrees, c.ayanamsa, 5e-7) << c.what;
+        }
+        EXPECT_NEAR(e.MoonLongitude, c.sidereal, 5e-7) << c.what;
+        EXPECT_EQ(e.MoonStarNameValue, c.star) << c.what;
+    }
+    EngineState epoch;
+    ComputeBirthStar(Birth(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), epoch);
+    EXPECT_NEAR(epoch.StarPosition, 14.96, 5e-3);
+    EngineState summer;
+    ComputeBirthStar(Birth(1985, 6, 1, 10, 30, 1, 0, 13, 24, true, true), summer);
+    EXPECT_EQ(summer.UniversalHours, 8.5);
+}
+
+TEST(BirthStar, SiderealCorrectionAndBoundaries) {
+    const double atEpoch = ComputeAyanamsa(0.0);
+    struct Case {
+        const char* what;
+        double tropical;
+        double ayanamsa;
+        double wantSidereal;
+        const char* wantStar;
+    };
+    const Case cases[] = {
+        {"10 degrees wraps once", 10.0, atEpoch, 346.146274, "Uttara Bhadrapada"},
+        {"tropical 360 is not Revati", 360.0, atEpoch, 336.146274, "Uttara Bhadrapada"},
+        {"exactly 40 begins Rohini", 40.0, 0.0, 40.0, "Rohini"},
+        {"exactly 0 is Ashwini", 0.0, 0.0, 0.0, "Ashwini"},
+        {"just below 360 is Revati", 359.9999999, 0.0, 359.9999999, "Revati"},
+        {"13 deg 20 min begins Bharani", 800.0 / 60.0, 0.0, 800.0 / 60.0, "Bharani"},
+    };
+    for (const auto& c : cases) {
+        EngineState s;
+        s.MoonLongitude = c.tropical;
+        s.AyanamsaDegrees = c.ayanamsa;
+        SelectBirthStar(s);
+        EXPECT_NEAR(s.MoonLongitude, c.wantSidereal, 5e-7) << c.what;
+        EXPECT_EQ(s.MoonStarNameValue, c.wantStar) << c.what;
+        EXPECT_EQ(s.MoonTropicalLongitude, c.tropical) << c.what;
+    }
+}
+
+// The strict loops as written, kept as the reference for the constant-time wrap.
+double LiteralWrap(double x) {
+    while (x < 0.0) {
+        x += 360.0;
+    }
+    while (x > 360.0) {
+        x -= 360.0;
+    }
+    return x;
+}
+
+TEST(WrapTurns, BitIdenticalToTheLiteralLoops) {
+    const double fixed[] = {0.0,
+                            -0.0,
+                            360.0,
+                            360.0000000000001,
+                            -1e-20,
+                            -360.0,
+                            -720.0,
+                            720.0,
+                            1e-300,
+                            -1e-300,
+                            359.99999999999994,
+                            481267.88134236 * 0.51 + 218.3164591,
+                            -481267.88134236 * 0.99 + 218.3164591,
+                            725123.456789,
+                            -725.,
+                            1.0e9 + 0.1};
+    for (const double x : fixed) {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(WrapTurns(x)), std::bit_cast<std::uint64_t>(LiteralWrap(x)))
+            << x;
+    }
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> wide(-2.0e6, 2.0e6);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    for (int i = 0; i < 200000; ++i) {
+        // Values near multiples of a turn probe the last, rounding step.
+        const double x =
+            (i % 2 == 0) ? wide(random) : std::round(wide(random) / 360.0) * 360.0 + unit(random) * 1e-9;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(WrapTurns(x)), std::bit_cast<std::uint64_t>(LiteralWrap(x)))
+            << x;
+    }
+}
+
+TEST(WrapTurns, ValuesNoReadingProducesDoNotHang) {
+    EXPECT_TRUE(std::isnan(WrapTurns(std::numeric_limits<double>::infinity())));
+    EXPECT_TRUE(std::isnan(WrapTurns(-std::numeric_limits<double>::infinity())));
+    EXPECT_TRUE(std::isnan(WrapTurns(std::nan(""))));
+    EXPECT_TRUE(std::isnan(WrapTurns(1e300)));
+}
+
+} // namespace
+} // namespace velmora

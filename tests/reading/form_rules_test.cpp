@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include "reading/field_conversion.h"
+#include "reading/validation.h"
+
+namespace velmora {
+namespace {
+
+TEST(ConvertFieldText, TheFormsNumberRule) {
+    struct Case {
+        const char* text;
+        bool absolute;
+        std::optional<std::int16_t> want;
+    };
+    const Case cases[] = {
+        {"5", true, 5},
+        {"-5", true, 5},
+        {"+5", true, 5},
+        {"5.5", true, 6},
+        {"4.5", true, 4},
+        {" 7 ", false, 7},
+        {"-5", false, -5},
+        {"2.5", false, 2},
+        {"-2.5", false, -2},
+        {"-3.5", false, -4},
+        {"0.5", false, 0},
+        {"1.5", false, 2},
+        {".5", false, 0},
+        {"5.", false, 5},
+        {"2.51", false, 3},
+        {"32767", false, 32767},
+        {"-32768", false, -32768},
+        {"32767.4", false, 32767},
+        {"32767.5", false, std::nullopt},
+        {"-32768", true, std::nullopt},
+        {"40000", false, std::nullopt},
+        {"ab", true, std::nullopt},
+        {"", false, std::nullopt},
+        {"   ", false, std::nullopt},
+        {"-", false, std::nullopt},
+        {".", false, std::nullopt},
+        {"1e3", false, std::nullopt},
+        {"1.2.3", false, std::nullopt},
+        {"5 5", false, std::nullopt},
+        {"--5", false, std::nullopt},
+        {"\t5", false, std::nullopt},
+        {"99999999999999999999999999", false, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ConvertFieldText(c.text, c.absolute), c.want)
+            << '"' << c.text << "\" absolute=" << c.absolute;
+    }
+}
+
+BirthFormFields Complete() {
+    BirthFormFields f;
+    f.name = "Asha";
+    f.zoneHour = "5";
+    f.zoneMinute = "30";
+    f.longitudeDegrees = "77";
+    f.longitudeMinutes = "12";
+    f.latitudeDegrees = "28";
+    f.latitudeMinutes = "36";
+    return f;
+}
+
+TEST(ValidateBirthData, ChecksInOrderOnlyTheFirstFailureCounts) {
+    struct Case {
+        const char* what;
+        void (*blank)(BirthFormFields&);
+        int step;
+        std::string_view message;
+        FormField focus;
+    };
+    const Case cases[] = {
+        {"name of spaces", [](BirthFormFields& f) { f.name = "   "; }, 1, kMsgEnterName, FormField::Name},
+        {"zone hour first of several blanks",
+         [](BirthFormFields& f) {
+             f.zoneHour = "";
+             f.latitudeMinutes = "";
+         },
+         2, kMsgEnterZoneHour, FormField::ZoneHour},
+        {"zone minute", [](BirthFormFields& f) { f.zoneMinute = " "; }, 3, kMsgEnterZoneMinute,
+         FormField::ZoneMinute},
+        {"longitude degree", [](BirthFormFields& f) { f.longitudeDegrees = ""; }, 4, kMsgEnterLongitudeDegree,
+         FormField::LongitudeDegrees},
+        {"longitude minute", [](BirthFormFields& f) { f.longitudeMinutes = ""; }, 5, kMsgEnterLongitudeMinute,
+         FormField::LongitudeMinutes},
+        {"latitude degree", [](BirthFormFields& f) { f.latitudeDegrees = ""; }, 6, kMsgEnterLatitudeDegree,
+         FormField::LatitudeDegrees},
+        {"latitude minute", [](BirthFormFields& f) { f.latitudeMinutes = ""; }, 7, kMsgEnterLatitudeMinute,
+         FormField::LatitudeMinutes},
+        {"letters in the zone are refused like a blank", [](BirthFormFields& f) { f.zoneHour = "ab"; }, 2,
+         kMsgEnterZoneHour, FormField::ZoneHour},
+        {"a pasted sign-less non-number in a coordinate",
+         [](BirthFormFields& f) { f.latitudeDegrees = "1x"; }, 6, kMsgEnterLatitudeDegree,
+         FormField::LatitudeDegrees},
+        {"beyond 16 bits", [](BirthFormFields& f) { f.longitudeMinutes = "70000"; }, 5,
+         kMsgEnterLongitudeMinute, FormField::LongitudeMinutes},
+        {"a blank name wins over a bad date",
+         [](BirthFormFields& f) {
+             f.name = "";
+             f.monthIndex = 1;
+             f.dayIndex = 30;
+         },
+         1, kMsgEnterName, FormField::Name},
+    };
+    for (const auto& c : cases) {
+        BirthFormFields f = Complete();
+        c.blank(f);
+        const auto failure = ValidateBirthData(f);
+        ASSERT_TRUE(failure.has_value()) << c.what;
+        EXPECT_EQ(failure->step, c.step) << c.what;
+        EXPECT_EQ(failure->message, c.message) << c.what;
+        EXPECT_EQ(failure->icon, MessageIcon::Error) << c.what;
+        EXPECT_EQ(failure->focus, c.focus) << c.what;
+    }
+    for (const char* accepted : {"-5", "+5", "5.5", " 7 "}) {
+        BirthFormFields f = Complete();
+        f.zoneHour = accepted;
+        EXPECT_FALSE(ValidateBirthData(f).has_value()) << accepted;
+    }
+    BirthFormFields outOfRange = Complete();
+    outOfRange.latitudeDegrees = "95";
+    outOfRange.latitudeMinutes = "75";
+    EXPECT_FALSE(ValidateBirthData(outOfRange).has_value()) << "ranges are not checked";
+}
+
+TEST(ValidateBirthData, DatesOfFebruaryAndTheThirtyDayMonths) {
+    struct Case {
+        int year, month, day;
+        std::optional<std::string_view> want;
+    };
+    const Case cases[] = {
+        {1904, 2, 29, std::nullopt},       {2000, 2, 29, std::nullopt},
+        {2048, 2, 29, std::nullopt},       {1901, 2, 29, kMsgFebruary},
+        {1999, 2, 29, kMsgFebruary},       {2001, 2, 29, kMsgFebruary},
+        {1904, 2, 30, kMsgFebruary},       {1901, 2, 30, kMsgFebruary},
+        {2000, 2, 31, kMsgFebruary},       {1901, 2, 28, std::nullopt},
+        {1901, 4, 31, kMsgThirtyDayMonth}, {1950, 6, 31, kMsgThirtyDayMonth},
+        {2010, 9, 31, kMsgThirtyDayMonth}, {2050, 11, 31, kMsgThirtyDayMonth},
+        {1950, 1, 31, std::nullopt},       {1950, 12, 31, std::nullopt},
+        {1950, 4, 30, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        BirthFormFields f = Complete();
+        f.year = c.year;
+        f.monthIndex = c.month - 1;
+        f.dayIndex = c.day - 1;
+        const auto failure = ValidateBirthData(f);
+        const std::string date =
+            std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
+        if (!c.want) {
+            EXPECT_FALSE(failure.has_value()) << date;
+            continue;
+        }
+        ASSERT_TRUE(failure.has_value()) << date;
+        EXPECT_EQ(failure->message, *c.want) << date;
+        EXPECT_EQ(failure->icon, MessageIcon::Information) << date;
+        EXPECT_EQ(failure->focus, FormField::None) << date;
+    }
+}
+
+TEST(DigitsOnlyFilter, DigitsAndBackspacePass) {
+    for (char32_t c = U'0'; c <= U'9'; ++c) {
+        EXPECT_TRUE(DigitsOnlyFilter(c));
+    }
+    EXPECT_TRUE(DigitsOnlyFilter(8));
+    for (const char32_t c : {U'-', U'.', U' ', U'\r', U'\n', char32_t{3}, char32_t{22}, char32_t{24}, U'a',
+                             U'/', U':', U'\u0663'}) {
+        EXPECT_FALSE(DigitsOnlyFilter(c)) << static_cast<unsigned>(c);
+    }
+}
+
+TEST(FillBirthRecord, FieldsConvertOneByOneAndFlagsRunOppositeWays) {
+    BirthFormFields f = Complete();
+    f.name = "  Ravi Kumar ";
+    f.monthIndex = 7;
+    f.dayIndex = 14;
+    f.year = 1947;
+    f.hour = 23;
+    f.minute = 59;
+    f.zoneHour = "-5.5";
+    f.zoneMinute = "+30";
+    f.longitudeEast = false;
+    f.latitudeSouth = true;
+    f.daylightSaving = true;
+    BirthRecord r;
+    FillBirthRecord(f, r);
+    EXPECT_EQ(r.BirthName, "Ravi Kumar");
+    EXPECT_EQ(r.BirthMonth, 8);
+    EXPECT_EQ(r.BirthDay, 15);
+    EXPECT_EQ(r.BirthYear, 1947);
+    EXPECT_EQ(r.BirthHour, 23);
+    EXPECT_EQ(r.BirthMinute, 59);
+    EXPECT_EQ(r.ZoneHours, 6);
+    EXPECT_EQ(r.ZoneMinutes, 30);
+    EXPECT_EQ(r.LongitudeDegrees, 77);
+    EXPECT_EQ(r.LatitudeMinutes, 36);
+    EXPECT_EQ(r.DaylightSaving, kTrue);
+    EXPECT_EQ(r.LongitudeSide, kFalse); // West
+    EXPECT_EQ(r.LatitudeSide, kTrue);   // South
+
+    // A field that does not convert keeps what the record held.
+    f.longitudeDegrees = "x";
+    FillBirthRecord(f, r);
+    EXPECT_EQ(r.LongitudeDegrees, 77);
+}
+
+} // namespace
+} // namespace velmora
