@@ -16,6 +16,8 @@
 #include <QUrlQuery>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -24,10 +26,13 @@ namespace {
 constexpr int kSearchDelayMs = 300;
 // More rows than this are of no use to anyone scanning for a place.
 constexpr std::size_t kMaxRows = 200;
+constexpr int kColumnPadding = 12;
+constexpr int kMaxColumnWidth = 150;
 
 const QString kNoPlaceFound = QStringLiteral("No place found");
 
-enum Column { Place, State, Country, Latitude, Longitude, TimeZone, UtcOffset, Daylight, ColumnCount };
+// The columns the birth form needs come before the zone's name.
+enum Column { Place, State, Country, Latitude, Longitude, UtcOffset, Daylight, TimeZone, ColumnCount };
 
 } // namespace
 
@@ -46,20 +51,22 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
     dtpDate_->setObjectName(QStringLiteral("dtpDate"));
     dtpDate_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     dtpDate_->setCalendarPopup(true);
-    dtpDate_->setToolTip(QStringLiteral("The UTC offset and daylight saving are shown for this date"));
 
     lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
     lstPlaces_->setColumnCount(ColumnCount);
     lstPlaces_->setHeaderLabels({QStringLiteral("Place"), QStringLiteral("State"), QStringLiteral("Country"),
                                  QStringLiteral("Latitude"), QStringLiteral("Longitude"),
-                                 QStringLiteral("Time zone"), QStringLiteral("UTC offset"),
-                                 QStringLiteral("Daylight saving")});
+                                 QStringLiteral("UTC offset"), QStringLiteral("Daylight saving"),
+                                 QStringLiteral("Time zone")});
     lstPlaces_->setRootIsDecorated(false);
     lstPlaces_->setAlternatingRowColors(true);
     lstPlaces_->setUniformRowHeights(true);
     lstPlaces_->setSelectionBehavior(QAbstractItemView::SelectRows);
 
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+    QFont statusFont = lblStatus_->font();
+    statusFont.setBold(true);
+    lblStatus_->setFont(statusFont);
 
     auto* lblHint = new QLabel(
         QStringLiteral("Type the degrees and minutes into Latitude and Longitude and choose North or South, "
@@ -70,7 +77,7 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
     lblHint->setWordWrap(true);
 
     auto* lblSite =
-        new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(siteAddress.toHtmlEscaped()), this);
+        new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(siteAddress.toHtmlEscaped()), this);
     lblSite->setObjectName(QStringLiteral("lblSite"));
     lblSite->setOpenExternalLinks(true);
     lblSite->setVisible(!siteAddress.isEmpty());
@@ -95,7 +102,14 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("&Place:"), txtSearch_);
-    fields->addRow(QStringLiteral("&Date:"), dtpDate_);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(dtpDate_);
+    dateRow->addWidget(
+        new QLabel(QStringLiteral("the UTC offset and daylight saving are shown for this day"), this));
+    dateRow->addStretch();
+    auto* lblDate = new QLabel(QStringLiteral("&Date:"), this);
+    lblDate->setBuddy(dtpDate_);
+    fields->addRow(lblDate, dateRow);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lblSite);
@@ -110,7 +124,7 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
     layout->addWidget(lblHint);
     layout->addLayout(buttons);
 
-    resize(900, 420);
+    resize(1000, 440);
 }
 
 void LocationLookupWindow::search() {
@@ -142,6 +156,9 @@ void LocationLookupWindow::showPlaces() {
         row->setText(Place, place.name);
         row->setText(State, place.state);
         row->setText(Country, place.country);
+        row->setToolTip(Place, place.name);
+        row->setToolTip(State, place.state);
+        row->setToolTip(Country, place.country);
         row->setText(Latitude, FormatLatitude(place.latitudeDeg));
         row->setText(Longitude, FormatLongitude(place.longitudeDeg));
         row->setText(TimeZone, place.timeZoneId);
@@ -155,8 +172,12 @@ void LocationLookupWindow::showPlaces() {
                     : QStringLiteral("no"));
         }
     }
+    // Long state and country names are cut short so that the coordinates and
+    // offsets stay in view; the whole name is in the tooltip.
     for (int column = 0; column < ColumnCount; ++column) {
         lstPlaces_->resizeColumnToContents(column);
+        lstPlaces_->setColumnWidth(
+            column, std::min(lstPlaces_->columnWidth(column) + kColumnPadding, kMaxColumnWidth));
     }
     lstPlaces_->setCurrentItem(lstPlaces_->topLevelItem(0));
 }

@@ -212,11 +212,11 @@ private slots:
         dateEdit->setDate(QDate(2024, 6, 15));
         QCOMPARE(Row(list->topLevelItem(0)),
                  (QStringList{"Chennai", "Tamil Nadu", "India", QString::fromUtf8("13°05' N"),
-                              QString::fromUtf8("80°17' E"), "Asia/Kolkata", "+5:30", "no"}));
+                              QString::fromUtf8("80°17' E"), "+5:30", "no", "Asia/Kolkata"}));
         // Another date changes the offset of the same places.
         dateEdit->setDate(QDate(1942, 9, 1));
-        QCOMPARE(list->topLevelItem(0)->text(6), QStringLiteral("+6:30"));
-        QCOMPARE(list->topLevelItem(0)->text(7), QStringLiteral("yes, standard +5:30"));
+        QCOMPARE(list->topLevelItem(0)->text(5), QStringLiteral("+6:30"));
+        QCOMPARE(list->topLevelItem(0)->text(6), QStringLiteral("yes, standard +5:30"));
     }
 
     void windowSaysWhenNothingMatches() {
