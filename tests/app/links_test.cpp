@@ -1,11 +1,14 @@
 #include "app/links.h"
 
 #include "app/fake_platform.h"
+#include "platform/qt_platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWidget>
 
@@ -25,6 +28,19 @@ QString Shifted(const QString& text) {
 const QString kStoredKey = Shifted(QStringLiteral("ReminderDate"));
 const QString kQuestion =
     QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
+
+// The real settings file, with the clock and the question answered by the test.
+class SettingsOnDisk : public velmora::QtPlatform {
+public:
+    SettingsOnDisk() : QtPlatform(QStringLiteral("VelmoraTest"), QStringLiteral("Reminder")) {}
+    QDate today;
+    int questions = 0;
+    QDate Today() override { return today; }
+    bool AskYesNo(QWidget*, const QString&) override {
+        ++questions;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -156,6 +172,26 @@ private slots:
         platform.yesNoAnswers = {false};
         velmora::RemindAboutUpdate(platform);
         QCOMPARE(platform.questions.size(), 2);
+    }
+
+    // The encoded key holds character codes above 127; the INI file must give them back unchanged.
+    void theDateSurvivesTheSettingsFile() {
+        const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                             QStringLiteral("/VelmoraTest/Reminder.ini");
+        QFile::remove(file);
+        SettingsOnDisk platform;
+        platform.today = QDate(2024, 1, 1);
+        velmora::RemindAboutUpdate(platform);
+        QVERIFY(QFileInfo::exists(file));
+        QCOMPARE(platform.ReadSetting(kStoredKey),
+                 std::optional<QString>(Shifted(QStringLiteral("2024-01-01"))));
+        platform.today = QDate(2024, 1, 15);
+        velmora::RemindAboutUpdate(platform);
+        QCOMPARE(platform.questions, 0);
+        platform.today = QDate(2024, 1, 16);
+        velmora::RemindAboutUpdate(platform);
+        QCOMPARE(platform.questions, 1);
+        QFile::remove(file);
     }
 
     void aBrokenStoreEndsSilently() {
