@@ -20,8 +20,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 #include <string_view>
 
@@ -29,6 +29,7 @@
 #include "app/link_label.h"
 #include "app/links.h"
 #include "app/location_lookup.h"
+#include "app/program_caption.h"
 #include "app/svg_view.h"
 #include "app/time_zone_dialog.h"
 #include "platform/platform.h"
@@ -37,13 +38,14 @@
 #include "texts/paragraphs.h"
 
 // The pictures are compiled into this static library; nothing else would pull them into the program.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace velmora {
 
 namespace {
 
-const QString kWindowCaption = QStringLiteral("Velmora v1.90");
 const QString kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                "July",    "August",   "September", "October", "November", "December"};
 const QString kMsgCheckFile = QStringLiteral("Please Check The File.");
@@ -62,7 +64,9 @@ const QColor kEntryGrey(64, 64, 64);
 const QColor kPaleYellow(255, 255, 192);
 
 // The core's texts are single-byte codes, the same as in a saved reading.
-QString FromCore(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+QString FromCore(std::string_view text) {
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
 
 QString BirdPicturePath(int position) {
     if (position < 0 || position >= int(BirdNames.size())) {
@@ -225,7 +229,7 @@ bool IsEditingKey(int key) {
 frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
     InitResources();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kWindowCaption);
+    setWindowTitle(QString::fromLatin1(kProgramCaption));
     setFont(WindowFont());
     QPalette grey = palette();
     grey.setColor(QPalette::Window, kWindowGrey);
@@ -268,8 +272,9 @@ void frmMain::createMenus() {
 }
 
 void frmMain::createLinkStrip(QWidget* client) {
-    Label14_ = Named(new LinkLabel(QStringLiteral("Readings, help and updates at ") + HomePageAddress(), client),
-                     QStringLiteral("Label14"));
+    Label14_ =
+        Named(new LinkLabel(QStringLiteral("Readings, help and updates at ") + HomePageAddress(), client),
+              QStringLiteral("Label14"));
     Label14_->setGeometry(0, 4, kClientSize.width(), 16);
     Label14_->setAlignment(Qt::AlignCenter);
     QPalette link = Label14_->palette();
@@ -307,7 +312,8 @@ void frmMain::createInputPanel(QWidget* client) {
     column->addSpacing(2);
     for (std::size_t i = 0; i < BirdNames.size(); ++i) {
         column->addWidget(MakeLabel(QStringLiteral("Label%1").arg(15 + i),
-                                    QStringLiteral("%1. %2").arg(i + 1).arg(FromCore(BirdNames[i])), introduction));
+                                    QStringLiteral("%1. %2").arg(i + 1).arg(FromCore(BirdNames[i])),
+                                    introduction));
     }
     column->addStretch(1);
 
@@ -420,8 +426,10 @@ QGroupBox* frmMain::createPersonalDetails(QWidget* panel) {
         boxGrid->setContentsMargins(6, 4, 6, 4);
         boxGrid->setHorizontalSpacing(4);
         boxGrid->setVerticalSpacing(3);
-        *target.degrees = MakeEntry(QStringLiteral("txt%1D").arg(prefix), what + QStringLiteral(" degrees"), box);
-        *target.minutes = MakeEntry(QStringLiteral("txt%1M").arg(prefix), what + QStringLiteral(" minutes"), box);
+        *target.degrees =
+            MakeEntry(QStringLiteral("txt%1D").arg(prefix), what + QStringLiteral(" degrees"), box);
+        *target.minutes =
+            MakeEntry(QStringLiteral("txt%1M").arg(prefix), what + QStringLiteral(" minutes"), box);
         for (QLineEdit* edit : {*target.degrees, *target.minutes}) {
             edit->installEventFilter(this);
             edit->setFixedWidth(40);
@@ -432,21 +440,24 @@ QGroupBox* frmMain::createPersonalDetails(QWidget* panel) {
         boxGrid->addWidget(MakeLabel(minLabel, QStringLiteral("Min"), box), 0, 3);
         auto* group = new QButtonGroup(box);
         for (int i = 0; i < 2; ++i) {
-            auto* option = Named(new QRadioButton(i == 0 ? first : second, box), optName + QString::number(i));
+            auto* option =
+                Named(new QRadioButton(i == 0 ? first : second, box), optName + QString::number(i));
             group->addButton(option);
             (*target.sides)[std::size_t(i)] = option;
             boxGrid->addWidget(option, 1, i * 2, 1, 2);
         }
         return box;
     };
-    QGroupBox* Frame3 = makeCoordinate(QStringLiteral("Frame3"), QStringLiteral("Latitude"), QStringLiteral("Lat"),
-                                       QStringLiteral("Latitude"), QStringLiteral("optLat"), QStringLiteral("North"),
-                                       QStringLiteral("South"), QStringLiteral("Label7"), QStringLiteral("Label9"),
-                                       {&txtLatD_, &txtLatM_, &optLat_});
-    QGroupBox* Frame2 = makeCoordinate(QStringLiteral("Frame2"), QStringLiteral("Longitude"), QStringLiteral("Lon"),
-                                       QStringLiteral("Longitude"), QStringLiteral("optLong"), QStringLiteral("East"),
-                                       QStringLiteral("West"), QStringLiteral("Label6"), QStringLiteral("Label8"),
-                                       {&txtLonD_, &txtLonM_, &optLong_});
+    QGroupBox* Frame3 =
+        makeCoordinate(QStringLiteral("Frame3"), QStringLiteral("Latitude"), QStringLiteral("Lat"),
+                       QStringLiteral("Latitude"), QStringLiteral("optLat"), QStringLiteral("North"),
+                       QStringLiteral("South"), QStringLiteral("Label7"), QStringLiteral("Label9"),
+                       {&txtLatD_, &txtLatM_, &optLat_});
+    QGroupBox* Frame2 =
+        makeCoordinate(QStringLiteral("Frame2"), QStringLiteral("Longitude"), QStringLiteral("Lon"),
+                       QStringLiteral("Longitude"), QStringLiteral("optLong"), QStringLiteral("East"),
+                       QStringLiteral("West"), QStringLiteral("Label6"), QStringLiteral("Label8"),
+                       {&txtLonD_, &txtLonM_, &optLong_});
     optLat_[0]->setChecked(true);
     optLong_[0]->setChecked(true);
     auto* coordinates = new QHBoxLayout;
@@ -507,8 +518,9 @@ void frmMain::createResultPanel(QWidget* client) {
     tabArea->setGeometry(4, tabBottom, 612, 264 - tabBottom);
     createResultPages(tabArea);
 
-    lblLabel_ = Named(new LinkLabel(QStringLiteral("For Detailed Analysis Visit ") + HomePageAddress(), fraResult_),
-                      QStringLiteral("lblLabel"));
+    lblLabel_ =
+        Named(new LinkLabel(QStringLiteral("For Detailed Analysis Visit ") + HomePageAddress(), fraResult_),
+              QStringLiteral("lblLabel"));
     lblLabel_->setGeometry(4, 268, 463, 18);
     connect(lblLabel_, &LinkLabel::clicked, this, &frmMain::lblLabel_Click);
 
@@ -553,15 +565,16 @@ void frmMain::createResultPages(QWidget* tabArea) {
         paragraph->setWordWrap(true);
         paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    auto captionRow = [](QWidget* parent, QGridLayout* grid, int row, const QString& name, const QString& text,
-                         QLabel* value) {
+    auto captionRow = [](QWidget* parent, QGridLayout* grid, int row, const QString& name,
+                         const QString& text, QLabel* value) {
         grid->addWidget(MakeLabel(name, text, parent), row, 0);
         grid->addWidget(value, row, 1);
     };
 
     // Tab 1: the star and the fortnight.
     QWidget* star = contents[0];
-    columns[0]->addWidget(MakeParagraph(QStringLiteral("lblDesc1"), FromCore(NakshatraExplanationText), star));
+    columns[0]->addWidget(
+        MakeParagraph(QStringLiteral("lblDesc1"), FromCore(NakshatraExplanationText), star));
     QGroupBox* Frame4 = MakeGroup(QStringLiteral("Frame4"), QStringLiteral("Nakshatra / BirthStar"), star);
     auto* frame4Grid = new QGridLayout(Frame4);
     captionRow(Frame4, frame4Grid, 0, QStringLiteral("lblCaption0"), QStringLiteral("Nakshatra / BirthStar"),
@@ -572,16 +585,18 @@ void frmMain::createResultPages(QWidget* tabArea) {
     QGroupBox* Frame6 = MakeGroup(QStringLiteral("Frame6"), QStringLiteral("Tithi / Lunar Day"), star);
     auto* frame6Column = new QVBoxLayout(Frame6);
     frame6Column->addWidget(lblResult_[1]);
-    frame6Column->addWidget(MakeParagraph(QStringLiteral("lblCaption1"),
-                                          QStringLiteral("The time taken by the Moon to move 12 degrees away from "
-                                                         "the Sun. It is significant in choosing the time and "
-                                                         "date for any auspicious event."),
-                                          Frame6));
+    frame6Column->addWidget(
+        MakeParagraph(QStringLiteral("lblCaption1"),
+                      QStringLiteral("The time taken by the Moon to move 12 degrees away from "
+                                     "the Sun. It is significant in choosing the time and "
+                                     "date for any auspicious event."),
+                      Frame6));
     frame6Column->addWidget(lblResult_[8]);
     columns[0]->addWidget(Frame6);
 
     // Tab 2: the bird.
-    QGroupBox* Frame8 = MakeGroup(QStringLiteral("Frame8"), QStringLiteral("Your Pakshi / Bird Details"), contents[1]);
+    QGroupBox* Frame8 =
+        MakeGroup(QStringLiteral("Frame8"), QStringLiteral("Your Pakshi / Bird Details"), contents[1]);
     auto* frame8Grid = new QGridLayout(Frame8);
     picBird_ = Named(new SvgView(Frame8), QStringLiteral("picBird"));
     picBird_->setFixedSize(116, 116);
@@ -597,19 +612,22 @@ void frmMain::createResultPages(QWidget* tabArea) {
     // Tab 3: the ruling days.
     QGroupBox* Frame7 = MakeGroup(QStringLiteral("Frame7"), QStringLiteral("Ruling Day(s)"), contents[2]);
     auto* frame7Grid = new QGridLayout(Frame7);
-    captionRow(Frame7, frame7Grid, 0, QStringLiteral("lblCaption3"), QStringLiteral("Ruling Day(s) in Day time"),
-               lblResult_[3]);
-    captionRow(Frame7, frame7Grid, 1, QStringLiteral("lblCaption4"), QStringLiteral("Ruling Day(s) in Night time"),
-               lblResult_[4]);
-    frame7Grid->addWidget(MakeParagraph(QStringLiteral("lblDesc3"), FromCore(RulingDaysText), Frame7), 2, 0, 1, 2);
+    captionRow(Frame7, frame7Grid, 0, QStringLiteral("lblCaption3"),
+               QStringLiteral("Ruling Day(s) in Day time"), lblResult_[3]);
+    captionRow(Frame7, frame7Grid, 1, QStringLiteral("lblCaption4"),
+               QStringLiteral("Ruling Day(s) in Night time"), lblResult_[4]);
+    frame7Grid->addWidget(MakeParagraph(QStringLiteral("lblDesc3"), FromCore(RulingDaysText), Frame7), 2, 0,
+                          1, 2);
     frame7Grid->setColumnStretch(1, 1);
     columns[2]->addWidget(Frame7);
 
     // Tab 4: the death days.
     QGroupBox* Frame9 = MakeGroup(QStringLiteral("Frame9"), QStringLiteral("Your Death Day"), contents[3]);
     auto* frame9Grid = new QGridLayout(Frame9);
-    captionRow(Frame9, frame9Grid, 0, QStringLiteral("lblCaption5"), QStringLiteral("Death Day(s)"), lblResult_[5]);
-    frame9Grid->addWidget(MakeParagraph(QStringLiteral("lblDesc2"), FromCore(DeathDaysText), Frame9), 1, 0, 1, 2);
+    captionRow(Frame9, frame9Grid, 0, QStringLiteral("lblCaption5"), QStringLiteral("Death Day(s)"),
+               lblResult_[5]);
+    frame9Grid->addWidget(MakeParagraph(QStringLiteral("lblDesc2"), FromCore(DeathDaysText), Frame9), 1, 0, 1,
+                          2);
     frame9Grid->setColumnStretch(1, 1);
     columns[3]->addWidget(Frame9);
 
@@ -621,10 +639,10 @@ void frmMain::createResultPages(QWidget* tabArea) {
 
 void frmMain::createTabOrder() {
     const std::array<QWidget*, 25> order{
-        Label14_,    cmdOpen_,   txtName_,  cboMonth_,   cboDate_,     cboYear_,     cboHH_,
-        cboMM_,      cboSS_,     txtZoneHour_, txtZoneMinute_, chkDST_, lblTZHelp_, txtLatD_,
-        txtLatM_,    optLat_[0], optLat_[1], txtLonD_,  txtLonM_,     optLong_[0],  optLong_[1],
-        txtMCity_,   txtMState_, txtMCountry_, cmdBrowser_,
+        Label14_,  cmdOpen_,   txtName_,     cboMonth_,      cboDate_, cboYear_,    cboHH_,
+        cboMM_,    cboSS_,     txtZoneHour_, txtZoneMinute_, chkDST_,  lblTZHelp_,  txtLatD_,
+        txtLatM_,  optLat_[0], optLat_[1],   txtLonD_,       txtLonM_, optLong_[0], optLong_[1],
+        txtMCity_, txtMState_, txtMCountry_, cmdBrowser_,
     };
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
@@ -760,13 +778,15 @@ void frmMain::cmdRashi_Click() {
     ShowReading();
 }
 
-void frmMain::mnuCalculate_Click() { cmdRashi_Click(); }
+void frmMain::mnuCalculate_Click() {
+    cmdRashi_Click();
+}
 
 void frmMain::ShowReading() {
     const ReadingResults& results = session_.Results();
     const std::array<const std::string*, 8> values{
-        &results.StarName,        &results.PakshaName,   &results.RulingBird,       &results.RulingDaysDay,
-        &results.RulingDaysNight, &results.DeathDays,    &results.StarDescription, &results.PakshiDescription,
+        &results.StarName,        &results.PakshaName, &results.RulingBird,      &results.RulingDaysDay,
+        &results.RulingDaysNight, &results.DeathDays,  &results.StarDescription, &results.PakshiDescription,
     };
     for (std::size_t i = 0; i < values.size(); ++i) {
         lblResult_[i]->setText(FromCore(*values[i]));
@@ -783,9 +803,13 @@ void frmMain::ShowReading() {
     BringToFront(fraResult_);
 }
 
-void frmMain::cmdBack_Click() { BringToFront(fraMain_); }
+void frmMain::cmdBack_Click() {
+    BringToFront(fraMain_);
+}
 
-void frmMain::TS_Click() { ShowPage(pages_[std::size_t(std::clamp(TS_->currentIndex(), 0, 3))]); }
+void frmMain::TS_Click() {
+    ShowPage(pages_[std::size_t(std::clamp(TS_->currentIndex(), 0, 3))]);
+}
 
 void frmMain::cmdSave_Click() {
     const QString fileName = platform_.GetSaveFileName(
@@ -797,15 +821,18 @@ void frmMain::cmdSave_Click() {
     const std::string bytes = EncodeSavedReading(results.StarName, results.PakshaName);
     // Written beside the target and renamed over it, so a failure leaves any older file whole.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, bytes) || !file.commit()) {
-        platform_.ShowMessage(this, kMsgSaveFailed.arg(QDir::toNativeSeparators(fileName), file.errorString()),
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, bytes) ||
+        !file.commit()) {
+        platform_.ShowMessage(this,
+                              kMsgSaveFailed.arg(QDir::toNativeSeparators(fileName), file.errorString()),
                               MessageIcon::Error);
     }
 }
 
 void frmMain::cmdOpen_Click() {
-    const QString fileName = platform_.GetOpenFileName(
-        this, {QStringLiteral("Select the source file"), QStringLiteral("Velmora (*.tam)"), QStringLiteral("tam")});
+    const QString fileName =
+        platform_.GetOpenFileName(this, {QStringLiteral("Select the source file"),
+                                         QStringLiteral("Velmora (*.tam)"), QStringLiteral("tam")});
     if (fileName.size() >= 3 && !fileName.endsWith(QStringLiteral("tam"), Qt::CaseSensitive)) {
         platform_.ShowMessage(this, kMsgCheckFile, MessageIcon::Error);
         return;
@@ -820,11 +847,13 @@ void frmMain::cmdOpen_Click() {
         bytes = file.read(qint64(kSavedReadingReadLimit));
     }
     if (file.error() != QFileDevice::NoError) {
-        platform_.ShowMessage(this, kMsgCannotOpen.arg(QDir::toNativeSeparators(fileName), file.errorString()),
+        platform_.ShowMessage(this,
+                              kMsgCannotOpen.arg(QDir::toNativeSeparators(fileName), file.errorString()),
                               MessageIcon::Error);
         return;
     }
-    const SavedReading saved = DecodeSavedReading(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    const SavedReading saved =
+        DecodeSavedReading(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     session_.Reopen(saved.starName, saved.pakshaName);
     ShowReading();
 }
@@ -852,21 +881,33 @@ void frmMain::lblTZHelp_Click() {
     picker.exec();
 }
 
-void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuExit_Click() {
+    close();
+}
 
-void frmMain::mnuOnline_Click() { OpenHelpPage(platform_); }
+void frmMain::mnuOnline_Click() {
+    OpenHelpPage(platform_);
+}
 
-void frmMain::mnuVisit_Click() { OpenHomePage(platform_); }
+void frmMain::mnuVisit_Click() {
+    OpenHomePage(platform_);
+}
 
-void frmMain::mnuUpdate_Click() { OpenUpdatePage(platform_); }
+void frmMain::mnuUpdate_Click() {
+    OpenUpdatePage(platform_);
+}
 
 void frmMain::mnuAbout_Click() {
     frmAbout about(platform_, this);
     about.exec();
 }
 
-void frmMain::lblLabel_Click() { OpenHomePage(platform_); }
+void frmMain::lblLabel_Click() {
+    OpenHomePage(platform_);
+}
 
-void frmMain::Label14_Click() { OpenHomePage(platform_); }
+void frmMain::Label14_Click() {
+    OpenHomePage(platform_);
+}
 
 } // namespace velmora

@@ -136,9 +136,12 @@ private slots:
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
         QCOMPARE(window_->centralWidget()->size(), QSize(622, 421));
         const QList<std::pair<QString, QString>> lists{
-            {QStringLiteral("cboMonth"), QStringLiteral("January")}, {QStringLiteral("cboDate"), QStringLiteral("1")},
-            {QStringLiteral("cboYear"), QStringLiteral("1901")},     {QStringLiteral("cboHH"), QStringLiteral("0")},
-            {QStringLiteral("cboMM"), QStringLiteral("0")},          {QStringLiteral("cboSS"), QStringLiteral("0")},
+            {QStringLiteral("cboMonth"), QStringLiteral("January")},
+            {QStringLiteral("cboDate"), QStringLiteral("1")},
+            {QStringLiteral("cboYear"), QStringLiteral("1901")},
+            {QStringLiteral("cboHH"), QStringLiteral("0")},
+            {QStringLiteral("cboMM"), QStringLiteral("0")},
+            {QStringLiteral("cboSS"), QStringLiteral("0")},
         };
         for (const auto& [name, shown] : lists) {
             QCOMPARE(list(name)->currentText(), shown);
@@ -157,7 +160,8 @@ private slots:
         QVERIFY(find<QRadioButton>(QStringLiteral("optLat0"))->isChecked());
         QCOMPARE(panelInFront(), QStringLiteral("fraMain"));
         QVERIFY(find(QStringLiteral("fraResult"))->isVisible()); // behind, never hidden
-        QCOMPARE(find<velmora::SvgView>(QStringLiteral("picBird"))->Source(), QStringLiteral(":/birds/none.svg"));
+        QCOMPARE(find<velmora::SvgView>(QStringLiteral("picBird"))->Source(),
+                 QStringLiteral(":/birds/none.svg"));
         QCOMPARE(focused(), QStringLiteral("txtName"));
         QVERIFY(fake_->messages.isEmpty());
     }
@@ -170,8 +174,9 @@ private slots:
                 seen << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
             }
         }
-        QCOMPARE(seen, (QStringList{"&File", "&Calculate", "E&xit", "&Help", "&Online Help", "&Visit Us Online", "-",
-                                    "Check for Software &Update", "-", "&About Software"}));
+        QCOMPARE(seen,
+                 (QStringList{"&File", "&Calculate", "E&xit", "&Help", "&Online Help", "&Visit Us Online",
+                              "-", "Check for Software &Update", "-", "&About Software"}));
     }
 
     void checksStopAtTheFirstFailure_data() {
@@ -187,11 +192,14 @@ private slots:
         data.name = QStringLiteral("Asha");
         QTest::newRow("zone hour") << data << "Please Enter Hour of the Time Zone" << error << "txtZoneHour";
         data.zoneHour = QStringLiteral("5");
-        QTest::newRow("zone minute") << data << "Please Enter Minute of the Time Zone" << error << "txtZoneMinute";
+        QTest::newRow("zone minute") << data << "Please Enter Minute of the Time Zone" << error
+                                     << "txtZoneMinute";
         data.zoneMinute = QStringLiteral("30");
-        QTest::newRow("longitude degrees") << data << "Please Enter Degree of Longitude" << error << "txtLonD";
+        QTest::newRow("longitude degrees")
+            << data << "Please Enter Degree of Longitude" << error << "txtLonD";
         data.lonD = QStringLiteral("77");
-        QTest::newRow("longitude minutes") << data << "Please Enter Minute of Longitude" << error << "txtLonM";
+        QTest::newRow("longitude minutes")
+            << data << "Please Enter Minute of Longitude" << error << "txtLonM";
         data.lonM = QStringLiteral("12");
         QTest::newRow("latitude degrees") << data << "Please Enter Degree of Latitude" << error << "txtLatD";
         data.latD = QStringLiteral("28");
@@ -199,15 +207,16 @@ private slots:
         data.latM = QStringLiteral("36");
         data.monthIndex = 1;
         data.dayIndex = 29;
-        QTest::newRow("February 30") << data << "Please Enter Correct Date Or Month!" << MessageIcon::Information
-                                     << "";
+        QTest::newRow("February 30") << data << "Please Enter Correct Date Or Month!"
+                                     << MessageIcon::Information << "";
         data.monthIndex = 10;
         data.dayIndex = 30;
-        QTest::newRow("November 31") << data << "Please Enter Correct Date Or Month !" << MessageIcon::Information
-                                     << "";
+        QTest::newRow("November 31") << data << "Please Enter Correct Date Or Month !"
+                                     << MessageIcon::Information << "";
         data = BirthData();
         data.zoneHour = QStringLiteral("ab");
-        QTest::newRow("letters in the zone") << data << "Please Enter Hour of the Time Zone" << error << "txtZoneHour";
+        QTest::newRow("letters in the zone")
+            << data << "Please Enter Hour of the Time Zone" << error << "txtZoneHour";
     }
     void checksStopAtTheFirstFailure() {
         QFETCH(BirthData, data);
@@ -243,10 +252,13 @@ private slots:
         }
         for (int month : {4, 6, 9, 11}) {
             QTest::addRow("month %d day 31", month) << month << 31 << "2001" << thirty;
-            QTest::addRow("month %d day 30", month) << month << 30 << "2001" << "";
+            QTest::addRow("month %d day 30", month) << month << 30 << "2001"
+                                                    << "";
         }
-        QTest::newRow("Jan 31") << 1 << 31 << "1901" << "";
-        QTest::newRow("Dec 31") << 12 << 31 << "2050" << "";
+        QTest::newRow("Jan 31") << 1 << 31 << "1901"
+                                << "";
+        QTest::newRow("Dec 31") << 12 << 31 << "2050"
+                                << "";
     }
     void datesOfShortMonths() {
         QFETCH(int, month);
@@ -275,10 +287,12 @@ private slots:
         QTest::newRow("space") << int(Qt::Key_Space) << none << "12" << true;
         QTest::newRow("letter") << int(Qt::Key_A) << none << "12" << true;
         QTest::newRow("enter") << int(Qt::Key_Return) << none << "12" << true;
-        QTest::newRow("ctrl+v") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "12" << true;
-        QTest::newRow("shift+insert") << int(Qt::Key_Insert) << Qt::KeyboardModifiers(Qt::ShiftModifier) << "12"
-                                      << true;
-        QTest::newRow("ctrl+x") << int(Qt::Key_X) << Qt::KeyboardModifiers(Qt::ControlModifier) << "12" << true;
+        QTest::newRow("ctrl+v") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "12"
+                                << true;
+        QTest::newRow("shift+insert")
+            << int(Qt::Key_Insert) << Qt::KeyboardModifiers(Qt::ShiftModifier) << "12" << true;
+        QTest::newRow("ctrl+x") << int(Qt::Key_X) << Qt::KeyboardModifiers(Qt::ControlModifier) << "12"
+                                << true;
         QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << "1" << false;
         QTest::newRow("left") << int(Qt::Key_Left) << none << "12" << false;
         QTest::newRow("home") << int(Qt::Key_Home) << none << "12" << false;
@@ -382,10 +396,14 @@ private slots:
         QCOMPARE(result(0), QStringLiteral("Pushya"));
         const velmora::ReadingResults& results = window_->Session().Results();
         const QStringList expected{
-            QString::fromStdString(results.StarName),        QString::fromStdString(results.PakshaName),
-            QString::fromStdString(results.RulingBird),      QString::fromStdString(results.RulingDaysDay),
-            QString::fromStdString(results.RulingDaysNight), QString::fromStdString(results.DeathDays),
-            QString::fromStdString(results.StarDescription), QString::fromStdString(results.PakshiDescription),
+            QString::fromStdString(results.StarName),
+            QString::fromStdString(results.PakshaName),
+            QString::fromStdString(results.RulingBird),
+            QString::fromStdString(results.RulingDaysDay),
+            QString::fromStdString(results.RulingDaysNight),
+            QString::fromStdString(results.DeathDays),
+            QString::fromStdString(results.StarDescription),
+            QString::fromStdString(results.PakshiDescription),
         };
         for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(result(i), expected[i]);
@@ -491,7 +509,8 @@ private slots:
         QCOMPARE(fake_->saveDialogs[0].defaultExtension, QStringLiteral("tam"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const std::string expected = velmora::EncodeSavedReading("Pushya", window_->Session().Results().PakshaName);
+        const std::string expected =
+            velmora::EncodeSavedReading("Pushya", window_->Session().Results().PakshaName);
         QCOMPARE(file.readAll().toStdString(), expected);
 
         // A fresh run opens it: the same reading, and the form stays as it was.
@@ -517,10 +536,14 @@ private slots:
     void openChecksTheName_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message"); // "" = nothing shown
-        QTest::newRow("capital TAM") << "/nowhere/reading.TAM" << "Please Check The File.";
-        QTest::newRow("other extension") << "/nowhere/reading.txt" << "Please Check The File.";
-        QTest::newRow("cancel") << "" << "";
-        QTest::newRow("short name skips the test") << "ab" << "The reading could not be opened from ab: ";
+        QTest::newRow("capital TAM") << "/nowhere/reading.TAM"
+                                     << "Please Check The File.";
+        QTest::newRow("other extension") << "/nowhere/reading.txt"
+                                         << "Please Check The File.";
+        QTest::newRow("cancel") << ""
+                                << "";
+        QTest::newRow("short name skips the test") << "ab"
+                                                   << "The reading could not be opened from ab: ";
         QTest::newRow("missing file") << "/nowhere/reading.tam"
                                       << "The reading could not be opened from /nowhere/reading.tam: ";
     }
@@ -577,7 +600,8 @@ private slots:
         std::signal(SIGXFSZ, previousHandler);
         QCOMPARE(fake_->messages.size(), 1);
         QVERIFY(fake_->messages[0].text.startsWith(QStringLiteral("The reading could not be saved to ")));
-        QVERIFY2(fake_->messages[0].text.contains(QStringLiteral("too large")), qPrintable(fake_->messages[0].text));
+        QVERIFY2(fake_->messages[0].text.contains(QStringLiteral("too large")),
+                 qPrintable(fake_->messages[0].text));
         QVERIFY(older.open(QIODevice::ReadOnly));
         QCOMPARE(older.readAll(), QByteArray("older reading\r\n"));
     }
@@ -632,10 +656,12 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << focused();
         }
-        QCOMPARE(visited, (QStringList{"txtName", "cboMonth", "cboDate", "cboYear", "cboHH", "cboMM", "cboSS",
-                                       "txtZoneHour", "txtZoneMinute", "chkDST", "lblTZHelp", "txtLatD", "txtLatM",
-                                       "optLat0", "txtLonD", "txtLonM", "optLong0", "txtMCity", "txtMState",
-                                       "txtMCountry", "cmdBrowser", "cmdRashi", "Label14", "cmdOpen", "txtName"}));
+        QCOMPARE(visited,
+                 (QStringList{"txtName",    "cboMonth", "cboDate",     "cboYear",       "cboHH",
+                              "cboMM",      "cboSS",    "txtZoneHour", "txtZoneMinute", "chkDST",
+                              "lblTZHelp",  "txtLatD",  "txtLatM",     "optLat0",       "txtLonD",
+                              "txtLonM",    "optLong0", "txtMCity",    "txtMState",     "txtMCountry",
+                              "cmdBrowser", "cmdRashi", "Label14",     "cmdOpen",       "txtName"}));
     }
 
     void accessibleNames() {
@@ -667,9 +693,12 @@ private slots:
         QTest::addColumn<QStringList>("place");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("no city, no state") << QStringList{"", "", "India"} << "Please Enter City" << "txtMCity";
-        QTest::newRow("no state") << QStringList{"Chennai", "", "India"} << "Please Enter State" << "txtMState";
-        QTest::newRow("no country") << QStringList{" ", " ", ""} << "Please Enter Country" << "txtMCountry";
+        QTest::newRow("no city, no state") << QStringList{"", "", "India"} << "Please Enter City"
+                                           << "txtMCity";
+        QTest::newRow("no state") << QStringList{"Chennai", "", "India"} << "Please Enter State"
+                                  << "txtMState";
+        QTest::newRow("no country") << QStringList{" ", " ", ""} << "Please Enter Country"
+                                    << "txtMCountry";
     }
     void placeLookUpNeedsEveryName() {
         QFETCH(QStringList, place);
@@ -693,7 +722,8 @@ private slots:
         calculate();
         QTest::mouseClick(find(QStringLiteral("lblLabel")), Qt::LeftButton);
         const QUrl home(velmora::HomePageAddress());
-        QCOMPARE(fake_->openedUrls, (QList<QUrl>{velmora::HelpPageUrl(), home, velmora::DownloadPageUrl(), home, home}));
+        QCOMPARE(fake_->openedUrls,
+                 (QList<QUrl>{velmora::HelpPageUrl(), home, velmora::DownloadPageUrl(), home, home}));
         QVERIFY(find<QLabel>(QStringLiteral("lblLabel"))->text() ==
                 QStringLiteral("For Detailed Analysis Visit ") + velmora::HomePageAddress());
     }

@@ -12,8 +12,8 @@
 #include <QTest>
 #include <cstdio>
 
-#include "fake_platform.h"
 #include "app/main_window.h"
+#include "fake_platform.h"
 
 namespace {
 
@@ -69,7 +69,8 @@ int main(int argc, char* argv[]) {
     const char* names[] = {"tab1-nakshatra", "tab2-bird", "tab3-ruling-days", "tab4-death-day"};
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
-        ok = Save(window, folder.filePath(QStringLiteral("%1%2.png").arg(QString::fromLatin1(names[i]), suffix))) &&
+        ok = Save(window,
+                  folder.filePath(QStringLiteral("%1%2.png").arg(QString::fromLatin1(names[i]), suffix))) &&
              ok;
     }
     return ok && platform.messages.isEmpty() ? 0 : 1;
