@@ -167,6 +167,13 @@ private:
 // leaving room for the scroll bar only when the text is longer than the page.
 void FitToPage(QScrollArea* page) {
     QWidget* content = page->widget();
+    // New texts leave size caches behind in the nested layouts; measure afresh.
+    for (QWidget* child : content->findChildren<QWidget*>()) {
+        child->updateGeometry();
+    }
+    for (QLayout* layout : content->findChildren<QLayout*>()) {
+        layout->invalidate();
+    }
     const int frame = 2 * page->frameWidth();
     const int visibleHeight = page->height() - frame;
     auto heightFor = [content](int width) {

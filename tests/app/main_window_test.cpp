@@ -417,6 +417,28 @@ private slots:
         QCOMPARE(pageInFront(), QStringLiteral("picNakshatraDetails"));
     }
 
+    void longParagraphsAreNotCutOff() {
+        fill(BirthData());
+        calculate();
+        QCoreApplication::processEvents(); // pending layout requests
+        for (const QString& name : kPages) {
+            auto* page = find<QScrollArea>(name);
+            QCOMPARE(page->widget()->width(), page->viewport()->width());
+            for (QLabel* label : page->widget()->findChildren<QLabel*>()) {
+                if (!label->wordWrap()) {
+                    continue;
+                }
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                         qPrintable(label->objectName()));
+                // Not clipped by a frame around it either.
+                for (QWidget* inner = label; inner != page->widget(); inner = inner->parentWidget()) {
+                    QVERIFY2(inner->parentWidget()->rect().contains(inner->geometry()),
+                             qPrintable(label->objectName() + " in " + inner->parentWidget()->objectName()));
+                }
+            }
+        }
+    }
+
     void tabsBringTheirPages_data() {
         QTest::addColumn<int>("tab");
         for (int tab = 0; tab < 4; ++tab) {
