@@ -1,0 +1,13 @@
+#!/bin/sh
+# Renders the window's input panel and result tabs into docs/screenshots/, at
+# normal and at double scale, without a display.
+set -eu
+cd "$(dirname "$0")/.."
+cmake -S . -B build -G Ninja
+cmake --build build --target velmora_screenshots
+export QT_QPA_PLATFORM=offscreen
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR="$runtime"
+QT_SCALE_FACTOR=1 build/tests/app/velmora_screenshots docs/screenshots
+QT_SCALE_FACTOR=2 build/tests/app/velmora_screenshots docs/screenshots @2x
