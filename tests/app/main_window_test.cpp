@@ -234,6 +234,17 @@ private slots:
         QVERIFY(result(0).isEmpty());
     }
 
+    void failedCheckFromTheResultPanelShowsTheForm() {
+        fill(BirthData());
+        calculate();
+        edit(QStringLiteral("txtName"))->clear();
+        action(QStringLiteral("mnuCalculate"))->trigger();
+        QCOMPARE(fake_->MessageTexts(), QStringList{QStringLiteral("Please Enter Name")});
+        QCOMPARE(panelInFront(), QStringLiteral("fraMain"));
+        QCOMPARE(focused(), QStringLiteral("txtName"));
+        QCOMPARE(result(0), QStringLiteral("Pushya")); // the last reading stays
+    }
+
     void datesOfShortMonths_data() {
         QTest::addColumn<int>("month"); // 1..12
         QTest::addColumn<int>("day");
