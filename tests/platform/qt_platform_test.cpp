@@ -142,6 +142,21 @@ private slots:
                  QStringLiteral("Value, with a comma"));
     }
 
+    // Encoded keys and values hold any single-byte code, control codes and INI syntax included.
+    void settingsKeepEverySingleByteCode() {
+        QString key, value;
+        for (int code = 1; code < 256; ++code) {
+            value.append(QChar(code));
+        }
+        for (char16_t code : {u'i', u'|', char16_t(0x84), char16_t(0x91), u'=', u';', u'/', u'\\', u'['}) {
+            key.append(QChar(code));
+        }
+        QtPlatform platform(kOrganization, kApplication);
+        QVERIFY(platform.WriteSetting(key, value));
+        QtPlatform later(kOrganization, kApplication);
+        QCOMPARE(later.ReadSetting(key), value);
+    }
+
     void unusableSettingsStoreIsReported() {
         QtPlatform platform(kOrganization, kApplication);
         // A folder where the file should be: nothing can be written there.
