@@ -10,7 +10,7 @@ libgeonames-dev tzdata
 libgtest-dev libgmock-dev libbenchmark-dev
 libcli11-dev nlohmann-json3-dev
 clang libclang-rt-14-dev clang-format
-desktop-file-utils appstream shared-mime-info
+desktop-file-utils appstream shared-mime-info help2man libxml2-utils
 "
 
 missing=""
