@@ -113,6 +113,18 @@ std::optional<std::string> ReadSavedReading(const std::string& path, std::string
     return bytes;
 }
 
+// A reading that could not be written out (a full disk, a closed pipe) is a failure.
+int WriteAndCheck(std::ostream& out, const ReadingResults& results, const OutputOptions& output,
+                  std::ostream& errors) {
+    WriteReading(out, results, output);
+    out.flush();
+    if (!out) {
+        errors << "velmora-cli: error while writing the output\n";
+        return kExitRefused;
+    }
+    return 0;
+}
+
 } // namespace
 
 std::variant<std::vector<std::string>, std::string> RowFromOptions(const ReadingOptions& options) {
@@ -162,17 +174,16 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
                << error->message << '\n';
         return kExitRefused;
     }
-    WriteReading(out, session.Results(), output);
-    out.flush();
+    int status = WriteAndCheck(out, session.Results(), output, errors);
     if (!savePath.empty()) {
         const ReadingResults& results = session.Results();
         if (const auto failure =
                 WriteFileAtomically(savePath, EncodeSavedReading(results.StarName, results.PakshaName))) {
             errors << "velmora-cli: " << *failure << '\n';
-            return kExitRefused;
+            status = kExitRefused;
         }
     }
-    return 0;
+    return status;
 }
 
 bool PassesTamTest(std::string_view fileName) {
@@ -193,8 +204,7 @@ int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& 
     const SavedReading saved = DecodeSavedReading(*bytes);
     ReadingSession session;
     session.Reopen(saved.starName, saved.pakshaName);
-    WriteReading(out, session.Results(), output);
-    return 0;
+    return WriteAndCheck(out, session.Results(), output, errors);
 }
 
 } // namespace velmora

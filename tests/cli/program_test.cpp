@@ -359,6 +359,22 @@ TEST(Batch, RowsAreIndependent) {
     EXPECT_EQ(rows[1], rows[3]);
 }
 
+TEST(Output, WriteFailureIsNotSuccess) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    const TempFolder folder;
+    const auto saved = folder.Write("saved.tam", EncodeSavedReading("Rohini", "Shukla Paksha"));
+    const std::string batchInput = std::string(kHeader) + "\nAsha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N\n";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {kExampleReading, ""}, {{"open", saved.string()}, ""}, {{"batch"}, batchInput}};
+    for (const auto& [arguments, input] : cases) {
+        const auto run = RunCli(arguments, input, "/dev/full");
+        EXPECT_EQ(run.exitCode, 1) << arguments[0];
+        EXPECT_EQ(run.err, "velmora-cli: error while writing the output\n") << arguments[0];
+    }
+}
+
 TEST(Usage, ErrorsExitTwo) {
     const std::vector<std::vector<std::string>> cases = {
         {},

@@ -39,11 +39,12 @@ std::string ReadFile(const std::filesystem::path& path) {
     return bytes.str();
 }
 
-ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input) {
+ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input,
+                  const std::string& stdoutPath) {
     // Files rather than pipes: nothing can block however much the program writes.
     const TempFolder folder;
     const auto inputPath = folder.Write("stdin", input);
-    const auto outPath = folder.Path() / "stdout";
+    const auto outPath = stdoutPath.empty() ? folder.Path() / "stdout" : std::filesystem::path(stdoutPath);
     const auto errPath = folder.Path() / "stderr";
 
     posix_spawn_file_actions_t actions;
@@ -71,7 +72,9 @@ ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& 
 
     ProgramRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadFile(outPath);
+    if (stdoutPath.empty()) {
+        run.out = ReadFile(outPath);
+    }
     run.err = ReadFile(errPath);
     return run;
 }

@@ -30,6 +30,8 @@ struct ProgramRun {
 };
 
 // Runs the built velmora-cli with `arguments`, `input` on its standard input.
-ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "");
+// With `stdoutPath`, standard output goes to that file instead of `out`.
+ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "",
+                  const std::string& stdoutPath = "");
 
 } // namespace velmora::testing
