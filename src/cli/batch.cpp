@@ -301,7 +301,8 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
     if (headerResult != CsvResult::Record || !IsHeader(record.fields)) {
         std::string expected;
         AppendNames(expected, kBatchInputColumns);
-        errors << "line 1: expected the header row: " << expected << '\n';
+        const std::uint64_t line = headerResult == CsvResult::End ? 1 : record.line;
+        errors << "line " << line << ": expected the header row: " << expected << '\n';
         return 1;
     }
 
@@ -333,6 +334,9 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
         if (pending.size() >= kOutputFlushBytes) {
             output.write(pending.data(), static_cast<std::streamsize>(pending.size()));
             pending.clear();
+            if (!output) {
+                break; // nowhere to write to: reading on would only burn time
+            }
         }
     }
     output.write(pending.data(), static_cast<std::streamsize>(pending.size()));

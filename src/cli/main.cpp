@@ -1,4 +1,6 @@
 // velmora-cli: birth readings from the command line, computed by the same calls as the window.
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -31,7 +33,7 @@ int RunBatchCommand(const std::string& path, velmora::BatchOptions options) {
     }
     std::ifstream input(path, std::ios::binary);
     if (!input) {
-        std::cerr << "velmora-cli: cannot open " << path << '\n';
+        std::cerr << "velmora-cli: cannot open " << path << ": " << std::strerror(errno) << '\n';
         return velmora::kExitRefused;
     }
     return velmora::RunBatch(input, std::cout, std::cerr, options);

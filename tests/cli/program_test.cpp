@@ -264,6 +264,19 @@ TEST(Batch, GoodAndBadRows) {
     EXPECT_EQ(piped.exitCode, 1);
 }
 
+TEST(Batch, UnreadableInputSaysWhy) {
+    const TempFolder folder;
+    const auto missing = (folder.Path() / "missing.csv").string();
+    const auto notThere = RunCli({"batch", missing});
+    EXPECT_EQ(notThere.exitCode, 1);
+    EXPECT_EQ(notThere.err, "velmora-cli: cannot open " + missing + ": No such file or directory\n");
+    EXPECT_EQ(notThere.out, "");
+
+    const auto folderRun = RunCli({"batch", folder.Path().string()});
+    EXPECT_EQ(folderRun.exitCode, 1);
+    EXPECT_EQ(folderRun.err, "velmora-cli: cannot read " + folder.Path().string() + ": Is a directory\n");
+}
+
 TEST(Batch, AllGoodExitsZero) {
     const auto run =
         RunCli({"batch", "-"}, std::string(kHeader) + "\nAsha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N\n");
