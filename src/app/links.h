@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+class QWidget;
+
 namespace velmora {
 
 class Platform;

@@ -15,6 +15,10 @@ class frmTimeZone : public QDialog {
 public:
     frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* parent = nullptr);
 
+protected:
+    // Double-clicks anywhere on the list and Enter on it go to lstTimeZone_DblClick.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void lstTimeZone_DblClick();
     void cmdQuit_Click();

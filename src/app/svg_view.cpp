@@ -1,0 +1,27 @@
+#include "app/svg_view.h"
+
+#include <QPainter>
+
+namespace velmora {
+
+SvgView::SvgView(QWidget* parent) : QWidget(parent) {}
+
+void SvgView::SetSource(const QString& resourcePath) {
+    source_ = resourcePath;
+    renderer_.load(resourcePath);
+    update();
+}
+
+void SvgView::paintEvent(QPaintEvent*) {
+    if (!renderer_.isValid()) {
+        return;
+    }
+    QSizeF picture = renderer_.defaultSize();
+    picture.scale(size(), Qt::KeepAspectRatio);
+    const QRectF target((width() - picture.width()) / 2, (height() - picture.height()) / 2, picture.width(),
+                        picture.height());
+    QPainter painter(this);
+    renderer_.render(&painter, target);
+}
+
+} // namespace velmora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QSvgRenderer>
+#include <QWidget>
+
+namespace velmora {
+
+// Draws one SVG picture, centred and scaled to fit, sharp at any screen scale.
+class SvgView : public QWidget {
+    Q_OBJECT
+public:
+    explicit SvgView(QWidget* parent = nullptr);
+
+    void SetSource(const QString& resourcePath);
+    QString Source() const { return source_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString source_;
+    QSvgRenderer renderer_;
+};
+
+} // namespace velmora

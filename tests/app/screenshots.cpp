@@ -1,0 +1,77 @@
+// Renders the main window's input panel and each result tab to PNG files, for
+// the README and for looking at the layout. Run under QT_QPA_PLATFORM=offscreen;
+// QT_SCALE_FACTOR=2 gives the high-density pictures.
+//   velmora_screenshots <folder> [suffix]
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <cstdio>
+
+#include "app/main_window.h"
+#include "fake_platform.h"
+
+namespace {
+
+bool Save(QWidget& window, const QString& path) {
+    QApplication::processEvents();
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: velmora_screenshots <folder> [suffix]\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!QDir().mkpath(folder.path())) {
+        return 1;
+    }
+    velmora::testing::FakePlatform platform;
+    velmora::frmMain window(platform);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    auto field = [&](const char* name) { return window.findChild<QLineEdit*>(QString::fromLatin1(name)); };
+    auto list = [&](const char* name) { return window.findChild<QComboBox*>(QString::fromLatin1(name)); };
+    field("txtName")->setText(QStringLiteral("Asha Raman"));
+    list("cboMonth")->setCurrentIndex(7);
+    list("cboDate")->setCurrentIndex(14);
+    list("cboYear")->setCurrentText(QStringLiteral("1947"));
+    field("txtZoneHour")->setText(QStringLiteral("-5"));
+    field("txtZoneMinute")->setText(QStringLiteral("-30"));
+    field("txtLonD")->setText(QStringLiteral("77"));
+    field("txtLonM")->setText(QStringLiteral("12"));
+    field("txtLatD")->setText(QStringLiteral("28"));
+    field("txtLatM")->setText(QStringLiteral("36"));
+    field("txtMCity")->setText(QStringLiteral("New Delhi"));
+    field("txtMState")->setText(QStringLiteral("Delhi"));
+    field("txtMCountry")->setText(QStringLiteral("India"));
+    field("txtName")->setFocus();
+    bool ok = Save(window, folder.filePath(QStringLiteral("input%1.png").arg(suffix)));
+
+    window.findChild<QPushButton*>(QStringLiteral("cmdRashi"))->click();
+    auto* tabs = window.findChild<QTabBar*>(QStringLiteral("TS"));
+    const char* names[] = {"tab1-nakshatra", "tab2-bird", "tab3-ruling-days", "tab4-death-day"};
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        ok = Save(window,
+                  folder.filePath(QStringLiteral("%1%2.png").arg(QString::fromLatin1(names[i]), suffix))) &&
+             ok;
+    }
+    return ok && platform.messages.isEmpty() ? 0 : 1;
+}

@@ -1,0 +1,165 @@
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/modal_watch.h"
+#include "platform/qt_platform.h"
+
+using velmora::MessageIcon;
+using velmora::QtPlatform;
+using velmora::testing::ModalWatch;
+using velmora::testing::OnNextModal;
+
+namespace {
+
+const QString kOrganization = QStringLiteral("VelmoraTest");
+const QString kApplication = QStringLiteral("Velmora");
+
+QString SettingsFilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + kOrganization +
+           '/' + kApplication + ".ini";
+}
+
+} // namespace
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + kOrganization)
+            .removeRecursively();
+        QSettings(QSettings::UserScope, QStringLiteral("QtProject")).remove(QStringLiteral("FileDialog"));
+    }
+
+    void showMessageUsesTitleTextAndIcon_data() {
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<QMessageBox::Icon>("shown");
+        QTest::newRow("error") << MessageIcon::Error << QMessageBox::Critical;
+        QTest::newRow("information") << MessageIcon::Information << QMessageBox::Information;
+    }
+    void showMessageUsesTitleTextAndIcon() {
+        QFETCH(MessageIcon, icon);
+        QFETCH(QMessageBox::Icon, shown);
+        QtPlatform platform(kOrganization, kApplication);
+        ModalWatch watch;
+        QString title, text;
+        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        OnNextModal<QMessageBox>(&watch, [&](QMessageBox* box) {
+            title = box->windowTitle();
+            text = box->text();
+            seenIcon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+        platform.ShowMessage(nullptr, QStringLiteral("Please Enter Name"), icon);
+        QVERIFY(watch.seen);
+        QVERIFY(!watch.timedOut);
+        QCOMPARE(title, QStringLiteral("Velmora"));
+        QCOMPARE(text, QStringLiteral("Please Enter Name"));
+        QCOMPARE(seenIcon, shown);
+    }
+
+    void askYesNoReportsTheAnswer_data() {
+        QTest::addColumn<QMessageBox::StandardButton>("button");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("yes") << QMessageBox::Yes << true;
+        QTest::newRow("no") << QMessageBox::No << false;
+    }
+    void askYesNoReportsTheAnswer() {
+        QFETCH(QMessageBox::StandardButton, button);
+        QFETCH(bool, expected);
+        QtPlatform platform(kOrganization, kApplication);
+        ModalWatch watch;
+        QMessageBox::StandardButtons buttons;
+        QString title;
+        OnNextModal<QMessageBox>(&watch, [&](QMessageBox* box) {
+            buttons = box->standardButtons();
+            title = box->windowTitle();
+            box->button(button)->click();
+        });
+        QCOMPARE(platform.AskYesNo(nullptr, QStringLiteral("Check?")), expected);
+        QVERIFY(watch.seen);
+        QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(title, QStringLiteral("Velmora"));
+    }
+
+    void saveDialogAddsTheDefaultExtension() {
+        QtPlatform platform(kOrganization, kApplication);
+        QTemporaryDir folder;
+        ModalWatch watch;
+        QString title;
+        QStringList filters;
+        OnNextModal<QFileDialog>(&watch, [&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            dialog->setDirectory(folder.path());
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QTest::keyClicks(edit, QStringLiteral("reading"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        const QString chosen = platform.GetSaveFileName(
+            nullptr,
+            {QStringLiteral("Velmora"), QStringLiteral("Rich Text Format (*.tam)"), QStringLiteral("tam")});
+        QVERIFY(watch.seen);
+        QVERIFY(!watch.timedOut);
+        QCOMPARE(title, QStringLiteral("Velmora"));
+        QCOMPARE(filters, QStringList{QStringLiteral("Rich Text Format (*.tam)")});
+        QCOMPARE(chosen, folder.filePath(QStringLiteral("reading.tam")));
+    }
+
+    void cancelledOpenDialogGivesAnEmptyName() {
+        QtPlatform platform(kOrganization, kApplication);
+        QTemporaryDir folder;
+        ModalWatch watch;
+        QFileDialog::FileMode mode = QFileDialog::AnyFile;
+        OnNextModal<QFileDialog>(&watch, [&](QFileDialog* dialog) {
+            mode = dialog->fileMode();
+            dialog->setDirectory(folder.path());
+            dialog->reject();
+        });
+        const QString chosen =
+            platform.GetOpenFileName(nullptr, {QStringLiteral("Select the source file"),
+                                               QStringLiteral("Velmora (*.tam)"), QStringLiteral("tam")});
+        QVERIFY(watch.seen);
+        QCOMPARE(mode, QFileDialog::ExistingFile);
+        QVERIFY(chosen.isEmpty());
+    }
+
+    void settingsRoundTripInTheSettingsGroup() {
+        QtPlatform platform(kOrganization, kApplication);
+        QCOMPARE(platform.ReadSetting(QStringLiteral("Key")), std::nullopt);
+        QVERIFY(platform.WriteSetting(QStringLiteral("Key"), QStringLiteral("Value, with a comma")));
+        QCOMPARE(platform.ReadSetting(QStringLiteral("Key")), QStringLiteral("Value, with a comma"));
+        QSettings file(SettingsFilePath(), QSettings::IniFormat);
+        QCOMPARE(file.value(QStringLiteral("Settings/Key")).toString(),
+                 QStringLiteral("Value, with a comma"));
+    }
+
+    void unusableSettingsStoreIsReported() {
+        QtPlatform platform(kOrganization, kApplication);
+        // A folder where the file should be: nothing can be written there.
+        QVERIFY(QDir().mkpath(SettingsFilePath()));
+        QVERIFY(!platform.WriteSetting(QStringLiteral("Key"), QStringLiteral("Value")));
+        QCOMPARE(platform.ReadSetting(QStringLiteral("Key")), std::nullopt);
+    }
+
+    void valueThatIsNotTextIsNotReturned() {
+        QVERIFY(QDir().mkpath(QFileInfo(SettingsFilePath()).path()));
+        QFile file(SettingsFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\nKey=one, two\n");
+        file.close();
+        QtPlatform platform(kOrganization, kApplication);
+        QCOMPARE(platform.ReadSetting(QStringLiteral("Key")), std::nullopt);
+    }
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "qt_platform_test.moc"
