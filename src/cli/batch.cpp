@@ -1,0 +1,356 @@
+#include "cli/batch.h"
+
+#include <charconv>
+#include <chrono>
+#include <cstdint>
+#include <ostream>
+#include <utility>
+
+#include "cli/csv_reader.h"
+#include "reading/field_conversion.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::size_t kOutputFlushBytes = 64 * 1024;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+const std::string& Column(const std::vector<std::string>& row, BatchColumn column) {
+    return row[static_cast<std::size_t>(column)];
+}
+
+// A whole number from `low` to `high` as the form's lists offer it, or nothing.
+std::optional<int> ListNumber(std::string_view text, int low, int high) {
+    const std::string_view digits = TrimSpaces(text);
+    int value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || digits.front() == '-' || error != std::errc() ||
+        end != digits.data() + digits.size() || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<bool> Choice(std::string_view text, std::string_view yes, std::string_view no) {
+    const std::string_view choice = TrimSpaces(text);
+    if (choice == yes) {
+        return true;
+    }
+    if (choice == no) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+RowError Refusal(const std::vector<std::string>& row, BatchColumn column, std::string_view expected) {
+    return {column, std::string(expected) + ", got " + QuoteForMessage(Column(row, column))};
+}
+
+BatchColumn ColumnOfFormField(FormField field) {
+    switch (field) {
+    case FormField::Name:
+        return BatchColumn::Name;
+    case FormField::ZoneHour:
+        return BatchColumn::ZoneHour;
+    case FormField::ZoneMinute:
+        return BatchColumn::ZoneMinute;
+    case FormField::LongitudeDegrees:
+        return BatchColumn::LongitudeDegrees;
+    case FormField::LongitudeMinutes:
+        return BatchColumn::LongitudeMinutes;
+    case FormField::LatitudeDegrees:
+        return BatchColumn::LatitudeDegrees;
+    case FormField::LatitudeMinutes:
+        return BatchColumn::LatitudeMinutes;
+    case FormField::None:
+        break;
+    }
+    // Only the date checks leave the focus where it is.
+    return BatchColumn::Day;
+}
+
+template <std::size_t N> void AppendNames(std::string& out, const std::array<std::string_view, N>& names) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0) {
+            out.push_back(',');
+        }
+        out.append(names[i]);
+    }
+}
+
+void AppendHeader(std::string& out, bool details) {
+    AppendNames(out, kBatchInputColumns);
+    out.push_back(',');
+    AppendNames(out, kBatchResultColumns);
+    if (details) {
+        out.push_back(',');
+        AppendNames(out, kBatchDetailColumns);
+    }
+    out.push_back('\n');
+}
+
+void AppendReading(std::string& out, const std::vector<std::string>& row, const ReadingSession& session,
+                   bool details) {
+    for (const std::string& field : row) {
+        AppendCsvField(out, field);
+        out.push_back(',');
+    }
+    const ReadingResults& results = session.Results();
+    for (const std::string* text : {&results.StarName, &results.PakshaName, &results.RulingBird,
+                                    &results.RulingDaysDay, &results.RulingDaysNight}) {
+        AppendCsvField(out, *text);
+        out.push_back(',');
+    }
+    AppendCsvField(out, results.DeathDays);
+    if (details) {
+        const EngineState& engine = session.Engine();
+        const PanchangState& panchang = session.Panchang();
+        for (const double value :
+             {engine.UniversalHours, engine.JulianCenturies, engine.MoonTropicalLongitude,
+              engine.AyanamsaDegrees, engine.MoonLongitude}) {
+            out.push_back(',');
+            AppendShortestNumber(out, value);
+        }
+        out.push_back(',');
+        out.append(std::to_string(engine.StarIndex));
+        for (const double value :
+             {panchang.PanchangMoment, panchang.MoonLongitudeDeg, panchang.SunLongitudeDeg}) {
+            out.push_back(',');
+            AppendShortestNumber(out, value);
+        }
+    }
+    out.push_back('\n');
+}
+
+bool IsHeader(std::vector<std::string>& fields) {
+    if (!fields.empty() && fields.front().starts_with(kUtf8ByteOrderMark)) {
+        fields.front().erase(0, kUtf8ByteOrderMark.size());
+    }
+    if (fields.size() != kBatchInputColumns.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (TrimSpaces(fields[i]) != kBatchInputColumns[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// "N rows" on a terminal, once the input has taken more than a moment.
+class ProgressLine {
+public:
+    ProgressLine(std::ostream& errors, bool enabled) : errors_(errors), enabled_(enabled) {}
+
+    void Update(std::uint64_t rows) {
+        // The clock is read only every few thousand rows to stay off the hot path.
+        if (!enabled_ || rows % 4096 != 0) {
+            return;
+        }
+        const auto now = Clock::now();
+        if (now - start_ < std::chrono::seconds(1) || now - lastShown_ < std::chrono::milliseconds(250)) {
+            return;
+        }
+        errors_ << "\rvelmora-cli: " << rows << " rows" << std::flush;
+        lastShown_ = now;
+        shown_ = true;
+    }
+
+    // Before a message, and at the end.
+    void Clear() {
+        if (shown_) {
+            errors_ << "\r\033[K";
+            shown_ = false;
+        }
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    std::ostream& errors_;
+    bool enabled_;
+    bool shown_ = false;
+    Clock::time_point start_ = Clock::now();
+    Clock::time_point lastShown_{};
+};
+
+} // namespace
+
+std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::string>& row) {
+    BirthFormFields fields;
+    const auto year = ListNumber(Column(row, BatchColumn::Year), 1901, 2050);
+    if (!year) {
+        return Refusal(row, BatchColumn::Year, "expected a year from 1901 to 2050");
+    }
+    const auto month = ListNumber(Column(row, BatchColumn::Month), 1, 12);
+    if (!month) {
+        return Refusal(row, BatchColumn::Month, "expected a month from 1 to 12");
+    }
+    const auto day = ListNumber(Column(row, BatchColumn::Day), 1, 31);
+    if (!day) {
+        return Refusal(row, BatchColumn::Day, "expected a day from 1 to 31");
+    }
+    const auto hour = ListNumber(Column(row, BatchColumn::Hour), 0, 23);
+    if (!hour) {
+        return Refusal(row, BatchColumn::Hour, "expected an hour from 0 to 23");
+    }
+    const auto minute = ListNumber(Column(row, BatchColumn::Minute), 0, 59);
+    if (!minute) {
+        return Refusal(row, BatchColumn::Minute, "expected a minute from 0 to 59");
+    }
+    const auto dst = Choice(Column(row, BatchColumn::Dst), "1", "0");
+    if (!dst) {
+        return Refusal(row, BatchColumn::Dst, "expected 0 or 1");
+    }
+    const auto east = Choice(Column(row, BatchColumn::LongitudeSide), "E", "W");
+    if (!east) {
+        return Refusal(row, BatchColumn::LongitudeSide, "expected E or W");
+    }
+    const auto south = Choice(Column(row, BatchColumn::LatitudeSide), "S", "N");
+    if (!south) {
+        return Refusal(row, BatchColumn::LatitudeSide, "expected N or S");
+    }
+    fields.name = Column(row, BatchColumn::Name);
+    fields.year = *year;
+    fields.monthIndex = *month - 1;
+    fields.dayIndex = *day - 1;
+    fields.hour = *hour;
+    fields.minute = *minute;
+    fields.zoneHour = Column(row, BatchColumn::ZoneHour);
+    fields.zoneMinute = Column(row, BatchColumn::ZoneMinute);
+    fields.daylightSaving = *dst;
+    fields.longitudeDegrees = Column(row, BatchColumn::LongitudeDegrees);
+    fields.longitudeMinutes = Column(row, BatchColumn::LongitudeMinutes);
+    fields.longitudeEast = *east;
+    fields.latitudeDegrees = Column(row, BatchColumn::LatitudeDegrees);
+    fields.latitudeMinutes = Column(row, BatchColumn::LatitudeMinutes);
+    fields.latitudeSouth = *south;
+    return fields;
+}
+
+std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingSession& session) {
+    auto fields = FieldsFromRow(row);
+    if (auto* error = std::get_if<RowError>(&fields)) {
+        return std::move(*error);
+    }
+    if (const auto failure = session.Calculate(std::get<BirthFormFields>(fields))) {
+        return RowError{ColumnOfFormField(failure->focus), std::string(failure->message)};
+    }
+    return std::nullopt;
+}
+
+void AppendCsvField(std::string& out, std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out.append(field);
+        return;
+    }
+    out.push_back('"');
+    for (const char c : field) {
+        if (c == '"') {
+            out.push_back('"');
+        }
+        out.push_back(c);
+    }
+    out.push_back('"');
+}
+
+void AppendShortestNumber(std::string& out, double value) {
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    out.append(text, result.ptr);
+}
+
+std::string QuoteForMessage(std::string_view text) {
+    constexpr std::size_t kShownBytes = 40;
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string quoted = "\"";
+    for (const char c : text.substr(0, kShownBytes)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) {
+            quoted += "\\x";
+            quoted.push_back(kHex[byte >> 4]);
+            quoted.push_back(kHex[byte & 0xf]);
+        } else {
+            if (c == '"' || c == '\\') {
+                quoted.push_back('\\');
+            }
+            quoted.push_back(c);
+        }
+    }
+    quoted += text.size() > kShownBytes ? "\"..." : "\"";
+    return quoted;
+}
+
+int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, const BatchOptions& options) {
+    CsvReader reader(input);
+    CsvRecord record;
+    ProgressLine progress(errors, options.showProgress);
+    bool anyFailed = false;
+    const auto refuse = [&](std::uint64_t line, std::string_view what) {
+        progress.Clear();
+        errors << "line " << line << ": " << what << '\n';
+        anyFailed = true;
+    };
+    const auto describe = [&](CsvResult result) -> std::string {
+        if (result == CsvResult::Malformed) {
+            return "malformed quoted field";
+        }
+        return "record longer than " + std::to_string(CsvReader::kDefaultMaxRecordBytes) + " bytes";
+    };
+
+    const CsvResult headerResult = reader.Next(record);
+    if (headerResult != CsvResult::Record || !IsHeader(record.fields)) {
+        std::string expected;
+        AppendNames(expected, kBatchInputColumns);
+        const std::uint64_t line = headerResult == CsvResult::End ? 1 : record.line;
+        errors << "line " << line << ": expected the header row: " << expected << '\n';
+        return 1;
+    }
+
+    std::string pending;
+    AppendHeader(pending, options.details);
+    std::uint64_t rows = 0;
+    for (;;) {
+        const CsvResult result = reader.Next(record);
+        if (result == CsvResult::End) {
+            break;
+        }
+        progress.Update(++rows);
+        if (result != CsvResult::Record) {
+            refuse(record.line, describe(result));
+            continue;
+        }
+        if (record.fields.size() != kBatchInputColumns.size()) {
+            refuse(record.line, "expected " + std::to_string(kBatchInputColumns.size()) + " fields, found " +
+                                    std::to_string(record.fields.size()));
+            continue;
+        }
+        ReadingSession session;
+        if (const auto error = ComputeRow(record.fields, session)) {
+            const std::string_view column = kBatchInputColumns[static_cast<std::size_t>(error->column)];
+            refuse(record.line, std::string(column) + ": " + error->message);
+            continue;
+        }
+        AppendReading(pending, record.fields, session, options.details);
+        if (pending.size() >= kOutputFlushBytes) {
+            output.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+            pending.clear();
+            if (!output) {
+                break; // nowhere to write to: reading on would only burn time
+            }
+        }
+    }
+    output.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+    output.flush();
+    progress.Clear();
+    if (input.bad()) {
+        errors << "velmora-cli: error while reading the input\n";
+        return 1;
+    }
+    if (!output) {
+        errors << "velmora-cli: error while writing the output\n";
+        return 1;
+    }
+    return anyFailed ? 1 : 0;
+}
+
+} // namespace velmora

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "reading/reading_session.h"
+#include "reading/validation.h"
+
+namespace velmora {
+
+// One row of birth data: the entry form's fields as texts, in this order.
+inline constexpr std::array<std::string_view, 15> kBatchInputColumns = {
+    "name",          "year",           "month",        "day",          "hour",
+    "minute",        "zone_hour",      "zone_minute",  "dst",          "longitude_deg",
+    "longitude_min", "longitude_side", "latitude_deg", "latitude_min", "latitude_side",
+};
+inline constexpr std::array<std::string_view, 6> kBatchResultColumns = {
+    "star", "paksha", "bird", "ruling_days_day", "ruling_days_night", "death_days",
+};
+inline constexpr std::array<std::string_view, 9> kBatchDetailColumns = {
+    "universal_hours", "julian_centuries",   "moon_tropical_deg", "ayanamsa_deg",     "moon_sidereal_deg",
+    "star_index",      "panchang_moment_jd", "panchang_moon_deg", "panchang_sun_deg",
+};
+
+// Positions in kBatchInputColumns.
+enum class BatchColumn : std::size_t {
+    Name,
+    Year,
+    Month,
+    Day,
+    Hour,
+    Minute,
+    ZoneHour,
+    ZoneMinute,
+    Dst,
+    LongitudeDegrees,
+    LongitudeMinutes,
+    LongitudeSide,
+    LatitudeDegrees,
+    LatitudeMinutes,
+    LatitudeSide,
+};
+
+struct RowError {
+    BatchColumn column;
+    std::string message;
+};
+
+// The form's fields for a row of kBatchInputColumns.size() texts. The columns
+// the form offers as lists (date, time, daylight saving, sides) are checked
+// here, in column order; the typed fields are left to the form's own checks.
+std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::string>& row);
+
+// Computes the reading of one row into `session`, which must be new: a session
+// keeps earlier values where a field does not convert. Returns the refusal, if any.
+std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingSession& session);
+
+// Appends `field` as one CSV field, quoted when it holds a comma, quote or line break.
+void AppendCsvField(std::string& out, std::string_view field);
+
+// Appends the shortest text that reads back as exactly `value`.
+void AppendShortestNumber(std::string& out, double value);
+
+// A text for a message: at most a few dozen characters, control bytes escaped.
+std::string QuoteForMessage(std::string_view text);
+
+struct BatchOptions {
+    bool details = false;
+    bool showProgress = false; // a progress line on `errors` for long inputs
+};
+
+// Reads CSV birth data with a header row from `input` and writes one CSV row
+// per reading to `output`; each refused row gives one line on `errors` and no
+// output. Returns the exit status: 0 when every row was read, 1 otherwise.
+int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, const BatchOptions& options);
+
+} // namespace velmora

@@ -1,0 +1,121 @@
+// velmora-cli: birth readings from the command line, computed by the same calls as the window.
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/batch.h"
+#include "cli/reading_command.h"
+
+namespace {
+
+constexpr const char* kExamples = R"(Examples:
+  velmora-cli reading --name Asha --date 1947-08-15 --time 00:00 --zone 5:30 \
+      --longitude 77:12E --latitude 28:36N
+  velmora-cli batch births.csv > readings.csv
+  velmora-cli open asha.tam --json)";
+
+int RunBatchCommand(const std::string& path, velmora::BatchOptions options) {
+    options.showProgress = ::isatty(STDERR_FILENO) == 1;
+    if (path == "-") {
+        return velmora::RunBatch(std::cin, std::cout, std::cerr, options);
+    }
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        std::cerr << "velmora-cli: cannot read " << path << ": Is a directory\n";
+        return velmora::kExitRefused;
+    }
+    std::ifstream input(path, std::ios::binary);
+    if (!input) {
+        std::cerr << "velmora-cli: cannot open " << path << ": " << std::strerror(errno) << '\n';
+        return velmora::kExitRefused;
+    }
+    return velmora::RunBatch(input, std::cout, std::cerr, options);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+
+    CLI::App app{"Panch-Pakshi birth readings: the birth star, the fortnight, the ruling bird and its days.",
+                 "velmora-cli"};
+    app.set_version_flag("--version", "velmora-cli " VELMORA_VERSION);
+    app.require_subcommand(1);
+    app.footer(kExamples);
+
+    velmora::ReadingOptions reading;
+    velmora::OutputOptions readingOutput;
+    std::string savePath;
+    CLI::App* readingCommand = app.add_subcommand("reading", "Compute the reading of one birth");
+    readingCommand->add_option("--name", reading.name, "Name of the person")->required();
+    readingCommand->add_option("--date", reading.date, "Birth date, YYYY-MM-DD (1901 to 2050)")->required();
+    readingCommand->add_option("--time", reading.time, "Clock time of the birth, HH:MM")->required();
+    CLI::Option* zone = readingCommand->add_option(
+        "--zone", reading.zone,
+        "Time zone of the birth place, H:MM ahead of or behind UTC (the sign is ignored)");
+    CLI::Option* zoneHour = readingCommand->add_option("--zone-hour", reading.zoneHour,
+                                                       "Hours of the time zone, as typed in the form");
+    CLI::Option* zoneMinute = readingCommand->add_option("--zone-minute", reading.zoneMinute,
+                                                         "Minutes of the time zone, as typed in the form");
+    zone->excludes(zoneHour)->excludes(zoneMinute);
+    zoneHour->needs(zoneMinute);
+    zoneMinute->needs(zoneHour);
+    readingCommand->add_flag("--dst", reading.daylightSaving, "Daylight saving time was in force");
+    readingCommand->add_option("--longitude", reading.longitude, "Longitude of the birth place, e.g. 77:12E")
+        ->required();
+    readingCommand->add_option("--latitude", reading.latitude, "Latitude of the birth place, e.g. 28:36N")
+        ->required();
+    readingCommand->add_flag("--json", readingOutput.json, "Print the reading as one JSON object");
+    readingCommand->add_flag("--full", readingOutput.full, "Also print the star's and the bird's paragraphs");
+    readingCommand->add_option("--save", savePath, "Also save the reading, as the window does, to FILE.tam")
+        ->type_name("FILE.tam")
+        ->check([](const std::string& name) {
+            return name.ends_with(".tam") ? std::string() : std::string("the file name must end in .tam");
+        });
+
+    std::string batchPath = "-";
+    velmora::BatchOptions batchOptions;
+    CLI::App* batchCommand =
+        app.add_subcommand("batch", "Compute a reading for each row of a CSV file; write them as CSV");
+    batchCommand->add_option("file", batchPath,
+                             "CSV input with a header row; - or nothing for standard input");
+    batchCommand->add_flag("--details", batchOptions.details,
+                           "Also write the computation's intermediate values");
+    batchCommand->footer(
+        "Input columns: "
+        "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,longitude_min,\n"
+        "longitude_side,latitude_deg,latitude_min,latitude_side. dst is 0 or 1, the sides are E/W and N/S.\n"
+        "Refused rows are reported on standard error and left out; the exit status is then 1.\n");
+
+    std::string openPath;
+    velmora::OutputOptions openOutput;
+    CLI::App* openCommand = app.add_subcommand("open", "Print a reading saved to a .tam file");
+    openCommand->add_option("file", openPath, "The saved reading")->required()->type_name("FILE.tam");
+    openCommand->add_flag("--json", openOutput.json, "Print the reading as one JSON object");
+    openCommand->add_flag("--full", openOutput.full, "Also print the star's and the bird's paragraphs");
+
+    try {
+        app.parse(argc, argv);
+        if (*readingCommand && !*zone && !*zoneHour) {
+            throw CLI::RequiredError("--zone or --zone-hour with --zone-minute");
+        }
+    } catch (const CLI::ParseError& error) {
+        const int status = app.exit(error);
+        return status == 0 ? 0 : velmora::kExitUsage;
+    }
+
+    if (*readingCommand) {
+        return velmora::RunReading(reading, readingOutput, savePath, std::cout, std::cerr);
+    }
+    if (*batchCommand) {
+        return RunBatchCommand(batchPath, batchOptions);
+    }
+    return velmora::RunOpen(openPath, openOutput, std::cout, std::cerr);
+}

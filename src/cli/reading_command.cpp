@@ -1,0 +1,210 @@
+#include "cli/reading_command.h"
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <ostream>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "cli/atomic_file.h"
+#include "cli/batch.h"
+#include "reading/reading_session.h"
+#include "reading/saved_reading.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kMsgCheckFile = "Please Check The File.";
+
+// `text` cut at each `separator`, when there are exactly `parts` pieces.
+std::optional<std::vector<std::string>> SplitInto(std::string_view text, char separator, std::size_t parts) {
+    std::vector<std::string> pieces;
+    for (;;) {
+        const std::size_t cut = text.find(separator);
+        pieces.emplace_back(text.substr(0, cut));
+        if (cut == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(cut + 1);
+    }
+    if (pieces.size() != parts) {
+        return std::nullopt;
+    }
+    return pieces;
+}
+
+std::string ShapeError(std::string_view option, std::string_view shape, std::string_view text) {
+    return std::string(option) + ": expected " + std::string(shape) + ", got " + QuoteForMessage(text);
+}
+
+// Degrees, minutes and side of "77:12E".
+std::optional<std::vector<std::string>> SplitCoordinate(std::string_view text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    const char side = text.back();
+    if (!((side >= 'A' && side <= 'Z') || (side >= 'a' && side <= 'z'))) {
+        return std::nullopt;
+    }
+    auto parts = SplitInto(text.substr(0, text.size() - 1), ':', 2);
+    if (parts) {
+        parts->emplace_back(1, side);
+    }
+    return parts;
+}
+
+std::string_view OptionOfColumn(BatchColumn column, bool zoneTogether) {
+    switch (column) {
+    case BatchColumn::Name:
+        return "--name";
+    case BatchColumn::Year:
+    case BatchColumn::Month:
+    case BatchColumn::Day:
+        return "--date";
+    case BatchColumn::Hour:
+    case BatchColumn::Minute:
+        return "--time";
+    case BatchColumn::ZoneHour:
+        return zoneTogether ? "--zone" : "--zone-hour";
+    case BatchColumn::ZoneMinute:
+        return zoneTogether ? "--zone" : "--zone-minute";
+    case BatchColumn::Dst:
+        return "--dst";
+    case BatchColumn::LongitudeDegrees:
+    case BatchColumn::LongitudeMinutes:
+    case BatchColumn::LongitudeSide:
+        return "--longitude";
+    case BatchColumn::LatitudeDegrees:
+    case BatchColumn::LatitudeMinutes:
+    case BatchColumn::LatitudeSide:
+        return "--latitude";
+    }
+    return {};
+}
+
+// At most kSavedReadingReadLimit bytes of the file; nothing, with `error` set, on failure.
+std::optional<std::string> ReadSavedReading(const std::string& path, std::string& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return std::nullopt;
+    }
+    std::string bytes(kSavedReadingReadLimit, '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = "cannot read " + path + ": " + std::strerror(errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    bytes.resize(filled);
+    return bytes;
+}
+
+// A reading that could not be written out (a full disk, a closed pipe) is a failure.
+int WriteAndCheck(std::ostream& out, const ReadingResults& results, const OutputOptions& output,
+                  std::ostream& errors) {
+    WriteReading(out, results, output);
+    out.flush();
+    if (!out) {
+        errors << "velmora-cli: error while writing the output\n";
+        return kExitRefused;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::variant<std::vector<std::string>, std::string> RowFromOptions(const ReadingOptions& options) {
+    const auto date = SplitInto(options.date, '-', 3);
+    if (!date) {
+        return ShapeError("--date", "YYYY-MM-DD", options.date);
+    }
+    const auto time = SplitInto(options.time, ':', 2);
+    if (!time) {
+        return ShapeError("--time", "HH:MM", options.time);
+    }
+    std::vector<std::string> zone = {options.zoneHour, options.zoneMinute};
+    if (!options.zone.empty()) {
+        const auto parts = SplitInto(options.zone, ':', 2);
+        if (!parts) {
+            return ShapeError("--zone", "H:MM", options.zone);
+        }
+        zone = *parts;
+    }
+    const auto longitude = SplitCoordinate(options.longitude);
+    if (!longitude) {
+        return ShapeError("--longitude", "DEG:MIN and E or W, as in 77:12E", options.longitude);
+    }
+    const auto latitude = SplitCoordinate(options.latitude);
+    if (!latitude) {
+        return ShapeError("--latitude", "DEG:MIN and N or S, as in 28:36N", options.latitude);
+    }
+    return std::vector<std::string>{
+        options.name,    (*date)[0],      (*date)[1],
+        (*date)[2],      (*time)[0],      (*time)[1],
+        zone[0],         zone[1],         options.daylightSaving ? "1" : "0",
+        (*longitude)[0], (*longitude)[1], (*longitude)[2],
+        (*latitude)[0],  (*latitude)[1],  (*latitude)[2],
+    };
+}
+
+int RunReading(const ReadingOptions& options, const OutputOptions& output, const std::string& savePath,
+               std::ostream& out, std::ostream& errors) {
+    const auto row = RowFromOptions(options);
+    if (const auto* shapeError = std::get_if<std::string>(&row)) {
+        errors << "velmora-cli: " << *shapeError << '\n';
+        return kExitUsage;
+    }
+    ReadingSession session;
+    if (const auto error = ComputeRow(std::get<std::vector<std::string>>(row), session)) {
+        errors << "velmora-cli: " << OptionOfColumn(error->column, !options.zone.empty()) << ": "
+               << error->message << '\n';
+        return kExitRefused;
+    }
+    int status = WriteAndCheck(out, session.Results(), output, errors);
+    if (!savePath.empty()) {
+        const ReadingResults& results = session.Results();
+        if (const auto failure =
+                WriteFileAtomically(savePath, EncodeSavedReading(results.StarName, results.PakshaName))) {
+            errors << "velmora-cli: " << *failure << '\n';
+            status = kExitRefused;
+        }
+    }
+    return status;
+}
+
+bool PassesTamTest(std::string_view fileName) {
+    return fileName.size() < 3 || fileName.ends_with("tam");
+}
+
+int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& out, std::ostream& errors) {
+    if (!PassesTamTest(path)) {
+        errors << "velmora-cli: " << path << ": " << kMsgCheckFile << '\n';
+        return kExitRefused;
+    }
+    std::string error;
+    const auto bytes = ReadSavedReading(path, error);
+    if (!bytes) {
+        errors << "velmora-cli: " << error << '\n';
+        return kExitRefused;
+    }
+    const SavedReading saved = DecodeSavedReading(*bytes);
+    ReadingSession session;
+    session.Reopen(saved.starName, saved.pakshaName);
+    return WriteAndCheck(out, session.Results(), output, errors);
+}
+
+} // namespace velmora

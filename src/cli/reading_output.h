@@ -1,0 +1,25 @@
+#pragma once
+
+#include <iosfwd>
+
+#include <nlohmann/json.hpp>
+
+#include "reading/reading_results.h"
+
+namespace velmora {
+
+struct OutputOptions {
+    bool json = false;
+    bool full = false; // also the star's and the bird's paragraphs
+};
+
+// The reading as labelled lines, as the result tabs show it.
+void WriteReadingText(std::ostream& out, const ReadingResults& results, bool full);
+
+// The same values as one object, keyed like the batch output's columns.
+nlohmann::ordered_json ReadingJson(const ReadingResults& results, bool full);
+
+// Text or JSON, as `options` ask, ending in a line break.
+void WriteReading(std::ostream& out, const ReadingResults& results, const OutputOptions& options);
+
+} // namespace velmora

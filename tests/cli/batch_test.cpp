@@ -1,0 +1,284 @@
+#include "cli/batch.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <sstream>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "cli/reading_command.h"
+
+namespace velmora {
+namespace {
+
+using Change = std::pair<BatchColumn, std::string>;
+
+// The 1947 example: 15 August 1947 00:00, zone 5:30, 77:12 E, 28:36 N.
+std::vector<std::string> ExampleRow(const std::vector<Change>& changes = {}) {
+    std::vector<std::string> row = {"Asha", "1947", "8",  "15", "0",  "0",  "5", "30",
+                                    "0",    "77",   "12", "E",  "28", "36", "N"};
+    for (const auto& [column, text] : changes) {
+        row[static_cast<std::size_t>(column)] = text;
+    }
+    return row;
+}
+
+struct RefusedRow {
+    std::string name;
+    std::vector<Change> changes;
+    std::string_view column;
+    std::string message;
+};
+
+void PrintTo(const RefusedRow& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class RefusedRowTest : public ::testing::TestWithParam<RefusedRow> {};
+
+TEST_P(RefusedRowTest, NamesColumnAndReason) {
+    const RefusedRow& c = GetParam();
+    ReadingSession session;
+    const auto error = ComputeRow(ExampleRow(c.changes), session);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(kBatchInputColumns[static_cast<std::size_t>(error->column)], c.column);
+    EXPECT_EQ(error->message, c.message);
+    EXPECT_EQ(session.Results().StarName, "") << "nothing is computed for a refused row";
+}
+
+using C = BatchColumn;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedRowTest,
+    ::testing::Values(
+        RefusedRow{"BlankName", {{C::Name, "   "}}, "name", "Please Enter Name"},
+        RefusedRow{
+            "YearBefore1901", {{C::Year, "1900"}}, "year", "expected a year from 1901 to 2050, got \"1900\""},
+        RefusedRow{
+            "YearAfter2050", {{C::Year, "2051"}}, "year", "expected a year from 1901 to 2050, got \"2051\""},
+        RefusedRow{
+            "YearNotANumber", {{C::Year, "19x7"}}, "year", "expected a year from 1901 to 2050, got \"19x7\""},
+        RefusedRow{"YearMissing", {{C::Year, ""}}, "year", "expected a year from 1901 to 2050, got \"\""},
+        RefusedRow{"MonthZero", {{C::Month, "0"}}, "month", "expected a month from 1 to 12, got \"0\""},
+        RefusedRow{"Month13", {{C::Month, "13"}}, "month", "expected a month from 1 to 12, got \"13\""},
+        RefusedRow{"MonthNegative", {{C::Month, "-1"}}, "month", "expected a month from 1 to 12, got \"-1\""},
+        RefusedRow{"Day32", {{C::Day, "32"}}, "day", "expected a day from 1 to 31, got \"32\""},
+        RefusedRow{"DayFraction", {{C::Day, "1.5"}}, "day", "expected a day from 1 to 31, got \"1.5\""},
+        RefusedRow{"Hour24", {{C::Hour, "24"}}, "hour", "expected an hour from 0 to 23, got \"24\""},
+        RefusedRow{"Minute60", {{C::Minute, "60"}}, "minute", "expected a minute from 0 to 59, got \"60\""},
+        RefusedRow{
+            "February30", {{C::Month, "2"}, {C::Day, "30"}}, "day", "Please Enter Correct Date Or Month!"},
+        RefusedRow{"February29In1999",
+                   {{C::Year, "1999"}, {C::Month, "2"}, {C::Day, "29"}},
+                   "day",
+                   "Please Enter Correct Date Or Month!"},
+        RefusedRow{
+            "April31", {{C::Month, "4"}, {C::Day, "31"}}, "day", "Please Enter Correct Date Or Month !"},
+        RefusedRow{"ZoneHourBlank", {{C::ZoneHour, ""}}, "zone_hour", "Please Enter Hour of the Time Zone"},
+        RefusedRow{
+            "ZoneHourLetters", {{C::ZoneHour, "ab"}}, "zone_hour", "Please Enter Hour of the Time Zone"},
+        RefusedRow{"ZoneHourBeyond16Bits",
+                   {{C::ZoneHour, "40000"}},
+                   "zone_hour",
+                   "Please Enter Hour of the Time Zone"},
+        RefusedRow{"ZoneMinuteLetters",
+                   {{C::ZoneMinute, "3o"}},
+                   "zone_minute",
+                   "Please Enter Minute of the Time Zone"},
+        RefusedRow{"LongitudeDegreeLetters",
+                   {{C::LongitudeDegrees, "7a"}},
+                   "longitude_deg",
+                   "Please Enter Degree of Longitude"},
+        RefusedRow{"LongitudeMinuteBlank",
+                   {{C::LongitudeMinutes, " "}},
+                   "longitude_min",
+                   "Please Enter Minute of Longitude"},
+        RefusedRow{"LatitudeDegreeExponent",
+                   {{C::LatitudeDegrees, "1e1"}},
+                   "latitude_deg",
+                   "Please Enter Degree of Latitude"},
+        RefusedRow{"LatitudeMinuteLetters",
+                   {{C::LatitudeMinutes, "x"}},
+                   "latitude_min",
+                   "Please Enter Minute of Latitude"},
+        RefusedRow{"DstTwo", {{C::Dst, "2"}}, "dst", "expected 0 or 1, got \"2\""},
+        RefusedRow{"DstWord", {{C::Dst, "yes"}}, "dst", "expected 0 or 1, got \"yes\""},
+        RefusedRow{
+            "LongitudeSideX", {{C::LongitudeSide, "X"}}, "longitude_side", "expected E or W, got \"X\""},
+        RefusedRow{"LatitudeSideE", {{C::LatitudeSide, "E"}}, "latitude_side", "expected N or S, got \"E\""},
+        RefusedRow{"ControlBytesEscaped",
+                   {{C::Year, "19\n7\x7f"}},
+                   "year",
+                   "expected a year from 1901 to 2050, got \"19\\x0a7\\x7f\""},
+        RefusedRow{"ListColumnsBeforeTypedFields",
+                   {{C::ZoneHour, ""}, {C::Minute, "61"}},
+                   "minute",
+                   "expected a minute from 0 to 59, got \"61\""}),
+    [](const ::testing::TestParamInfo<RefusedRow>& info) { return info.param.name; });
+
+struct AcceptedRow {
+    std::string name;
+    std::vector<Change> changes;
+};
+
+void PrintTo(const AcceptedRow& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class AcceptedRowTest : public ::testing::TestWithParam<AcceptedRow> {};
+
+TEST_P(AcceptedRowTest, IsComputed) {
+    ReadingSession session;
+    EXPECT_EQ(ComputeRow(ExampleRow(GetParam().changes), session), std::nullopt);
+    EXPECT_FALSE(session.Results().StarName.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AcceptedRowTest,
+    ::testing::Values(AcceptedRow{"Example", {}},
+                      AcceptedRow{"February29In2000", {{C::Year, "2000"}, {C::Month, "2"}, {C::Day, "29"}}},
+                      AcceptedRow{"January31", {{C::Month, "1"}, {C::Day, "31"}}},
+                      AcceptedRow{"FirstAndLastYear", {{C::Year, "1901"}}},
+                      AcceptedRow{"LastYear", {{C::Year, "2050"}, {C::Hour, "23"}, {C::Minute, "59"}}},
+                      AcceptedRow{"SpacesAroundNumbers", {{C::Day, " 15 "}, {C::ZoneHour, " 5 "}}},
+                      AcceptedRow{"SignedZone", {{C::ZoneHour, "-5"}, {C::ZoneMinute, "+30"}}},
+                      AcceptedRow{"FractionalZone", {{C::ZoneHour, "5.5"}}},
+                      AcceptedRow{"WestSouthDst",
+                                  {{C::LongitudeSide, "W"}, {C::LatitudeSide, "S"}, {C::Dst, "1"}}}),
+    [](const ::testing::TestParamInfo<AcceptedRow>& info) { return info.param.name; });
+
+TEST(BatchRow, ChoicesReachTheRecordTheRightWayRound) {
+    // The two side flags run opposite ways in the record: East is true, South is true.
+    ReadingSession eastNorth;
+    ASSERT_EQ(ComputeRow(ExampleRow(), eastNorth), std::nullopt);
+    EXPECT_EQ(eastNorth.Record().LongitudeSide, kTrue);
+    EXPECT_EQ(eastNorth.Record().LatitudeSide, kFalse);
+    EXPECT_EQ(eastNorth.Record().DaylightSaving, kFalse);
+
+    ReadingSession westSouth;
+    ASSERT_EQ(
+        ComputeRow(ExampleRow({{C::LongitudeSide, "W"}, {C::LatitudeSide, "S"}, {C::Dst, "1"}}), westSouth),
+        std::nullopt);
+    EXPECT_EQ(westSouth.Record().LongitudeSide, kFalse);
+    EXPECT_EQ(westSouth.Record().LatitudeSide, kTrue);
+    EXPECT_EQ(westSouth.Record().DaylightSaving, kTrue);
+    EXPECT_EQ(westSouth.Record().BirthMonth, 8);
+    EXPECT_EQ(westSouth.Record().BirthDay, 15);
+}
+
+TEST(CsvOutput, QuotesOnlyWhereNeeded) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain", "plain"},
+        {"", ""},
+        {" spaced ", " spaced "},
+        {"Sunday, Tuesday", "\"Sunday, Tuesday\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""},
+        {"carriage\r", "\"carriage\r\""},
+    };
+    for (const auto& [field, want] : cases) {
+        std::string got;
+        AppendCsvField(got, field);
+        EXPECT_EQ(got, want) << "field " << field;
+    }
+}
+
+TEST(CsvOutput, NumbersReadBackExactly) {
+    const double values[] = {0.0,
+                             -0.0,
+                             0.1,
+                             1.0 / 3.0,
+                             -22.966275504182306,
+                             2451545.0,
+                             359.99999999999994,
+                             std::numeric_limits<double>::denorm_min(),
+                             std::numeric_limits<double>::max()};
+    for (const double value : values) {
+        std::string text;
+        AppendShortestNumber(text, value);
+        double back = 1.0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), back);
+        EXPECT_EQ(error, std::errc()) << text;
+        EXPECT_EQ(end, text.data() + text.size()) << text;
+        EXPECT_EQ(std::signbit(back), std::signbit(value)) << text;
+        EXPECT_EQ(back, value) << text;
+    }
+}
+
+TEST(RunBatch, AcceptsByteOrderMarkAndSpacedHeader) {
+    std::istringstream input(
+        "\xEF\xBB\xBFname, year,month,day,hour,minute,zone_hour,zone_minute,dst,"
+        "longitude_deg,longitude_min,longitude_side,latitude_deg,latitude_min,latitude_side\n"
+        "Asha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N\n");
+    std::ostringstream output;
+    std::ostringstream errors;
+    EXPECT_EQ(RunBatch(input, output, errors, {}), 0);
+    EXPECT_EQ(errors.str(), "");
+    EXPECT_NE(output.str().find("\nAsha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N,Pushya,"), std::string::npos);
+}
+
+TEST(RunBatch, RefusesMissingOrWrongHeader) {
+    for (const std::string text : {"", "Asha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N\n", "name,year\n"}) {
+        std::istringstream input(text);
+        std::ostringstream output;
+        std::ostringstream errors;
+        EXPECT_EQ(RunBatch(input, output, errors, {}), 1) << text;
+        EXPECT_EQ(output.str(), "") << text;
+        EXPECT_TRUE(errors.str().starts_with("line 1: expected the header row: name,year,month,"))
+            << errors.str();
+    }
+}
+
+ReadingOptions ExampleOptions() {
+    ReadingOptions options;
+    options.name = "Asha";
+    options.date = "1947-08-15";
+    options.time = "00:00";
+    options.zone = "5:30";
+    options.longitude = "77:12E";
+    options.latitude = "28:36N";
+    return options;
+}
+
+TEST(ReadingOptions, SplitIntoTheRowOfTheForm) {
+    EXPECT_EQ(std::get<std::vector<std::string>>(RowFromOptions(ExampleOptions())),
+              (std::vector<std::string>{"Asha", "1947", "08", "15", "00", "00", "5", "30", "0", "77", "12",
+                                        "E", "28", "36", "N"}));
+    ReadingOptions separate = ExampleOptions();
+    separate.zone.clear();
+    separate.zoneHour = "-4";
+    separate.zoneMinute = "45";
+    separate.daylightSaving = true;
+    separate.longitude = "0:5W";
+    separate.latitude = "33:52S";
+    EXPECT_EQ(std::get<std::vector<std::string>>(RowFromOptions(separate)),
+              (std::vector<std::string>{"Asha", "1947", "08", "15", "00", "00", "-4", "45", "1", "0", "5",
+                                        "W", "33", "52", "S"}));
+}
+
+TEST(ReadingOptions, ShapeErrorsNameTheOption) {
+    const std::pair<void (*)(ReadingOptions&), std::string> cases[] = {
+        {[](ReadingOptions& o) { o.date = "15.08.1947"; }, "--date: expected YYYY-MM-DD, got \"15.08.1947\""},
+        {[](ReadingOptions& o) { o.date = "1947-08-15-1"; },
+         "--date: expected YYYY-MM-DD, got \"1947-08-15-1\""},
+        {[](ReadingOptions& o) { o.time = "0000"; }, "--time: expected HH:MM, got \"0000\""},
+        {[](ReadingOptions& o) { o.zone = "530"; }, "--zone: expected H:MM, got \"530\""},
+        {[](ReadingOptions& o) { o.longitude = "77:12"; },
+         "--longitude: expected DEG:MIN and E or W, as in 77:12E, got \"77:12\""},
+        {[](ReadingOptions& o) { o.longitude = "77E"; },
+         "--longitude: expected DEG:MIN and E or W, as in 77:12E, got \"77E\""},
+        {[](ReadingOptions& o) { o.latitude = ""; },
+         "--latitude: expected DEG:MIN and N or S, as in 28:36N, got \"\""},
+    };
+    for (const auto& [change, want] : cases) {
+        ReadingOptions options = ExampleOptions();
+        change(options);
+        const auto row = RowFromOptions(options);
+        ASSERT_TRUE(std::holds_alternative<std::string>(row)) << want;
+        EXPECT_EQ(std::get<std::string>(row), want);
+    }
+}
+
+} // namespace
+} // namespace velmora

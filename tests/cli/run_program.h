@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace velmora::testing {
+
+// A fresh folder, removed with everything in it at the end of the test.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path Write(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::filesystem::path& path);
+
+struct ProgramRun {
+    int exitCode = -1; // -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs the built velmora-cli with `arguments`, `input` on its standard input.
+// With `stdoutPath`, standard output goes to that file instead of `out`.
+ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "",
+                  const std::string& stdoutPath = "");
+
+} // namespace velmora::testing
