@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
-#include <QStringList>
 
 #include <cstdlib>
 #include <string>
@@ -55,19 +54,21 @@ QUrl DownloadPageUrl() {
     return QUrl(QStringLiteral(VELMORA_DOWNLOAD_URL));
 }
 
-QUrl HelpPageUrl() {
-    // Installed beside the program first, then the source tree of a build that was never installed.
-    const QStringList candidates = {
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/velmora/index.html"),
-        QStringLiteral(VELMORA_HELP_SOURCE_DIR "/index.html"),
-    };
-    for (const QString& candidate : candidates) {
-        const QFileInfo file(candidate);
+QUrl HelpPageUrl(const QStringList& guides) {
+    for (const QString& guide : guides) {
+        const QFileInfo file(guide);
         if (file.isFile()) {
             return QUrl::fromLocalFile(file.canonicalFilePath());
         }
     }
     return QUrl(HomePageAddress() + QStringLiteral("help/"));
+}
+
+QUrl HelpPageUrl() {
+    return HelpPageUrl({
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/velmora/index.html"),
+        QStringLiteral(VELMORA_HELP_SOURCE_DIR "/index.html"),
+    });
 }
 
 void OpenHelpPage(Platform& platform) {
@@ -82,24 +83,25 @@ void OpenUpdatePage(Platform& platform) {
     OpenPage(platform, DownloadPageUrl());
 }
 
+std::optional<QDate> DecodeReminderDate(const QString& stored) {
+    const QDate date = QDate::fromString(Decoded(stored), kStoredDateFormat);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
 void RemindAboutUpdate(Platform& platform, QWidget* parent) {
     const QDate today = platform.Today();
     if (!today.isValid()) {
         return;
     }
     const std::optional<QString> stored = platform.ReadSetting(Encoded(kReminderKey));
-    const QString storedText = stored ? Decoded(*stored) : QString();
-    if (storedText.isEmpty()) {
+    const std::optional<QDate> remindedOn = stored ? DecodeReminderDate(*stored) : std::nullopt;
+    if (!remindedOn) {
+        // The first run, or a damaged date that would silence the reminder for
+        // good: either way counting starts from today.
         StoreReminderDate(platform, today);
         return;
     }
-    const QDate remindedOn = QDate::fromString(storedText, kStoredDateFormat);
-    if (!remindedOn.isValid()) {
-        // A damaged date would silence the reminder for good; start counting again from today.
-        StoreReminderDate(platform, today);
-        return;
-    }
-    if (std::abs(today.daysTo(remindedOn)) <= kReminderQuietDays) {
+    if (std::abs(today.daysTo(*remindedOn)) <= kReminderQuietDays) {
         return;
     }
     const bool wantsUpdate = platform.AskYesNo(parent, kReminderQuestion);

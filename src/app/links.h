@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
+
+#include <optional>
 
 class QWidget;
 
@@ -11,13 +15,20 @@ class Platform;
 
 // Addresses fixed at build time.
 QString HomePageAddress();
-QUrl HelpPageUrl(); // the user guide installed beside the program
+// The user guide: the first of `guides` that is a file, else the guide on the home page.
+QUrl HelpPageUrl(const QStringList& guides);
+// The guide installed beside the program, then the one in the source tree of a build never installed.
+QUrl HelpPageUrl();
 QUrl DownloadPageUrl();
 
 // Each asks the desktop to open its page; a failure shows nothing.
 void OpenHelpPage(Platform& platform);
 void OpenHomePage(Platform& platform);
 void OpenUpdatePage(Platform& platform);
+
+// The date held by the reminder's stored setting value (encoded, ISO form);
+// nothing when the value is empty or names no valid date.
+std::optional<QDate> DecodeReminderDate(const QString& stored);
 
 // Runs once at start-up: on the first run stores today's date; when the stored
 // date is more than 14 days away asks whether to look for an update. Any

@@ -138,7 +138,8 @@ QString FormatLongitude(double longitudeDeg) {
 }
 
 QString FormatUtcOffset(int offsetSeconds) {
-    const int magnitude = std::abs(offsetSeconds);
+    // Widened first: the magnitude of the most negative int does not fit an int.
+    const qint64 magnitude = std::abs(qint64(offsetSeconds));
     QString text = QStringLiteral("%1%2:%3")
                        .arg(offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
                        .arg(magnitude / 3600)

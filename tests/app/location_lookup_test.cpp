@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <limits>
+
 using velmora::GazetteerPlace;
 
 namespace {
@@ -98,6 +100,7 @@ private slots:
         QCOMPARE(velmora::FormatUtcOffset(0), QStringLiteral("+0:00"));
         QCOMPARE(velmora::FormatUtcOffset(46800), QStringLiteral("+13:00"));
         QCOMPARE(velmora::FormatUtcOffset(5 * 3600 + 53 * 60 + 28), QStringLiteral("+5:53:28"));
+        QCOMPARE(velmora::FormatUtcOffset(std::numeric_limits<int>::min()), QStringLiteral("-596523:14:08"));
     }
 
     void zoneOffsetsFollowTheDate_data() {
