@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 
 namespace velmora {
 
@@ -34,14 +35,14 @@ constexpr CountryAlias kCountryAliases[] = {
     {"uae", "ae"},
 };
 
-bool NamesARegionWord(const QString& regionName, const QStringList& words) {
+bool NamesARegionWord(const QString& regionName, const QSet<QString>& words) {
     const QStringList regionWords = MatchWords(regionName);
     return std::ranges::any_of(regionWords, [&](const QString& word) {
         return !kGenericRegionWords.contains(word) && words.contains(word);
     });
 }
 
-bool NamesTheCountry(const GazetteerPlace& place, const QStringList& words) {
+bool NamesTheCountry(const GazetteerPlace& place, const QSet<QString>& words) {
     const QString code = place.countryCode.toLower();
     if (!code.isEmpty() && words.contains(code)) {
         return true;
@@ -97,12 +98,21 @@ QStringList MatchWords(const QString& text) {
 
 std::vector<PlaceMatch> RankPlaces(const QStringList& queryWords,
                                    const std::vector<GazetteerPlace>& candidates) {
+    // The words after the city name the region; for a partial match, all but the first.
+    // One set for each length of city name, so that a long pasted query costs
+    // each of thousands of places a look-up instead of a scan.
+    std::map<qsizetype, QSet<QString>> regionWords;
     std::vector<PlaceMatch> matches;
     matches.reserve(candidates.size());
     for (const GazetteerPlace& place : candidates) {
         PlaceMatch match{.place = place, .cityWords = LeadingNameWords(queryWords, place.name)};
-        // The words after the city name the region; for a partial match, all but the first.
-        const QStringList rest = queryWords.mid(std::max(match.cityWords, 1));
+        const qsizetype skipped = std::max(match.cityWords, 1);
+        auto [found, added] = regionWords.try_emplace(skipped);
+        if (added) {
+            const QStringList words = queryWords.mid(skipped);
+            found->second = QSet<QString>(words.begin(), words.end());
+        }
+        const QSet<QString>& rest = found->second;
         match.regionScore =
             (NamesARegionWord(place.state, rest) ? 1 : 0) + (NamesTheCountry(place, rest) ? 1 : 0);
         matches.push_back(std::move(match));
