@@ -1,15 +1,94 @@
 #include <QApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QIcon>
+#include <QStringList>
+
+#include <cstdio>
 
 #include "app/links.h"
 #include "app/main_window.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
 
+namespace {
+
+const QCommandLineOption kHelpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                     QStringLiteral("Show this help and exit."));
+const QCommandLineOption kVersionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                        QStringLiteral("Show the version and exit."));
+
+void DescribeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Panch-Pakshi birth reading: the birth star, the lunar fortnight, the ruling bird and "
+                       "its days, in a window.\n"
+                       "Given a saved reading (a .tam file), the window opens with that reading shown."));
+    parser.addOption(kHelpOption);
+    parser.addOption(kVersionOption);
+    parser.addPositionalArgument(QStringLiteral("FILE.tam"), QStringLiteral("A saved reading to show."),
+                                 QStringLiteral("[FILE.tam]"));
+}
+
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Help and version are answered before QApplication exists, so that they need no display.
+// Returns true when one of them was asked for and answered.
+bool AnswerHelpOrVersion(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+    // Qt's own options (-platform, -style...) are unknown here; QApplication takes them out later.
+    parser.parse(Arguments(argc, argv));
+    if (parser.isSet(kHelpOption)) {
+        // The usage line names the program as it is installed, not the path it was started by.
+        char name[] = "velmora";
+        char* nameOnly[] = {name, nullptr};
+        int count = 1;
+        const QCoreApplication named(count, nameOnly);
+        Print(stdout, parser.helpText());
+        return true;
+    }
+    if (parser.isSet(kVersionOption)) {
+        std::fputs("velmora " VELMORA_VERSION "\n", stdout);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (AnswerHelpOrVersion(argc, argv)) {
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.velmora"));
+
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+    if (!parser.parse(QApplication::arguments())) {
+        Print(stderr, QStringLiteral("velmora: %1\nTry 'velmora --help' for more information.\n")
+                          .arg(parser.errorText()));
+        return 2;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        Print(stderr, QStringLiteral("velmora: only one saved reading can be opened at a time\n"));
+        return 2;
+    }
 
     velmora::QtPlatform platform;
     velmora::InstanceLock lock;
@@ -21,7 +100,11 @@ int main(int argc, char* argv[]) {
     velmora::RemindAboutUpdate(platform);
 
     velmora::frmMain window(platform);
+    // After the window, whose library brings the picture in.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.svg")));
     window.show();
+    if (!files.isEmpty()) {
+        window.OpenSavedReading(files.front());
+    }
     return QApplication::exec();
 }

@@ -840,6 +840,10 @@ void frmMain::cmdOpen_Click() {
     const QString fileName =
         platform_.GetOpenFileName(this, {QStringLiteral("Select the source file"),
                                          QStringLiteral("Velmora (*.tam)"), QStringLiteral("tam")});
+    OpenSavedReading(fileName);
+}
+
+void frmMain::OpenSavedReading(const QString& fileName) {
     if (fileName.size() >= 3 && !fileName.endsWith(QStringLiteral("tam"), Qt::CaseSensitive)) {
         platform_.ShowMessage(this, kMsgCheckFile, MessageIcon::Error);
         return;

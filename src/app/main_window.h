@@ -35,6 +35,10 @@ public:
 
     const ReadingSession& Session() const { return session_; }
 
+    // Shows the reading saved in fileName, as the Open button does once a file is chosen;
+    // an empty name does nothing.
+    void OpenSavedReading(const QString& fileName);
+
 protected:
     // The digits-only rule of the four coordinate fields.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -585,12 +585,17 @@ private slots:
         QFETCH(QString, message);
         fake_->openFileAnswers = {name};
         find<QPushButton>(QStringLiteral("cmdOpen"))->click();
+        // A name given on the command line meets the same checks, without a dialog.
+        window_->OpenSavedReading(name);
+        QCOMPARE(fake_->openDialogs.size(), 1);
         if (message.isEmpty()) {
             QVERIFY(fake_->messages.isEmpty());
         } else {
-            QCOMPARE(fake_->messages.size(), 1);
-            QVERIFY2(fake_->messages[0].text.startsWith(message), qPrintable(fake_->messages[0].text));
-            QCOMPARE(fake_->messages[0].icon, MessageIcon::Error);
+            QCOMPARE(fake_->messages.size(), 2);
+            for (const auto& shown : fake_->messages) {
+                QVERIFY2(shown.text.startsWith(message), qPrintable(shown.text));
+                QCOMPARE(shown.icon, MessageIcon::Error);
+            }
         }
         QCOMPARE(panelInFront(), QStringLiteral("fraMain"));
     }
