@@ -189,7 +189,7 @@ private slots:
         } else if (kind == QLatin1String("dangling")) {
             QVERIFY(QFile::link(folder.filePath(QStringLiteral("gone.html")), page));
         }
-        QCOMPARE(velmora::HelpPageUrl({page, page}),
+        QCOMPARE(velmora::HelpPageUrl({page, folder.filePath(QStringLiteral("share/index.html"))}),
                  QUrl(velmora::HomePageAddress() + QStringLiteral("help/")));
     }
 
