@@ -13,6 +13,7 @@
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "run_program.h"
+#include "support/example_births.h"
 
 namespace velmora {
 namespace {
@@ -50,19 +51,7 @@ std::vector<std::string> ExampleWith(const std::string& option, const std::strin
 
 // The example computed here, through the same core calls the window makes.
 ReadingSession ExampleSession() {
-    BirthFormFields fields;
-    fields.name = "Asha";
-    fields.year = 1947;
-    fields.monthIndex = 7;
-    fields.dayIndex = 14;
-    fields.zoneHour = "5";
-    fields.zoneMinute = "30";
-    fields.longitudeDegrees = "77";
-    fields.longitudeMinutes = "12";
-    fields.longitudeEast = true;
-    fields.latitudeDegrees = "28";
-    fields.latitudeMinutes = "36";
-    fields.latitudeSouth = false;
+    const BirthFormFields fields = testing::Delhi1947Form();
     ReadingSession session;
     EXPECT_EQ(session.Calculate(fields), std::nullopt);
     return session;

@@ -7,8 +7,12 @@
 #include "ephemeris/birth_star.h"
 #include "ephemeris/star_names.h"
 
+#include "support/example_births.h"
+
 namespace velmora {
 namespace {
+
+using testing::MakeBirthRecord;
 
 struct DayNumberCase {
     int month, day, year;
@@ -42,33 +46,16 @@ TEST(DayNumber, ConsecutiveDaysOfTheSupportedYearsFollowEachOther) {
     }
 }
 
-BirthRecord Birth(int year, int month, int day, int hour, int minute, int zoneHours, int zoneMinutes,
-                  int lonDeg, int lonMin, bool east, bool dst = false) {
-    BirthRecord r;
-    r.BirthYear = static_cast<std::int16_t>(year);
-    r.BirthMonth = static_cast<std::int16_t>(month);
-    r.BirthDay = static_cast<std::int16_t>(day);
-    r.BirthHour = static_cast<std::int16_t>(hour);
-    r.BirthMinute = static_cast<std::int16_t>(minute);
-    r.ZoneHours = static_cast<std::int16_t>(zoneHours);
-    r.ZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    r.LongitudeDegrees = static_cast<std::int16_t>(lonDeg);
-    r.LongitudeMinutes = static_cast<std::int16_t>(lonMin);
-    r.LongitudeSide = east ? kTrue : kFalse;
-    r.DaylightSaving = dst ? kTrue : kFalse;
-    return r;
-}
-
 TEST(BirthMoment, EpochAndThe1947Example) {
     EngineState epoch;
-    PrepareBirthMoment(Birth(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), epoch);
+    PrepareBirthMoment(MakeBirthRecord(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), epoch);
     EXPECT_EQ(epoch.UniversalHours, 12.0);
     EXPECT_EQ(epoch.JulianCenturies, 0.0);
     EXPECT_EQ(epoch.DegreesToRadians, 0.017453292519943295);
     EXPECT_EQ(epoch.RadiansToDegrees, 57.295779513082323);
 
     EngineState s;
-    PrepareBirthMoment(Birth(1947, 8, 15, 0, 0, 5, 30, 77, 12, true), s);
+    PrepareBirthMoment(MakeBirthRecord(1947, 8, 15, 0, 0, 5, 30, 77, 12, true), s);
     EXPECT_DOUBLE_EQ(s.SignedLongitude, -77.2);
     EXPECT_EQ(s.UniversalHours, -5.5); // left negative: the day shift rides along
     EXPECT_NEAR(s.JulianCenturies, -0.52382557608944, 5e-15);
@@ -95,7 +82,7 @@ TEST(BirthMoment, ZoneDirectionAndDaylightSaving) {
     };
     for (const auto& c : cases) {
         EngineState s;
-        PrepareBirthMoment(Birth(2000, 6, 1, 12, 0, c.zone, 0, c.lonDeg, 0, c.east, c.dst), s);
+        PrepareBirthMoment(MakeBirthRecord(2000, 6, 1, 12, 0, c.zone, 0, c.lonDeg, 0, c.east, c.dst), s);
         EXPECT_EQ(s.EffectiveZoneHours, c.wantZone) << c.what;
         EXPECT_EQ(s.UniversalHours, c.wantUniversal) << c.what;
     }
@@ -114,8 +101,8 @@ TEST(MoonLongitude, SeriesAtTheEpochAndTheWorkedExamples) {
         double tropical;
     };
     const Case cases[] = {
-        {"1947", Birth(1947, 8, 15, 0, 0, 5, 30, 77, 12, true), 117.109656},
-        {"1969", Birth(1969, 7, 20, 20, 17, 0, 0, 0, 0, false), 187.860218},
+        {"1947", MakeBirthRecord(1947, 8, 15, 0, 0, 5, 30, 77, 12, true), 117.109656},
+        {"1969", MakeBirthRecord(1969, 7, 20, 20, 17, 0, 0, 0, 0, false), 187.860218},
     };
     for (const auto& c : cases) {
         EngineState e;
@@ -135,10 +122,10 @@ TEST(BirthStar, AyanamsaAndTheWorkedStars) {
     };
     const double none = std::nan("");
     const Case cases[] = {
-        {"1947", Birth(1947, 8, 15, 0, 0, 5, 30, 77, 12, true), -23.121833, 93.987823, "Pushya"},
-        {"1969", Birth(1969, 7, 20, 20, 17, 0, 0, 0, 0, false), none, 164.427778, "Hasta"},
-        {"1985", Birth(1985, 6, 1, 10, 30, 1, 0, 13, 24, true, true), none, 202.038988, "Vishakha"},
-        {"epoch", Birth(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), -23.853726, 199.462377, "Swati"},
+        {"1947", MakeBirthRecord(1947, 8, 15, 0, 0, 5, 30, 77, 12, true), -23.121833, 93.987823, "Pushya"},
+        {"1969", MakeBirthRecord(1969, 7, 20, 20, 17, 0, 0, 0, 0, false), none, 164.427778, "Hasta"},
+        {"1985", MakeBirthRecord(1985, 6, 1, 10, 30, 1, 0, 13, 24, true, true), none, 202.038988, "Vishakha"},
+        {"epoch", MakeBirthRecord(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), -23.853726, 199.462377, "Swati"},
     };
     for (const auto& c : cases) {
         EngineState e;
@@ -150,10 +137,10 @@ TEST(BirthStar, AyanamsaAndTheWorkedStars) {
         EXPECT_EQ(e.MoonStarNameValue, c.star) << c.what;
     }
     EngineState epoch;
-    ComputeBirthStar(Birth(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), epoch);
+    ComputeBirthStar(MakeBirthRecord(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), epoch);
     EXPECT_NEAR(epoch.StarPosition, 14.96, 5e-3);
     EngineState summer;
-    ComputeBirthStar(Birth(1985, 6, 1, 10, 30, 1, 0, 13, 24, true, true), summer);
+    ComputeBirthStar(MakeBirthRecord(1985, 6, 1, 10, 30, 1, 0, 13, 24, true, true), summer);
     EXPECT_EQ(summer.UniversalHours, 8.5);
 }
 

@@ -7,8 +7,12 @@
 #include "ephemeris/birth_star.h"
 #include "panchang/panchang.h"
 
+#include "support/example_births.h"
+
 namespace velmora {
 namespace {
+
+using testing::MakeBirthRecord;
 
 TEST(CivilDayNumber, MidnightsAndTheCalendarSwitch) {
     struct Case {
@@ -120,21 +124,6 @@ TEST(ComputePaksha, WholeDegreesOfEachBodySeparately) {
     }
 }
 
-BirthRecord Birth(int year, int month, int day, int hour, int zoneHours, int zoneMinutes, int lonDeg,
-                  bool east, bool dst = false) {
-    BirthRecord r;
-    r.BirthYear = static_cast<std::int16_t>(year);
-    r.BirthMonth = static_cast<std::int16_t>(month);
-    r.BirthDay = static_cast<std::int16_t>(day);
-    r.BirthHour = static_cast<std::int16_t>(hour);
-    r.ZoneHours = static_cast<std::int16_t>(zoneHours);
-    r.ZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    r.LongitudeDegrees = static_cast<std::int16_t>(lonDeg);
-    r.LongitudeSide = east ? kTrue : kFalse;
-    r.DaylightSaving = dst ? kTrue : kFalse;
-    return r;
-}
-
 TEST(ComputePanchang, UniversalMomentFollowsTheZoneDirection) {
     struct Case {
         const char* what;
@@ -143,11 +132,16 @@ TEST(ComputePanchang, UniversalMomentFollowsTheZoneDirection) {
     };
     const double noon = CivilDayNumber(3, 10, 1990);
     const Case cases[] = {
-        {"west zone 5 at noon is 17:00 UT", Birth(1990, 3, 10, 12, 5, 0, 75, false), noon + 17.0 / 24.0},
-        {"east zone 5:30 at noon is 06:30 UT", Birth(1990, 3, 10, 12, 5, 30, 77, true), noon + 6.5 / 24.0},
-        {"longitude 0 adds the zone", Birth(1990, 3, 10, 12, 1, 0, 0, true), noon + 13.0 / 24.0},
-        {"west with summer time", Birth(1990, 3, 10, 12, 5, 0, 75, false, true), noon + 16.0 / 24.0},
-        {"east with summer time", Birth(1990, 3, 10, 12, 1, 0, 13, true, true), noon + 10.0 / 24.0},
+        {"west zone 5 at noon is 17:00 UT", MakeBirthRecord(1990, 3, 10, 12, 0, 5, 0, 75, 0, false),
+         noon + 17.0 / 24.0},
+        {"east zone 5:30 at noon is 06:30 UT", MakeBirthRecord(1990, 3, 10, 12, 0, 5, 30, 77, 0, true),
+         noon + 6.5 / 24.0},
+        {"longitude 0 adds the zone", MakeBirthRecord(1990, 3, 10, 12, 0, 1, 0, 0, 0, true),
+         noon + 13.0 / 24.0},
+        {"west with summer time", MakeBirthRecord(1990, 3, 10, 12, 0, 5, 0, 75, 0, false, true),
+         noon + 16.0 / 24.0},
+        {"east with summer time", MakeBirthRecord(1990, 3, 10, 12, 0, 1, 0, 13, 0, true, true),
+         noon + 10.0 / 24.0},
     };
     for (const auto& c : cases) {
         EngineState engine;
@@ -166,12 +160,13 @@ TEST(ComputePanchang, WorkedFortnights) {
         std::string_view want;
     };
     const Case cases[] = {
-        {"1990-01-05 12:00 +5:30", Birth(1990, 1, 5, 12, 5, 30, 77, true), kShuklaPaksha},
+        {"1990-01-05 12:00 +5:30", MakeBirthRecord(1990, 1, 5, 12, 0, 5, 30, 77, 0, true), kShuklaPaksha},
         // Full moon 1990-01-11 04:57 UT: a New York noon the day after lies in the dark half.
-        {"1990-01-12 12:00 New York", Birth(1990, 1, 12, 12, 5, 0, 74, false), kKrishnaPaksha},
+        {"1990-01-12 12:00 New York", MakeBirthRecord(1990, 1, 12, 12, 0, 5, 0, 74, 0, false),
+         kKrishnaPaksha},
         // New moon 1990-01-26 19:20 UT: 17:00 local in New York is 22:00 UT, already bright;
         // taking the zone the wrong way (12:00 UT) would still be dark.
-        {"1990-01-26 17:00 New York", Birth(1990, 1, 26, 17, 5, 0, 74, false), kShuklaPaksha},
+        {"1990-01-26 17:00 New York", MakeBirthRecord(1990, 1, 26, 17, 0, 5, 0, 74, 0, false), kShuklaPaksha},
     };
     for (const auto& c : cases) {
         EngineState engine;

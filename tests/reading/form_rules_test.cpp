@@ -3,8 +3,12 @@
 #include "reading/field_conversion.h"
 #include "reading/validation.h"
 
+#include "support/example_births.h"
+
 namespace velmora {
 namespace {
+
+using testing::Delhi1947Form;
 
 TEST(ConvertFieldText, TheFormsNumberRule) {
     struct Case {
@@ -52,18 +56,6 @@ TEST(ConvertFieldText, TheFormsNumberRule) {
     }
 }
 
-BirthFormFields Complete() {
-    BirthFormFields f;
-    f.name = "Asha";
-    f.zoneHour = "5";
-    f.zoneMinute = "30";
-    f.longitudeDegrees = "77";
-    f.longitudeMinutes = "12";
-    f.latitudeDegrees = "28";
-    f.latitudeMinutes = "36";
-    return f;
-}
-
 TEST(ValidateBirthData, ChecksInOrderOnlyTheFirstFailureCounts) {
     struct Case {
         const char* what;
@@ -106,7 +98,7 @@ TEST(ValidateBirthData, ChecksInOrderOnlyTheFirstFailureCounts) {
          1, kMsgEnterName, FormField::Name},
     };
     for (const auto& c : cases) {
-        BirthFormFields f = Complete();
+        BirthFormFields f = Delhi1947Form();
         c.blank(f);
         const auto failure = ValidateBirthData(f);
         ASSERT_TRUE(failure.has_value()) << c.what;
@@ -116,11 +108,11 @@ TEST(ValidateBirthData, ChecksInOrderOnlyTheFirstFailureCounts) {
         EXPECT_EQ(failure->focus, c.focus) << c.what;
     }
     for (const char* accepted : {"-5", "+5", "5.5", " 7 "}) {
-        BirthFormFields f = Complete();
+        BirthFormFields f = Delhi1947Form();
         f.zoneHour = accepted;
         EXPECT_FALSE(ValidateBirthData(f).has_value()) << accepted;
     }
-    BirthFormFields outOfRange = Complete();
+    BirthFormFields outOfRange = Delhi1947Form();
     outOfRange.latitudeDegrees = "95";
     outOfRange.latitudeMinutes = "75";
     EXPECT_FALSE(ValidateBirthData(outOfRange).has_value()) << "ranges are not checked";
@@ -143,7 +135,7 @@ TEST(ValidateBirthData, DatesOfFebruaryAndTheThirtyDayMonths) {
         {1950, 4, 30, std::nullopt},
     };
     for (const auto& c : cases) {
-        BirthFormFields f = Complete();
+        BirthFormFields f = Delhi1947Form();
         f.year = c.year;
         f.monthIndex = c.month - 1;
         f.dayIndex = c.day - 1;
@@ -173,7 +165,7 @@ TEST(DigitsOnlyFilter, DigitsAndBackspacePass) {
 }
 
 TEST(FillBirthRecord, FieldsConvertOneByOneAndFlagsRunOppositeWays) {
-    BirthFormFields f = Complete();
+    BirthFormFields f = Delhi1947Form();
     f.name = "  Ravi Kumar ";
     f.monthIndex = 7;
     f.dayIndex = 14;

@@ -4,27 +4,16 @@
 
 #include "reading/reading_session.h"
 
+#include "support/example_births.h"
+
 namespace velmora {
 namespace {
 
-BirthFormFields Delhi1947() {
-    BirthFormFields f;
-    f.name = "Asha";
-    f.monthIndex = 7;
-    f.dayIndex = 14;
-    f.year = 1947;
-    f.zoneHour = "5";
-    f.zoneMinute = "30";
-    f.longitudeDegrees = "77";
-    f.longitudeMinutes = "12";
-    f.latitudeDegrees = "28";
-    f.latitudeMinutes = "36";
-    return f;
-}
+using testing::Delhi1947Form;
 
 TEST(ReadingSession, AWholeReading) {
     ReadingSession session;
-    ASSERT_FALSE(session.Calculate(Delhi1947()).has_value());
+    ASSERT_FALSE(session.Calculate(Delhi1947Form()).has_value());
     const ReadingResults& r = session.Results();
     EXPECT_EQ(r.MoonStarNameValue, "Pushya");
     EXPECT_EQ(r.StarName, "Pushya");
@@ -38,9 +27,9 @@ TEST(ReadingSession, AWholeReading) {
 
 TEST(ReadingSession, AFailedCheckChangesNothing) {
     ReadingSession session;
-    ASSERT_FALSE(session.Calculate(Delhi1947()).has_value());
+    ASSERT_FALSE(session.Calculate(Delhi1947Form()).has_value());
     const BirthRecord before = session.Record();
-    BirthFormFields bad = Delhi1947();
+    BirthFormFields bad = Delhi1947Form();
     bad.year = 1990;
     bad.name = " ";
     const auto failure = session.Calculate(bad);
@@ -52,7 +41,7 @@ TEST(ReadingSession, AFailedCheckChangesNothing) {
 
 TEST(ReadingSession, ReopenRerunsTheLookUpsOnly) {
     ReadingSession session;
-    ASSERT_FALSE(session.Calculate(Delhi1947()).has_value());
+    ASSERT_FALSE(session.Calculate(Delhi1947Form()).has_value());
     const double centuries = session.Engine().JulianCenturies;
 
     session.Reopen("Revati", "Shukla Paksha");
@@ -90,7 +79,7 @@ TEST(ReadingSession, ExtremesOfTheFormStayFiniteAndEnd) {
             for (const char* minute : minutes) {
                 for (const std::string& longitude : longitudes) {
                     for (const bool east : {true, false}) {
-                        BirthFormFields f = Delhi1947();
+                        BirthFormFields f = Delhi1947Form();
                         f.year = m.year;
                         f.monthIndex = m.monthIndex;
                         f.dayIndex = m.dayIndex;
