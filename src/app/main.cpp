@@ -93,9 +93,13 @@ int main(int argc, char* argv[]) {
     velmora::QtPlatform platform;
     velmora::InstanceLock lock;
     if (!lock.TryLock()) {
+        // A file given to a second start is shown by the window that already runs.
+        if (!files.isEmpty() && lock.HandOver(files.front())) {
+            return 0;
+        }
         platform.ShowMessage(nullptr, QStringLiteral("Application is already running"),
                              velmora::MessageIcon::Information);
-        return 0;
+        return files.isEmpty() ? 0 : 1;
     }
     velmora::RemindAboutUpdate(platform);
 
@@ -103,6 +107,11 @@ int main(int argc, char* argv[]) {
     // After the window, whose library brings the picture in.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.svg")));
     window.show();
+    QObject::connect(&lock, &velmora::InstanceLock::fileHandedOver, &window, [&window](const QString& path) {
+        window.OpenSavedReading(path);
+        window.raise();
+        window.activateWindow();
+    });
     if (!files.isEmpty()) {
         window.OpenSavedReading(files.front());
     }

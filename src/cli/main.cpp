@@ -1,8 +1,5 @@
 // velmora-cli: birth readings from the command line, computed by the same calls as the window.
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <ext/stdio_filebuf.h>
 #include <iostream>
 #include <string>
 
@@ -11,6 +8,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/batch.h"
+#include "cli/input_file.h"
 #include "cli/reading_command.h"
 
 namespace {
@@ -26,16 +24,14 @@ int RunBatchCommand(const std::string& path, velmora::BatchOptions options) {
     if (path == "-") {
         return velmora::RunBatch(std::cin, std::cout, std::cerr, options);
     }
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        std::cerr << "velmora-cli: cannot read " << path << ": Is a directory\n";
+    std::string error;
+    const int fd = velmora::OpenRegularFile(path, error);
+    if (fd < 0) {
+        std::cerr << "velmora-cli: " << error << '\n';
         return velmora::kExitRefused;
     }
-    std::ifstream input(path, std::ios::binary);
-    if (!input) {
-        std::cerr << "velmora-cli: cannot open " << path << ": " << std::strerror(errno) << '\n';
-        return velmora::kExitRefused;
-    }
+    __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in | std::ios::binary);
+    std::istream input(&file);
     return velmora::RunBatch(input, std::cout, std::cerr, options);
 }
 

@@ -10,6 +10,7 @@
 
 #include "cli/atomic_file.h"
 #include "cli/batch.h"
+#include "cli/input_file.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 
@@ -86,9 +87,8 @@ std::string_view OptionOfColumn(BatchColumn column, bool zoneTogether) {
 
 // At most kSavedReadingReadLimit bytes of the file; nothing, with `error` set, on failure.
 std::optional<std::string> ReadSavedReading(const std::string& path, std::string& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenRegularFile(path, error);
     if (fd < 0) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
         return std::nullopt;
     }
     std::string bytes(kSavedReadingReadLimit, '\0');

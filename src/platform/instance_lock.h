@@ -1,24 +1,51 @@
 #pragma once
 
-#include <QLockFile>
+#include <QLocalServer>
+#include <QObject>
 #include <QString>
 
 namespace velmora {
 
-// Decides whether this process is the only running instance. The lock is held
-// for the object's lifetime; a lock left by a process that died is taken over.
-class InstanceLock {
-public:
-    // The default file is velmora.lock in the user's runtime folder.
-    explicit InstanceLock(const QString& lockFilePath = DefaultPath());
+// Decides whether this process is the only window of its user on its display, and
+// lets a later start hand a file to it. The claim is an advisory lock on a file in
+// the user's runtime folder: the kernel drops it when the holder ends, however it
+// ends, so nothing a crash or a full disk leaves in the file can lock anyone out.
+class InstanceLock : public QObject {
+    Q_OBJECT
 
-    // True when this process now holds the lock (or already did).
+public:
+    // The default file is velmora-DISPLAY.lock in the user's runtime folder; the
+    // hand-over socket sits beside it.
+    explicit InstanceLock(const QString& lockFilePath = DefaultPath(), QObject* parent = nullptr);
+    ~InstanceLock() override;
+
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    // True when this process now holds the claim (or already did), and also when
+    // the claim cannot be made at all: a broken runtime folder must not keep the
+    // window from starting.
     bool TryLock();
+
+    // Gives `path` to the holder of the claim; true when it was delivered.
+    bool HandOver(const QString& path);
 
     static QString DefaultPath();
 
+signals:
+    // A later start handed over this file (an absolute path).
+    void fileHandedOver(const QString& path);
+
 private:
-    QLockFile lock_;
+    bool OpenLockFile();
+    void Listen();
+    void Receive();
+
+    QString lockPath_;
+    QString socketPath_;
+    int fd_ = -1;
+    bool held_ = false;
+    QLocalServer server_;
 };
 
 } // namespace velmora

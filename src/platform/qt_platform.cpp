@@ -2,8 +2,10 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <utility>
 
@@ -24,6 +26,14 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDi
     }
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.constFirst();
+}
+
+// QSettings reads its file as it opens it; a pipe or a device there would block
+// the window before it shows, so only a plain file (or none yet) is read.
+bool SettingsFileIsSafe(const QString& organization, const QString& application) {
+    const QFileInfo file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/%1/%2.ini").arg(organization, application));
+    return !file.exists() || file.isFile();
 }
 
 } // namespace
@@ -57,6 +67,9 @@ bool QtPlatform::OpenUrl(const QUrl& url) {
 }
 
 std::optional<QString> QtPlatform::ReadSetting(const QString& key) {
+    if (!SettingsFileIsSafe(organization_, application_)) {
+        return std::nullopt;
+    }
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, application_);
     if (settings.status() != QSettings::NoError) {
         return std::nullopt;
@@ -74,6 +87,9 @@ std::optional<QString> QtPlatform::ReadSetting(const QString& key) {
 }
 
 bool QtPlatform::WriteSetting(const QString& key, const QString& value) {
+    if (!SettingsFileIsSafe(organization_, application_)) {
+        return false;
+    }
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, application_);
     if (settings.status() != QSettings::NoError || !settings.isWritable()) {
         return false;

@@ -1,7 +1,9 @@
-#include <QLockFile>
+#include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,8 +34,8 @@ private slots:
         QVERIFY(child >= 0);
         if (child == 0) {
             // The child takes the lock and dies without releasing it, as a crash would.
-            auto* lock = new QLockFile(path);
-            _exit(lock->tryLock(0) ? 0 : 1);
+            auto* lock = new InstanceLock(path);
+            _exit(lock->TryLock() ? 0 : 1);
         }
         int status = 0;
         QCOMPARE(waitpid(child, &status, 0), child);
@@ -42,6 +44,59 @@ private slots:
         QVERIFY(QFile::exists(path));
         InstanceLock next(path);
         QVERIFY(next.TryLock());
+    }
+
+    // What a crash, a full disk or another program can leave at the lock's path.
+    void leftoverLockDataNeverLocksOut_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("kind"); // 0 file, 1 folder, 2 pipe, 3 dangling link
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("damaged") << QByteArray("\x01\xff garbage\n\n\n", 14) << 0;
+        QTest::newRow("foreign pid") << QByteArray("1\nvelmora\nsomehost\n") << 0;
+        QTest::newRow("pipe") << QByteArray() << 2;
+        QTest::newRow("dangling link") << QByteArray() << 3;
+    }
+    void leftoverLockDataNeverLocksOut() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, kind);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("velmora.lock"));
+        const QByteArray native = QFile::encodeName(path);
+        if (kind == 0) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        } else if (kind == 2) {
+            QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+        } else {
+            QCOMPARE(::symlink("/nonexistent/velmora.lock", native.constData()), 0);
+        }
+        InstanceLock lock(path);
+        QVERIFY(lock.TryLock());
+        InstanceLock second(path);
+        QVERIFY(!second.TryLock());
+    }
+
+    void aFileIsHandedToTheRunningInstance() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("velmora.lock"));
+        InstanceLock first(path);
+        QVERIFY(first.TryLock());
+        QSignalSpy handed(&first, &InstanceLock::fileHandedOver);
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            InstanceLock second(path);
+            _exit(!second.TryLock() && second.HandOver(QStringLiteral("/tmp/asha.tam")) ? 0 : 1);
+        }
+        QTRY_COMPARE(handed.count(), 1);
+        QCOMPARE(handed.at(0).at(0).toString(), QStringLiteral("/tmp/asha.tam"));
+        int status = 0;
+        pid_t ended = 0;
+        QTRY_VERIFY((ended = ended ? ended : waitpid(child, &status, WNOHANG)) != 0);
+        QCOMPARE(ended, child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 
     void defaultLockLivesInTheRuntimeFolder() {

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "app/modal_watch.h"
 #include "platform/qt_platform.h"
@@ -157,10 +158,22 @@ private slots:
         QCOMPARE(later.ReadSetting(key), value);
     }
 
+    // A folder or a pipe where the file should be: nothing is written, and reading
+    // neither blocks nor finds a value.
+    void unusableSettingsStoreIsReported_data() {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("folder") << false;
+        QTest::newRow("pipe") << true;
+    }
     void unusableSettingsStoreIsReported() {
+        QFETCH(bool, pipe);
         QtPlatform platform(kOrganization, kApplication);
-        // A folder where the file should be: nothing can be written there.
-        QVERIFY(QDir().mkpath(SettingsFilePath()));
+        if (pipe) {
+            QVERIFY(QDir().mkpath(QFileInfo(SettingsFilePath()).path()));
+            QCOMPARE(::mkfifo(QFile::encodeName(SettingsFilePath()).constData(), 0600), 0);
+        } else {
+            QVERIFY(QDir().mkpath(SettingsFilePath()));
+        }
         QVERIFY(!platform.WriteSetting(QStringLiteral("Key"), QStringLiteral("Value")));
         QCOMPARE(platform.ReadSetting(QStringLiteral("Key")), std::nullopt);
     }
