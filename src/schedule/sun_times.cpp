@@ -156,15 +156,14 @@ SunDay ComputeSunDay(const LocalDate& date, const Place& place) {
     // solar day may fall on the day before or after; step to the one that
     // falls on the date.
     int offset = 0;
-    Crossing rise = CrossingOfTransit(TransitOfDay(midnightUT, offset, place), -1.0, place);
-    if (rise.MomentUT && *rise.MomentUT < midnightUT) {
-        offset = 1;
-        rise = CrossingOfTransit(TransitOfDay(midnightUT, offset, place), -1.0, place);
-    } else if (rise.MomentUT && *rise.MomentUT >= midnightUT + 1.0) {
-        offset = -1;
-        rise = CrossingOfTransit(TransitOfDay(midnightUT, offset, place), -1.0, place);
+    double transitUT = TransitOfDay(midnightUT, offset, place);
+    Crossing rise = CrossingOfTransit(transitUT, -1.0, place);
+    if (rise.MomentUT && (*rise.MomentUT < midnightUT || *rise.MomentUT >= midnightUT + 1.0)) {
+        offset = *rise.MomentUT < midnightUT ? 1 : -1;
+        transitUT = TransitOfDay(midnightUT, offset, place);
+        rise = CrossingOfTransit(transitUT, -1.0, place);
     }
-    const Crossing set = CrossingOfTransit(TransitOfDay(midnightUT, offset, place), 1.0, place);
+    const Crossing set = CrossingOfTransit(transitUT, 1.0, place);
     const Crossing nextRise = CrossingOfTransit(TransitOfDay(midnightUT, offset + 1, place), -1.0, place);
     for (const Crossing& crossing : {rise, set, nextRise}) {
         if (!crossing.MomentUT) {
