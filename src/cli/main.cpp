@@ -10,6 +10,7 @@
 #include "cli/batch.h"
 #include "cli/input_file.h"
 #include "cli/reading_command.h"
+#include "cli/schedule_command.h"
 
 namespace {
 
@@ -17,7 +18,9 @@ constexpr const char* kExamples = R"(Examples:
   velmora-cli reading --name Asha --date 1947-08-15 --time 00:00 --zone 5:30 \
       --longitude 77:12E --latitude 28:36N
   velmora-cli batch births.csv > readings.csv
-  velmora-cli open asha.tam --json)";
+  velmora-cli open asha.tam --json
+  velmora-cli schedule --star Pushya --paksha "Krishna Paksha" --day 2024-04-09 \
+      --longitude 80.27 --latitude 13.08 --zone +5:30)";
 
 int RunBatchCommand(const std::string& path, velmora::BatchOptions options) {
     options.showProgress = ::isatty(STDERR_FILENO) == 1;
@@ -97,8 +100,42 @@ int main(int argc, char** argv) {
     openCommand->add_flag("--json", openOutput.json, "Print the reading as one JSON object");
     openCommand->add_flag("--full", openOutput.full, "Also print the star's and the bird's paragraphs");
 
+    velmora::ScheduleOptions schedule;
+    CLI::App* scheduleCommand =
+        app.add_subcommand("schedule", "The bird's day: sunrise, sunset, the ten periods and its named days");
+    CLI::Option* star = scheduleCommand->add_option("--star", schedule.star, "Birth star, e.g. Pushya");
+    CLI::Option* paksha = scheduleCommand->add_option(
+        "--paksha", schedule.paksha, "Fortnight of the birth: \"Shukla Paksha\" or \"Krishna Paksha\"");
+    CLI::Option* bird = scheduleCommand->add_option("--bird", schedule.bird,
+                                                    "The bird itself: Vulture, Owl, Crow, Cock or Peacock");
+    star->needs(paksha)->excludes(bird);
+    paksha->needs(star);
+    scheduleCommand->add_option("--day", schedule.day, "First day, YYYY-MM-DD (1901 to 2050)")->required();
+    scheduleCommand->add_option("--days", schedule.days, "Number of consecutive days (default 1)");
+    scheduleCommand
+        ->add_option("--longitude", schedule.longitude,
+                     "Longitude: degrees east (negative west), or e.g. 80:16E")
+        ->required()
+        ->allow_extra_args(false);
+    scheduleCommand
+        ->add_option("--latitude", schedule.latitude,
+                     "Latitude: degrees north (negative south), or e.g. 13:05N")
+        ->required()
+        ->allow_extra_args(false);
+    scheduleCommand
+        ->add_option("--zone", schedule.zone, "Standard time zone, signed H:MM, e.g. +5:30 or -8:00")
+        ->required();
+    scheduleCommand->add_flag("--dst", schedule.daylightSaving,
+                              "Daylight saving time is in force (one hour)");
+    CLI::Option* scheduleJson = scheduleCommand->add_flag(
+        "--json", schedule.json, "One JSON object per day (an array for several days)");
+    scheduleCommand->add_flag("--csv", schedule.csv, "One CSV row per period")->excludes(scheduleJson);
+
     try {
         app.parse(argc, argv);
+        if (*scheduleCommand && !*star && !*bird) {
+            throw CLI::RequiredError("--star with --paksha, or --bird");
+        }
         if (*readingCommand && !*zone && !*zoneHour) {
             throw CLI::RequiredError("--zone or --zone-hour with --zone-minute");
         }
@@ -109,6 +146,9 @@ int main(int argc, char** argv) {
 
     if (*readingCommand) {
         return velmora::RunReading(reading, readingOutput, savePath, std::cout, std::cerr);
+    }
+    if (*scheduleCommand) {
+        return velmora::RunSchedule(schedule, std::cout, std::cerr);
     }
     if (*batchCommand) {
         return RunBatchCommand(batchPath, batchOptions);

@@ -1,0 +1,87 @@
+#include "schedule/day_schedule.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "panchang/panchang.h"
+#include "schedule/fortnight_at.h"
+
+namespace velmora {
+namespace {
+
+// Weekdays as bits, Sunday the lowest.
+constexpr std::uint8_t kSun = 1U << 0U;
+constexpr std::uint8_t kMon = 1U << 1U;
+constexpr std::uint8_t kTue = 1U << 2U;
+constexpr std::uint8_t kWed = 1U << 3U;
+constexpr std::uint8_t kThu = 1U << 4U;
+constexpr std::uint8_t kFri = 1U << 5U;
+constexpr std::uint8_t kSat = 1U << 6U;
+
+struct BirdWeekdays {
+    std::uint8_t RulingByDay;
+    std::uint8_t RulingByNight;
+    std::uint8_t Death;
+};
+
+// The reading's day lists as weekday sets, at the positions of BirdNames.
+constexpr auto kBrightWeekdays = std::to_array<BirdWeekdays>({
+    {kSun | kTue, kFri, kThu | kSat}, // Vulture
+    {kMon | kWed, kSat, kSun | kFri}, // Owl
+    {kThu, kSun | kTue, kMon},        // Crow
+    {kFri, kMon | kWed, kTue},        // Cock
+    {kSat, kThu, kWed},               // Peacock
+});
+constexpr auto kDarkWeekdays = std::to_array<BirdWeekdays>({
+    {kFri, kSun | kTue, kTue},               // Vulture
+    {kThu, kWed, kMon},                      // Owl
+    {kWed, kThu, kSun},                      // Crow
+    {kSun | kTue, kMon | kSat, kThu | kSat}, // Cock
+    {kMon | kSat, kFri, kWed | kFri},        // Peacock
+});
+static_assert(kBrightWeekdays.size() == 5 && kDarkWeekdays.size() == 5);
+
+bool Has(std::uint8_t days, int weekday) {
+    return (days >> static_cast<unsigned>(weekday) & 1U) != 0U;
+}
+
+void DivideHalf(double startUT, double endUT, DayHalf half, std::span<DayPeriod, kYamasPerHalf> periods) {
+    const double length = (endUT - startUT) / kYamasPerHalf;
+    for (int i = 0; i < kYamasPerHalf; ++i) {
+        periods[static_cast<std::size_t>(i)] = {half, i + 1, startUT + i * length,
+                                                startUT + (i + 1) * length};
+    }
+    // Exact ends, so the next half starts where this one stops.
+    periods[kYamasPerHalf - 1].EndUT = endUT;
+}
+
+} // namespace
+
+BirdDayKind BirdDayOf(int bird, int weekday, std::string_view pakshaName) {
+    if (bird < 0 || bird >= static_cast<int>(kBrightWeekdays.size()) || weekday < 0 || weekday > 6) {
+        return {};
+    }
+    const BirdWeekdays& days = (pakshaName == kShuklaPaksha ? kBrightWeekdays : kDarkWeekdays)[bird];
+    return {Has(days.RulingByDay, weekday), Has(days.RulingByNight, weekday), Has(days.Death, weekday)};
+}
+
+DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, int bird) {
+    DaySchedule schedule;
+    schedule.Date = date;
+    schedule.Bird = bird;
+    schedule.Sun = ComputeSunDay(date, place);
+    if (schedule.Sun.Status != SunDayStatus::Normal) {
+        return schedule;
+    }
+    schedule.Weekday = WeekdayOf(schedule.Sun.SunriseUT, place.UtcOffsetHours);
+    schedule.PakshaName = FortnightAtUT(schedule.Sun.SunriseUT);
+    schedule.BirdDay = BirdDayOf(bird, schedule.Weekday, schedule.PakshaName);
+    const std::span<DayPeriod, kPeriodsPerDay> periods(schedule.Periods);
+    DivideHalf(schedule.Sun.SunriseUT, schedule.Sun.SunsetUT, DayHalf::Day, periods.first<kYamasPerHalf>());
+    DivideHalf(schedule.Sun.SunsetUT, schedule.Sun.NextSunriseUT, DayHalf::Night,
+               periods.last<kYamasPerHalf>());
+    return schedule;
+}
+
+} // namespace velmora

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "schedule/sun_times.h"
+
+namespace velmora {
+
+inline constexpr int kYamasPerHalf = 5;
+inline constexpr int kPeriodsPerDay = 2 * kYamasPerHalf;
+
+enum class DayHalf { Day, Night };
+
+// One of the ten periods (yamas): five equal parts of sunrise..sunset, then
+// five equal parts of sunset..next sunrise.
+struct DayPeriod {
+    DayHalf Half = DayHalf::Day;
+    int Yama = 1; // 1..5 within its half
+    double StartUT = 0.0;
+    double EndUT = 0.0;
+};
+
+// Which of the bird's named days the weekday is, in the day's fortnight.
+struct BirdDayKind {
+    bool RulingByDay = false;
+    bool RulingByNight = false;
+    bool Death = false;
+};
+
+// The frame of one Panch-Pakshi day for one bird. When the Sun does not rise
+// or set (Sun.Status not Normal) there are no periods and no weekday.
+struct DaySchedule {
+    LocalDate Date;
+    SunDay Sun;
+    int Weekday = 0;             // 0 = Sunday, of the local date of the sunrise
+    std::string_view PakshaName; // the fortnight at sunrise
+    int Bird = 0;                // position in BirdNames
+    BirdDayKind BirdDay;
+    std::array<DayPeriod, kPeriodsPerDay> Periods{};
+};
+
+inline constexpr std::array<std::string_view, 7> WeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                                 "Thursday", "Friday", "Saturday"};
+
+// The bird's ruling and death days (the reading's day lists) for a weekday
+// and a fortnight; only the exact "Shukla Paksha" is bright.
+BirdDayKind BirdDayOf(int bird, int weekday, std::string_view pakshaName);
+
+// The day beginning with the sunrise of `date` at `place`, for `bird`.
+DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, int bird);
+
+} // namespace velmora
