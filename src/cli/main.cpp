@@ -11,6 +11,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/batch.h"
+#include "cli/place_command.h"
 #include "cli/reading_command.h"
 
 namespace {
@@ -18,6 +19,7 @@ namespace {
 constexpr const char* kExamples = R"(Examples:
   velmora-cli reading --name Asha --date 1947-08-15 --time 00:00 --zone 5:30 \
       --longitude 77:12E --latitude 28:36N
+  velmora-cli place "Madras, India" --date 1950-01-26 --time 10:15
   velmora-cli batch births.csv > readings.csv
   velmora-cli open asha.tam --json)";
 
@@ -101,6 +103,19 @@ int main(int argc, char** argv) {
     openCommand->add_flag("--json", openOutput.json, "Print the reading as one JSON object");
     openCommand->add_flag("--full", openOutput.full, "Also print the star's and the bird's paragraphs");
 
+    velmora::PlaceOptions placeOptions;
+    CLI::App* placeCommand = app.add_subcommand(
+        "place",
+        "Find a birth place by name: its coordinates and the UTC offset in force at a date and time");
+    placeCommand->add_option("query", placeOptions.query, "City, then state and country; former names too")
+        ->required();
+    placeCommand->add_option("--date", placeOptions.date, "Local date, YYYY-MM-DD (default: today)");
+    placeCommand->add_option("--time", placeOptions.time, "Local clock time, HH:MM (default: 12:00)");
+    placeCommand->add_option("--limit", placeOptions.limit, "List at most N places, best first (0: all)")
+        ->type_name("N")
+        ->default_val(20);
+    placeCommand->add_flag("--json", placeOptions.json, "Print the places as a JSON array");
+
     try {
         app.parse(argc, argv);
         if (*readingCommand && !*zone && !*zoneHour) {
@@ -113,6 +128,9 @@ int main(int argc, char** argv) {
 
     if (*readingCommand) {
         return velmora::RunReading(reading, readingOutput, savePath, std::cout, std::cerr);
+    }
+    if (*placeCommand) {
+        return velmora::RunPlace(placeOptions, std::cout, std::cerr);
     }
     if (*batchCommand) {
         return RunBatchCommand(batchPath, batchOptions);
