@@ -176,7 +176,7 @@ int RunPlace(const PlaceOptions& options, std::ostream& out, std::ostream& error
         return kExitRefused;
     }
 
-    std::vector<places::PlaceMatch> matches = places::SearchPlaces(options.query);
+    std::vector<places::PlaceMatch> matches = places::SearchPlaces(places::Gazetteer(), options.query);
     if (options.limit != 0 && matches.size() > options.limit) {
         matches.resize(options.limit);
     }

@@ -14,7 +14,8 @@ namespace velmora::places {
 
 namespace {
 
-// Compatibility-decomposed, without the accents that any script may carry, case-folded.
+// Without the accents that any script may carry, case-folded; compatibility forms
+// (ligatures, full-width letters) become their plain letters.
 // Marks that belong to one script (a Tamil vowel sign, a Devanagari virama) are
 // part of the word and stay.
 std::string FoldWord(const icu::UnicodeString& word) {
@@ -38,29 +39,51 @@ std::string FoldWord(const icu::UnicodeString& word) {
             kept.append(c);
         }
     }
+    // Composed again, so that a word reads as it is written ("கோ", not "கெ" and "ா").
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status)) {
+        return {};
+    }
+    const icu::UnicodeString composed = nfc->normalize(kept.foldCase(), status);
+    if (U_FAILURE(status)) {
+        return {};
+    }
     std::string folded;
-    kept.foldCase().toUTF8String(folded);
+    composed.toUTF8String(folded);
     return folded;
 }
 
 } // namespace
 
-std::vector<std::string> MatchWords(std::string_view text) {
-    std::vector<std::string> words;
-    const icu::UnicodeString unicode =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+struct WordSplitter::Boundaries {
+    std::unique_ptr<icu::BreakIterator> words;
+};
+
+WordSplitter::WordSplitter() {
     UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<icu::BreakIterator> boundaries(
+    std::unique_ptr<icu::BreakIterator> words(
         icu::BreakIterator::createWordInstance(icu::Locale::getRoot(), status));
-    if (U_FAILURE(status)) {
+    if (U_SUCCESS(status) && words != nullptr) {
+        boundaries_ = std::make_unique<Boundaries>(Boundaries{.words = std::move(words)});
+    }
+}
+
+WordSplitter::~WordSplitter() = default;
+
+std::vector<std::string> WordSplitter::Words(std::string_view text) {
+    std::vector<std::string> words;
+    if (boundaries_ == nullptr) {
         return words;
     }
-    boundaries->setText(unicode);
-    int32_t start = boundaries->first();
-    for (int32_t end = boundaries->next(); end != icu::BreakIterator::DONE;
-         start = end, end = boundaries->next()) {
+    const icu::UnicodeString unicode =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::BreakIterator& boundaries = *boundaries_->words;
+    boundaries.setText(unicode);
+    int32_t start = boundaries.first();
+    for (int32_t end = boundaries.next(); end != icu::BreakIterator::DONE;
+         start = end, end = boundaries.next()) {
         // Spaces and punctuation are the segments without a word status.
-        if (boundaries->getRuleStatus() == UBRK_WORD_NONE) {
+        if (boundaries.getRuleStatus() == UBRK_WORD_NONE) {
             continue;
         }
         std::string word = FoldWord(unicode.tempSubStringBetween(start, end));
@@ -69,6 +92,10 @@ std::vector<std::string> MatchWords(std::string_view text) {
         }
     }
     return words;
+}
+
+std::vector<std::string> MatchWords(std::string_view text) {
+    return WordSplitter().Words(text);
 }
 
 std::string StripCoordinateWords(std::string_view query) {

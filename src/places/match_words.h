@@ -1,10 +1,26 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace velmora::places {
+
+// Splits many texts into words as MatchWords does, reusing one boundary finder.
+class WordSplitter {
+public:
+    WordSplitter();
+    ~WordSplitter();
+    WordSplitter(const WordSplitter&) = delete;
+    WordSplitter& operator=(const WordSplitter&) = delete;
+
+    std::vector<std::string> Words(std::string_view text);
+
+private:
+    struct Boundaries;
+    std::unique_ptr<Boundaries> boundaries_; // empty when ICU could not make one
+};
 
 // The words of `text` (UTF-8) as a search compares them: split where Unicode
 // puts word boundaries, so that a Tamil or Devanagari word keeps its vowel

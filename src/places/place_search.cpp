@@ -38,8 +38,8 @@ bool IsGenericRegionWord(std::string_view word) {
     return std::ranges::find(kGenericRegionWords, word) != kGenericRegionWords.end();
 }
 
-bool NamesARegionWord(std::string_view regionName, const WordSet& words) {
-    return std::ranges::any_of(MatchWords(regionName), [&](const std::string& word) {
+bool NamesARegionWord(WordSplitter& splitter, std::string_view regionName, const WordSet& words) {
+    return std::ranges::any_of(splitter.Words(regionName), [&](const std::string& word) {
         return !IsGenericRegionWord(word) && words.contains(word);
     });
 }
@@ -51,7 +51,7 @@ std::string LowerAscii(std::string_view text) {
     return lower;
 }
 
-bool NamesTheCountry(const Place& place, const WordSet& words) {
+bool NamesTheCountry(WordSplitter& splitter, const Place& place, const WordSet& words) {
     const std::string code = LowerAscii(place.countryCode);
     if (!code.empty() && words.contains(code)) {
         return true;
@@ -61,12 +61,11 @@ bool NamesTheCountry(const Place& place, const WordSet& words) {
             return true;
         }
     }
-    return NamesARegionWord(place.country, words);
+    return NamesARegionWord(splitter, place.country, words);
 }
 
 // How many leading query words the whole of `name` equals; 0 when it is not a leading run.
-int LeadingNameWords(const std::vector<std::string>& queryWords, std::string_view name) {
-    const std::vector<std::string> nameWords = MatchWords(name);
+int LeadingNameWords(const std::vector<std::string>& queryWords, const std::vector<std::string>& nameWords) {
     if (nameWords.empty() || nameWords.size() > queryWords.size()) {
         return 0;
     }
@@ -75,67 +74,19 @@ int LeadingNameWords(const std::vector<std::string>& queryWords, std::string_vie
                : 0;
 }
 
-// Whether one of the words of `name` starts with `prefix`, as the gazetteer matches.
-bool HasWordStartingWith(std::string_view name, std::string_view prefix) {
-    return std::ranges::any_of(MatchWords(name),
-                               [&](const std::string& word) { return word.starts_with(prefix); });
-}
-
-Place FromCityState(const CityState& city) {
-    return {
-        .name = std::string(city.name),
-        .state = {},
-        .country = std::string(city.country),
-        .countryCode = std::string(city.countryCode),
-        .timeZoneId = std::string(city.timeZoneId),
-        .latitudeDeg = city.latitudeDeg,
-        .longitudeDeg = city.longitudeDeg,
-        .population = city.population,
-    };
-}
-
-// The gazetteer's cities and the city-states one of whose name words starts with `word`.
-std::vector<Place> PlacesWithWord(std::string_view word) {
-    std::vector<Place> places = QueryGazetteer(word);
-    for (const CityState& city : CityStates()) {
-        if (HasWordStartingWith(city.name, word)) {
-            places.push_back(FromCityState(city));
-        }
-    }
-    return places;
-}
-
 bool SamePlace(const Place& a, const Place& b) {
     return a.name == b.name && a.countryCode == b.countryCode && a.latitudeDeg == b.latitudeDeg &&
            a.longitudeDeg == b.longitudeDeg;
 }
 
-// The places of PlacesWithWord, asked once per word within one search.
-using PlacesByWord = std::map<std::string, std::vector<Place>, std::less<>>;
-
-const std::vector<Place>& CachedPlacesWithWord(const std::string& word, PlacesByWord& cache) {
-    auto found = cache.find(word);
-    if (found == cache.end()) {
-        found = cache.emplace(word, PlacesWithWord(word)).first;
-    }
-    return found->second;
-}
-
 // Adds the city that `other` stands for; a whole other name counts as the city's own.
-void AddOtherNameMatch(const OtherName& other, int cityWords, PlacesByWord& cache,
+void AddOtherNameMatch(const Gazetteer& gazetteer, const OtherName& other, int cityWords,
                        std::vector<PlaceMatch>& matches) {
-    const std::vector<std::string> nameWords = MatchWords(other.gazetteerName);
-    if (nameWords.empty()) {
-        return;
-    }
-    for (const Place& place : CachedPlacesWithWord(nameWords.front(), cache)) {
-        if (place.name != other.gazetteerName || place.countryCode != other.countryCode) {
-            continue;
-        }
+    for (Place& place : gazetteer.PlacesNamed(other.gazetteerName, other.countryCode)) {
         const auto known = std::ranges::find_if(
             matches, [&](const PlaceMatch& match) { return SamePlace(match.place, place); });
         if (known == matches.end()) {
-            matches.push_back({.place = place,
+            matches.push_back({.place = std::move(place),
                                .cityWords = cityWords,
                                .regionScore = 0,
                                .knownAs = std::string(other.typed)});
@@ -154,8 +105,9 @@ std::vector<PlaceMatch> RankPlaces(const std::vector<std::string>& queryWords,
     // One set for each length of city name, so that a long pasted query costs
     // each of thousands of places a look-up instead of a scan.
     std::map<std::size_t, WordSet> regionWords;
+    WordSplitter splitter;
     for (PlaceMatch& match : candidates) {
-        const int ownWords = LeadingNameWords(queryWords, match.place.name);
+        const int ownWords = LeadingNameWords(queryWords, splitter.Words(match.place.name));
         if (ownWords >= match.cityWords) {
             match.cityWords = ownWords;
             match.knownAs.clear();
@@ -166,8 +118,8 @@ std::vector<PlaceMatch> RankPlaces(const std::vector<std::string>& queryWords,
             found->second =
                 WordSet(queryWords.begin() + static_cast<std::ptrdiff_t>(skipped), queryWords.end());
         }
-        match.regionScore = (NamesARegionWord(match.place.state, found->second) ? 1 : 0) +
-                            (NamesTheCountry(match.place, found->second) ? 1 : 0);
+        match.regionScore = (NamesARegionWord(splitter, match.place.state, found->second) ? 1 : 0) +
+                            (NamesTheCountry(splitter, match.place, found->second) ? 1 : 0);
     }
     std::ranges::stable_sort(candidates, [](const PlaceMatch& a, const PlaceMatch& b) {
         if (a.cityWords != b.cityWords) {
@@ -181,24 +133,27 @@ std::vector<PlaceMatch> RankPlaces(const std::vector<std::string>& queryWords,
     return candidates;
 }
 
-std::vector<PlaceMatch> SearchPlaces(std::string_view query) {
+std::vector<PlaceMatch> SearchPlaces(const Gazetteer& gazetteer, std::string_view query) {
     const std::vector<std::string> words = MatchWords(StripCoordinateWords(query));
     if (words.empty()) {
         return {};
     }
-    // The gazetteer matches word prefixes, so the first word alone finds every
-    // city whose name could be a leading run of the query's words.
-    PlacesByWord cache;
+    // Every city whose name could be a leading run of the query's words has a
+    // name word that starts with the query's first word.
     std::vector<PlaceMatch> matches;
-    for (const Place& place : CachedPlacesWithWord(words.front(), cache)) {
-        matches.push_back({.place = place, .cityWords = 0, .regionScore = 0, .knownAs = {}});
+    for (Place& place : gazetteer.PlacesWithWord(words.front())) {
+        matches.push_back({.place = std::move(place), .cityWords = 0, .regionScore = 0, .knownAs = {}});
     }
-    // Other names match as the gazetteer does: whole leading words, or a word
-    // that starts with the query's first word while it is still being typed.
+    // Other names match the same way: whole leading words, or a word that
+    // starts with the query's first word while it is still being typed.
+    WordSplitter splitter;
     for (const OtherName& other : OtherNames()) {
-        const int cityWords = LeadingNameWords(words, other.typed);
-        if (cityWords > 0 || HasWordStartingWith(other.typed, words.front())) {
-            AddOtherNameMatch(other, cityWords, cache, matches);
+        const std::vector<std::string> otherWords = splitter.Words(other.typed);
+        const int cityWords = LeadingNameWords(words, otherWords);
+        if (cityWords > 0 || std::ranges::any_of(otherWords, [&](const std::string& word) {
+                return word.starts_with(words.front());
+            })) {
+            AddOtherNameMatch(gazetteer, other, cityWords, matches);
         }
     }
     return RankPlaces(words, std::move(matches));

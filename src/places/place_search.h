@@ -23,8 +23,8 @@ std::vector<PlaceMatch> RankPlaces(const std::vector<std::string>& queryWords,
                                    std::vector<PlaceMatch> candidates);
 
 // The ranked places for a query such as "Madras Tamil Nadu India" or
-// "City State Country Latitude Longitude": the gazetteer's cities, found by their
-// own names, by former, short and Tamil-script names, and the city-states.
-std::vector<PlaceMatch> SearchPlaces(std::string_view query);
+// "City State Country Latitude Longitude": the gazetteer's cities and city-states,
+// found by their own names and by former, short and Tamil-script names.
+std::vector<PlaceMatch> SearchPlaces(const Gazetteer& gazetteer, std::string_view query);
 
 } // namespace velmora::places

@@ -67,8 +67,9 @@ std::optional<ZoneAtTime> ZoneAtPlace(const Place& place, const LocalDateTime& w
     return zone;
 }
 
-std::optional<PlaceAtTime> FindPlaceAt(std::string_view query, const LocalDateTime& when) {
-    std::vector<PlaceMatch> matches = SearchPlaces(query);
+std::optional<PlaceAtTime> FindPlaceAt(const Gazetteer& gazetteer, std::string_view query,
+                                       const LocalDateTime& when) {
+    std::vector<PlaceMatch> matches = SearchPlaces(gazetteer, query);
     if (matches.empty()) {
         return std::nullopt;
     }

@@ -45,6 +45,7 @@ struct PlaceAtTime {
 // The best candidate for `query` and its offset at the local time `when`: what a
 // reading made "at" a named place uses. Nothing when no place matches or the
 // date or time is impossible.
-std::optional<PlaceAtTime> FindPlaceAt(std::string_view query, const LocalDateTime& when);
+std::optional<PlaceAtTime> FindPlaceAt(const Gazetteer& gazetteer, std::string_view query,
+                                       const LocalDateTime& when);
 
 } // namespace velmora::places
