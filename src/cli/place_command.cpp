@@ -164,11 +164,11 @@ int RunPlace(const PlaceOptions& options, std::ostream& out, std::ostream& error
     places::LocalDateTime when;
     if (!ParseDate(options.date, when)) {
         errors << "velmora-cli: --date " << options.date << ": expected YYYY-MM-DD\n";
-        return kExitRefused;
+        return kExitUsage;
     }
     if (!ParseTime(options.time, when)) {
         errors << "velmora-cli: --time " << options.time << ": expected HH:MM\n";
-        return kExitRefused;
+        return kExitUsage;
     }
     // Any real zone answers for a possible date and time; UTC stands in to test it.
     if (!places::ZoneAt("UTC", when)) {

@@ -11,6 +11,8 @@ namespace velmora::places {
 namespace {
 
 constexpr int kSecondsPerMinute = 60;
+constexpr int kFirstYear = 1;
+constexpr int kLastYear = 9999;
 
 // Before 1955 much of India did not keep Indian Standard Time: Bombay kept its
 // own time until 1955 and Calcutta until 1948, and the database has one zone for
@@ -25,6 +27,10 @@ int RoundedMinutes(int seconds) {
 } // namespace
 
 std::optional<ZoneAtTime> ZoneAt(std::string_view timeZoneId, const LocalDateTime& when) {
+    // date::year keeps a short: a larger year would wrap into a valid one.
+    if (when.year < kFirstYear || when.year > kLastYear) {
+        return std::nullopt;
+    }
     const date::year_month_day day{date::year{when.year}, date::month{static_cast<unsigned>(when.month)},
                                    date::day{static_cast<unsigned>(when.day)}};
     if (!day.ok() || when.hour < 0 || when.hour > 23 || when.minute < 0 || when.minute > 59) {

@@ -8,7 +8,7 @@
 
 namespace velmora::places {
 
-// A clock reading at a place: the proleptic Gregorian date and the time of day.
+// A clock reading at a place: the proleptic Gregorian date (years 1 to 9999) and the time of day.
 struct LocalDateTime {
     int year = 0;
     int month = 0; // 1..12
