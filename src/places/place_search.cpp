@@ -64,7 +64,7 @@ bool NamesTheCountry(WordSplitter& splitter, const Place& place, const WordSet& 
     return NamesARegionWord(splitter, place.country, words);
 }
 
-// How many leading query words the whole of `name` equals; 0 when it is not a leading run.
+// How many leading query words the whole name equals; 0 when its words are not a leading run.
 int LeadingNameWords(const std::vector<std::string>& queryWords, const std::vector<std::string>& nameWords) {
     if (nameWords.empty() || nameWords.size() > queryWords.size()) {
         return 0;
