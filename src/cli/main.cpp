@@ -9,6 +9,7 @@
 
 #include "cli/batch.h"
 #include "cli/input_file.h"
+#include "cli/place_command.h"
 #include "cli/reading_command.h"
 #include "cli/schedule_command.h"
 
@@ -17,6 +18,7 @@ namespace {
 constexpr const char* kExamples = R"(Examples:
   velmora-cli reading --name Asha --date 1947-08-15 --time 00:00 --zone 5:30 \
       --longitude 77:12E --latitude 28:36N
+  velmora-cli place "Madras, India" --date 1950-01-26 --time 10:15
   velmora-cli batch births.csv > readings.csv
   velmora-cli open asha.tam --json
   velmora-cli schedule --star Pushya --paksha "Krishna Paksha" --day 2024-04-09 \
@@ -131,6 +133,19 @@ int main(int argc, char** argv) {
         "--json", schedule.json, "One JSON object per day (an array for several days)");
     scheduleCommand->add_flag("--csv", schedule.csv, "One CSV row per period")->excludes(scheduleJson);
 
+    velmora::PlaceOptions placeOptions;
+    CLI::App* placeCommand = app.add_subcommand(
+        "place",
+        "Find a birth place by name: its coordinates and the UTC offset in force at a date and time");
+    placeCommand->add_option("query", placeOptions.query, "City, then state and country; former names too")
+        ->required();
+    placeCommand->add_option("--date", placeOptions.date, "Local date, YYYY-MM-DD (default: today)");
+    placeCommand->add_option("--time", placeOptions.time, "Local clock time, HH:MM (default: 12:00)");
+    placeCommand->add_option("--limit", placeOptions.limit, "List at most N places, best first (0: all)")
+        ->type_name("N")
+        ->default_val(20);
+    placeCommand->add_flag("--json", placeOptions.json, "Print the places as a JSON array");
+
     try {
         app.parse(argc, argv);
         if (*scheduleCommand && !*star && !*bird) {
@@ -149,6 +164,9 @@ int main(int argc, char** argv) {
     }
     if (*scheduleCommand) {
         return velmora::RunSchedule(schedule, std::cout, std::cerr);
+    }
+    if (*placeCommand) {
+        return velmora::RunPlace(placeOptions, std::cout, std::cerr);
     }
     if (*batchCommand) {
         return RunBatchCommand(batchPath, batchOptions);

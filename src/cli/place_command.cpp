@@ -1,0 +1,206 @@
+#include "cli/place_command.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/reading_command.h"
+#include "places/zone_at_time.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kNoonHour = 12;
+
+// The number in `text` from `start`, exactly `digits` long.
+std::optional<int> Digits(const std::string& text, std::size_t start, std::size_t digits) {
+    int value = 0;
+    const char* first = text.data() + start;
+    const char* last = first + digits;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc() || end != last) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Sets the date part of `when` from YYYY-MM-DD, or from today's local date when empty.
+bool ParseDate(const std::string& text, places::LocalDateTime& when) {
+    if (text.empty()) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        when.year = local.tm_year + 1900;
+        when.month = local.tm_mon + 1;
+        when.day = local.tm_mday;
+        return true;
+    }
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return false;
+    }
+    const auto year = Digits(text, 0, 4);
+    const auto month = Digits(text, 5, 2);
+    const auto day = Digits(text, 8, 2);
+    if (!year || !month || !day) {
+        return false;
+    }
+    when.year = *year;
+    when.month = *month;
+    when.day = *day;
+    return true;
+}
+
+// Sets the time part of `when` from HH:MM, or noon when empty.
+bool ParseTime(const std::string& text, places::LocalDateTime& when) {
+    if (text.empty()) {
+        when.hour = kNoonHour;
+        when.minute = 0;
+        return true;
+    }
+    if (text.size() != 5 || text[2] != ':') {
+        return false;
+    }
+    const auto hour = Digits(text, 0, 2);
+    const auto minute = Digits(text, 3, 2);
+    if (!hour || !minute) {
+        return false;
+    }
+    when.hour = *hour;
+    when.minute = *minute;
+    return true;
+}
+
+// Degrees and whole minutes, as the birth form takes them: 13.0878 -> "13°05' N".
+std::string FormatAngle(double angleDeg, char positive, char negative) {
+    // Rounding the whole angle to minutes carries 59.6' into the next degree.
+    const long totalMinutes = std::lround(std::abs(angleDeg) * 60.0);
+    std::ostringstream text;
+    text << totalMinutes / 60 << "°" << (totalMinutes % 60 < 10 ? "0" : "") << totalMinutes % 60 << "' "
+         << (angleDeg < 0 && totalMinutes != 0 ? negative : positive);
+    return text.str();
+}
+
+// "+5:30", "-3:30", "+0:00"; seconds only when present (old local mean times).
+std::string FormatUtcOffset(int offsetSeconds) {
+    const int magnitude = std::abs(offsetSeconds);
+    const auto twoDigits = [](int value) { return (value < 10 ? "0" : "") + std::to_string(value); };
+    std::string text = (offsetSeconds < 0 ? "-" : "+") + std::to_string(magnitude / 3600) + ":" +
+                       twoDigits(magnitude / 60 % 60);
+    if (magnitude % 60 != 0) {
+        text += ":" + twoDigits(magnitude % 60);
+    }
+    return text;
+}
+
+struct Candidate {
+    places::PlaceMatch match;
+    std::optional<places::ZoneAtTime> zone; // nothing when the gazetteer's zone is unknown here
+};
+
+void WriteText(std::ostream& out, const std::vector<Candidate>& candidates) {
+    for (const Candidate& candidate : candidates) {
+        const places::Place& place = candidate.match.place;
+        out << place.name;
+        if (!candidate.match.knownAs.empty()) {
+            out << " (" << candidate.match.knownAs << ")";
+        }
+        for (const std::string& region : {place.state, place.country}) {
+            if (!region.empty()) {
+                out << ", " << region;
+            }
+        }
+        out << "\n  " << FormatAngle(place.latitudeDeg, 'N', 'S') << "  "
+            << FormatAngle(place.longitudeDeg, 'E', 'W') << "  " << place.timeZoneId;
+        if (candidate.zone) {
+            out << "  UTC" << FormatUtcOffset(candidate.zone->utcOffsetSeconds)
+                << (candidate.zone->daylightSaving ? " daylight saving" : "");
+            if (!candidate.zone->caution.empty()) {
+                out << "\n  Caution: " << candidate.zone->caution;
+            }
+        }
+        out << '\n';
+    }
+}
+
+nlohmann::ordered_json CandidateJson(const Candidate& candidate) {
+    const places::Place& place = candidate.match.place;
+    nlohmann::ordered_json object = {
+        {"place", place.name},
+        {"state", place.state},
+        {"country", place.country},
+        {"country_code", place.countryCode},
+        {"latitude", place.latitudeDeg},
+        {"longitude", place.longitudeDeg},
+        {"time_zone", place.timeZoneId},
+        {"utc_offset_minutes", nullptr},
+        {"dst", nullptr},
+        {"caution", nullptr},
+        {"known_as", nullptr},
+    };
+    if (candidate.zone) {
+        object["utc_offset_minutes"] = candidate.zone->utcOffsetMinutes;
+        object["dst"] = candidate.zone->daylightSaving;
+        if (!candidate.zone->caution.empty()) {
+            object["caution"] = candidate.zone->caution;
+        }
+    }
+    if (!candidate.match.knownAs.empty()) {
+        object["known_as"] = candidate.match.knownAs;
+    }
+    return object;
+}
+
+} // namespace
+
+int RunPlace(const PlaceOptions& options, std::ostream& out, std::ostream& errors) {
+    places::LocalDateTime when;
+    if (!ParseDate(options.date, when)) {
+        errors << "velmora-cli: --date " << options.date << ": expected YYYY-MM-DD\n";
+        return kExitUsage;
+    }
+    if (!ParseTime(options.time, when)) {
+        errors << "velmora-cli: --time " << options.time << ": expected HH:MM\n";
+        return kExitUsage;
+    }
+    // Any real zone answers for a possible date and time; UTC stands in to test it.
+    if (!places::ZoneAt("UTC", when)) {
+        errors << "velmora-cli: " << options.date << ' ' << options.time << ": no such date or time\n";
+        return kExitRefused;
+    }
+
+    std::vector<places::PlaceMatch> matches = places::SearchPlaces(places::Gazetteer(), options.query);
+    if (options.limit != 0 && matches.size() > options.limit) {
+        matches.resize(options.limit);
+    }
+    std::vector<Candidate> candidates;
+    candidates.reserve(matches.size());
+    for (places::PlaceMatch& match : matches) {
+        std::optional<places::ZoneAtTime> zone = places::ZoneAtPlace(match.place, when);
+        candidates.push_back({.match = std::move(match), .zone = std::move(zone)});
+    }
+
+    if (options.json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const Candidate& candidate : candidates) {
+            list.push_back(CandidateJson(candidate));
+        }
+        out << list.dump(2) << '\n';
+    } else {
+        WriteText(out, candidates);
+    }
+    if (candidates.empty()) {
+        errors << "velmora-cli: no place found for \"" << options.query << "\"\n";
+        return kExitRefused;
+    }
+    return 0;
+}
+
+} // namespace velmora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+
+namespace velmora {
+
+// The options of a place look-up, as typed.
+struct PlaceOptions {
+    std::string query;
+    std::string date;      // YYYY-MM-DD; empty for today
+    std::string time;      // HH:MM; empty for noon
+    std::size_t limit = 0; // at most this many candidates; 0 for all
+    bool json = false;
+};
+
+// Lists the places that match the query, best first, each with the UTC offset in
+// force there at the date and time. Returns the exit status: refused when the
+// date or time is impossible or no place matches.
+int RunPlace(const PlaceOptions& options, std::ostream& out, std::ostream& errors);
+
+} // namespace velmora
