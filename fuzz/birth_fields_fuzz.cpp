@@ -49,12 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (session.Calculate(fields)) {
         return 0;
     }
-    const auto& engine = session.Engine();
     const auto& panchang = session.Panchang();
-    const bool sane = std::isfinite(engine.JulianCenturies) && engine.StarIndex >= 0 &&
-                      engine.StarIndex < 27 && panchang.MoonLongitudeDeg >= 0.0 &&
-                      panchang.MoonLongitudeDeg <= 360.0 && panchang.SunLongitudeDeg >= 0.0 &&
-                      panchang.SunLongitudeDeg <= 360.0 && !session.Results().RulingBird.empty();
+    const bool sane = std::isfinite(session.Moment().julianCenturiesUT) &&
+                      session.BirthStar().star.has_value() && panchang.moonLongitudeDeg >= 0.0 &&
+                      panchang.moonLongitudeDeg <= 360.0 && panchang.sunLongitudeDeg >= 0.0 &&
+                      panchang.sunLongitudeDeg <= 360.0 && session.Results().bird.has_value();
     if (!sane) {
         __builtin_trap();
     }

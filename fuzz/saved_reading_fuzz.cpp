@@ -8,17 +8,17 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const velmora::SavedReading reading = velmora::DecodeSavedReading(bytes);
-    if (reading.starName.size() > velmora::kSavedReadingReadLimit ||
-        reading.pakshaName.size() > velmora::kSavedReadingReadLimit) {
+    const velmora::SavedReadingLines reading = velmora::DecodeSavedReading(bytes);
+    if (reading.starLine.size() > velmora::kSavedReadingReadLimit ||
+        reading.fortnightLine.size() > velmora::kSavedReadingReadLimit) {
         __builtin_trap();
     }
     velmora::ReadingSession session;
-    session.Reopen(reading.starName, reading.pakshaName);
-    // Encoding what was decoded and decoding again must give the same names back.
-    const velmora::SavedReading again = velmora::DecodeSavedReading(
-        velmora::EncodeSavedReading(session.Results().StarName, session.Results().PakshaName));
-    if (again.starName.find_first_of("\r\n") == std::string::npos && again.starName != reading.starName) {
+    session.Reopen(reading);
+    // Encoding what was decoded and decoding again must give the same lines back.
+    const velmora::SavedReadingLines again =
+        velmora::DecodeSavedReading(velmora::EncodeSavedReading(session.Results()));
+    if (again.starLine.find_first_of("\r\n") == std::string::npos && again.starLine != reading.starLine) {
         __builtin_trap();
     }
     return 0;

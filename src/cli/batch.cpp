@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "cli/csv_reader.h"
+#include "cli/reading_output.h"
 #include "reading/field_conversion.h"
 
 namespace velmora {
@@ -95,26 +96,28 @@ void AppendReading(std::string& out, const std::vector<std::string>& row, const 
         AppendCsvField(out, field);
         out.push_back(',');
     }
-    const ReadingResults& results = session.Results();
-    for (const std::string* text : {&results.StarName, &results.PakshaName, &results.RulingBird,
-                                    &results.RulingDaysDay, &results.RulingDaysNight}) {
-        AppendCsvField(out, *text);
+    const ReadingLines lines = LinesOf(session.Results());
+    for (const std::string_view text :
+         {lines.star, lines.fortnight, lines.bird, lines.rulingDaysDay, lines.rulingDaysNight}) {
+        AppendCsvField(out, text);
         out.push_back(',');
     }
-    AppendCsvField(out, results.DeathDays);
+    AppendCsvField(out, lines.deathDays);
     if (details) {
-        const EngineState& engine = session.Engine();
-        const PanchangState& panchang = session.Panchang();
+        const BirthMoment& moment = session.Moment();
+        const BirthStarValues& birthStar = session.BirthStar();
+        const PanchangValues& panchang = session.Panchang();
         for (const double value :
-             {engine.UniversalHours, engine.JulianCenturies, engine.MoonTropicalLongitude,
-              engine.AyanamsaDegrees, engine.MoonLongitude}) {
+             {moment.universalHoursUT, moment.julianCenturiesUT, birthStar.moonTropicalDeg,
+              birthStar.ayanamsaDeg, birthStar.moonSiderealDeg}) {
             out.push_back(',');
             AppendShortestNumber(out, value);
         }
         out.push_back(',');
-        out.append(std::to_string(engine.StarIndex));
+        // No finite moment leaves the star empty; the count marks it if it ever does.
+        out.append(std::to_string(birthStar.star ? IndexOf(*birthStar.star) : kStarCount));
         for (const double value :
-             {panchang.PanchangMoment, panchang.MoonLongitudeDeg, panchang.SunLongitudeDeg}) {
+             {panchang.momentJulianDateTT, panchang.moonLongitudeDeg, panchang.sunLongitudeDeg}) {
             out.push_back(',');
             AppendShortestNumber(out, value);
         }

@@ -15,18 +15,45 @@
 namespace velmora {
 
 // One row of birth data: the entry form's fields as texts, in this order.
-inline constexpr std::array<std::string_view, 15> kBatchInputColumns = {
-    "name",          "year",           "month",        "day",          "hour",
-    "minute",        "zone_hour",      "zone_minute",  "dst",          "longitude_deg",
-    "longitude_min", "longitude_side", "latitude_deg", "latitude_min", "latitude_side",
-};
-inline constexpr std::array<std::string_view, 6> kBatchResultColumns = {
-    "star", "paksha", "bird", "ruling_days_day", "ruling_days_night", "death_days",
-};
-inline constexpr std::array<std::string_view, 9> kBatchDetailColumns = {
-    "universal_hours", "julian_centuries",   "moon_tropical_deg", "ayanamsa_deg",     "moon_sidereal_deg",
-    "star_index",      "panchang_moment_jd", "panchang_moon_deg", "panchang_sun_deg",
-};
+inline constexpr auto kBatchInputColumns = std::to_array<std::string_view>({
+    "name",
+    "year",
+    "month",
+    "day",
+    "hour",
+    "minute",
+    "zone_hour",
+    "zone_minute",
+    "dst",
+    "longitude_deg",
+    "longitude_min",
+    "longitude_side",
+    "latitude_deg",
+    "latitude_min",
+    "latitude_side",
+});
+static_assert(kBatchInputColumns.size() == 15);
+inline constexpr auto kBatchResultColumns = std::to_array<std::string_view>({
+    "star",
+    "paksha",
+    "bird",
+    "ruling_days_day",
+    "ruling_days_night",
+    "death_days",
+});
+static_assert(kBatchResultColumns.size() == 6);
+inline constexpr auto kBatchDetailColumns = std::to_array<std::string_view>({
+    "universal_hours",
+    "julian_centuries",
+    "moon_tropical_deg",
+    "ayanamsa_deg",
+    "moon_sidereal_deg",
+    "star_index",
+    "panchang_moment_jd",
+    "panchang_moon_deg",
+    "panchang_sun_deg",
+});
+static_assert(kBatchDetailColumns.size() == 9);
 
 // Positions in kBatchInputColumns.
 enum class BatchColumn : std::size_t {
@@ -57,8 +84,8 @@ struct RowError {
 // here, in column order; the typed fields are left to the form's own checks.
 std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::string>& row);
 
-// Computes the reading of one row into `session`, which must be new: a session
-// keeps earlier values where a field does not convert. Returns the refusal, if any.
+// Computes the reading of one row into `session`. Returns the refusal, if any;
+// a refused row leaves the session as it was.
 std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingSession& session);
 
 // Appends `field` as one CSV field, quoted when it holds a comma, quote or line break.

@@ -12,6 +12,7 @@
 #include "cli/place_command.h"
 #include "cli/reading_command.h"
 #include "cli/schedule_command.h"
+#include "reading/saved_reading_name.h"
 
 namespace {
 
@@ -78,7 +79,8 @@ int main(int argc, char** argv) {
     readingCommand->add_option("--save", savePath, "Also save the reading, as the window does, to FILE.tam")
         ->type_name("FILE.tam")
         ->check([](const std::string& name) {
-            return name.ends_with(".tam") ? std::string() : std::string("the file name must end in .tam");
+            return velmora::IsSavedReadingFileName(name) ? std::string()
+                                                         : std::string("the file name must end in .tam");
         });
 
     std::string batchPath = "-";

@@ -13,6 +13,7 @@
 #include "cli/input_file.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
+#include "reading/saved_reading_name.h"
 
 namespace velmora {
 namespace {
@@ -176,9 +177,7 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
     }
     int status = WriteAndCheck(out, session.Results(), output, errors);
     if (!savePath.empty()) {
-        const ReadingResults& results = session.Results();
-        if (const auto failure =
-                WriteFileAtomically(savePath, EncodeSavedReading(results.StarName, results.PakshaName))) {
+        if (const auto failure = WriteFileAtomically(savePath, EncodeSavedReading(session.Results()))) {
             errors << "velmora-cli: " << *failure << '\n';
             status = kExitRefused;
         }
@@ -186,12 +185,8 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
     return status;
 }
 
-bool PassesTamTest(std::string_view fileName) {
-    return fileName.size() < 3 || fileName.ends_with("tam");
-}
-
 int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& out, std::ostream& errors) {
-    if (!PassesTamTest(path)) {
+    if (!PassesSavedReadingNameTest(path)) {
         errors << "velmora-cli: " << path << ": " << kMsgCheckFile << '\n';
         return kExitRefused;
     }
@@ -201,9 +196,8 @@ int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& 
         errors << "velmora-cli: " << error << '\n';
         return kExitRefused;
     }
-    const SavedReading saved = DecodeSavedReading(*bytes);
     ReadingSession session;
-    session.Reopen(saved.starName, saved.pakshaName);
+    session.Reopen(DecodeSavedReading(*bytes));
     return WriteAndCheck(out, session.Results(), output, errors);
 }
 

@@ -36,10 +36,6 @@ std::variant<std::vector<std::string>, std::string> RowFromOptions(const Reading
 int RunReading(const ReadingOptions& options, const OutputOptions& output, const std::string& savePath,
                std::ostream& out, std::ostream& errors);
 
-// The window's test of a saved reading's name: a name of three characters or
-// more must end in "tam", exactly.
-bool PassesTamTest(std::string_view fileName);
-
 // Prints a saved reading. Returns the exit status.
 int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& out, std::ostream& errors);
 

@@ -5,32 +5,34 @@
 namespace velmora {
 
 void WriteReadingText(std::ostream& out, const ReadingResults& results, bool full) {
-    out << "Star:                " << results.StarName << '\n'
-        << "Fortnight:           " << results.PakshaName << '\n'
-        << "Ruling bird:         " << results.RulingBird << '\n'
-        << "Ruling days (day):   " << results.RulingDaysDay << '\n'
-        << "Ruling days (night): " << results.RulingDaysNight << '\n'
-        << "Death days:          " << results.DeathDays << '\n';
+    const ReadingLines lines = LinesOf(results);
+    out << "Star:                " << lines.star << '\n'
+        << "Fortnight:           " << lines.fortnight << '\n'
+        << "Ruling bird:         " << lines.bird << '\n'
+        << "Ruling days (day):   " << lines.rulingDaysDay << '\n'
+        << "Ruling days (night): " << lines.rulingDaysNight << '\n'
+        << "Death days:          " << lines.deathDays << '\n';
     if (full) {
         out << "\nStar:\n"
-            << results.StarDescription << '\n'
+            << results.starTexts.description << '\n'
             << "\nPanch-Pakshi:\n"
-            << results.PakshiDescription << '\n';
+            << results.starTexts.pakshiDescription << '\n';
     }
 }
 
 nlohmann::ordered_json ReadingJson(const ReadingResults& results, bool full) {
+    const ReadingLines lines = LinesOf(results);
     nlohmann::ordered_json json = {
-        {"star", results.StarName},
-        {"paksha", results.PakshaName},
-        {"bird", results.RulingBird},
-        {"ruling_days_day", results.RulingDaysDay},
-        {"ruling_days_night", results.RulingDaysNight},
-        {"death_days", results.DeathDays},
+        {"star", lines.star},
+        {"paksha", lines.fortnight},
+        {"bird", lines.bird},
+        {"ruling_days_day", lines.rulingDaysDay},
+        {"ruling_days_night", lines.rulingDaysNight},
+        {"death_days", lines.deathDays},
     };
     if (full) {
-        json["star_description"] = results.StarDescription;
-        json["pakshi_description"] = results.PakshiDescription;
+        json["star_description"] = results.starTexts.description;
+        json["pakshi_description"] = results.starTexts.pakshiDescription;
     }
     return json;
 }

@@ -4,7 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "reading/reading_results.h"
+#include "model/reading_results.h"
+#include "texts/reading_lines.h"
 
 namespace velmora {
 

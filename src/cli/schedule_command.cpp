@@ -11,10 +11,10 @@
 
 #include "cli/batch.h"
 #include "cli/reading_command.h"
-#include "panchang/panchang.h"
 #include "reading/reading_results.h"
 #include "schedule/day_schedule.h"
 #include "texts/look_ups.h"
+#include "texts/names.h"
 
 namespace velmora {
 namespace {
@@ -106,11 +106,11 @@ std::optional<double> ParseZone(std::string_view text) {
 
 // The bird from --bird, or from --star with --paksha as the reading finds it;
 // on a refusal, the message.
-std::optional<int> ChooseBird(const ScheduleOptions& options, std::string& message) {
+std::optional<Bird> ChooseBird(const ScheduleOptions& options, std::string& message) {
     if (!options.bird.empty()) {
-        for (std::size_t i = 0; i < BirdNames.size(); ++i) {
-            if (BirdNames[i] == options.bird) {
-                return static_cast<int>(i);
+        for (std::size_t i = 0; i < kBirdNames.size(); ++i) {
+            if (kBirdNames[i] == options.bird) {
+                return static_cast<Bird>(i);
             }
         }
         message =
@@ -122,15 +122,12 @@ std::optional<int> ChooseBird(const ScheduleOptions& options, std::string& messa
                   QuoteForMessage(options.paksha);
         return std::nullopt;
     }
-    ReadingResults results;
-    results.StarName = options.star;
-    results.PakshaName = options.paksha;
-    ComputePanchPakshi(results);
-    if (results.BirdPicture < 0) {
+    const std::optional<Star> star = FindStar(options.star);
+    if (!star) {
         message = "--star: no star is called " + QuoteForMessage(options.star);
         return std::nullopt;
     }
-    return results.BirdPicture;
+    return LookUpRulingBird(*star, FortnightFromName(options.paksha)).bird;
 }
 
 // 0..99 as two digits.
@@ -203,14 +200,14 @@ std::string BirdDayWords(const BirdDayKind& kind) {
 }
 
 void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours) {
-    out << "Bird:          " << BirdNames[static_cast<std::size_t>(day.Bird)] << '\n'
+    out << "Bird:          " << BirdName(day.bird) << '\n'
         << "Day:           " << DateText(day.Date) << '\n';
     if (day.Sun.Status != SunDayStatus::Normal) {
         out << "Sun:           " << SunWords(day.Sun.Status) << "; no periods\n";
         return;
     }
     out << "Weekday:       " << WeekdayNames[static_cast<std::size_t>(day.Weekday)] << '\n'
-        << "Fortnight:     " << day.PakshaName << " (at sunrise)\n"
+        << "Fortnight:     " << FortnightName(day.fortnight) << " (at sunrise)\n"
         << "Sunrise:       " << LocalDateTime(day.Sun.SunriseUT, utcOffsetHours) << '\n'
         << "Sunset:        " << LocalDateTime(day.Sun.SunsetUT, utcOffsetHours) << '\n'
         << "Next sunrise:  " << LocalDateTime(day.Sun.NextSunriseUT, utcOffsetHours) << '\n'
@@ -229,12 +226,12 @@ nlohmann::ordered_json DayJson(const DaySchedule& day, double utcOffsetHours) {
         return normal ? nlohmann::ordered_json(LocalDateTime(julianDayUT, utcOffsetHours)) : nullptr;
     };
     nlohmann::ordered_json json = {
-        {"bird", BirdNames[static_cast<std::size_t>(day.Bird)]},
+        {"bird", BirdName(day.bird)},
         {"day", DateText(day.Date)},
         {"sun", SunKey(day.Sun.Status)},
         {"weekday",
          normal ? nlohmann::ordered_json(WeekdayNames[static_cast<std::size_t>(day.Weekday)]) : nullptr},
-        {"paksha", normal ? nlohmann::ordered_json(day.PakshaName) : nullptr},
+        {"paksha", normal ? nlohmann::ordered_json(FortnightName(day.fortnight)) : nullptr},
         {"sunrise", moment(day.Sun.SunriseUT)},
         {"sunset", moment(day.Sun.SunsetUT)},
         {"next_sunrise", moment(day.Sun.NextSunriseUT)},
@@ -263,7 +260,7 @@ void WriteCsvRows(std::ostream& out, const DaySchedule& day, double utcOffsetHou
     const std::string common =
         DateText(day.Date) + "," +
         (normal ? std::string(WeekdayNames[static_cast<std::size_t>(day.Weekday)]) : "") + "," +
-        std::string(day.PakshaName) + "," + std::string(BirdNames[static_cast<std::size_t>(day.Bird)]) + "," +
+        std::string(FortnightName(day.fortnight)) + "," + std::string(BirdName(day.bird)) + "," +
         flag(day.BirdDay.RulingByDay) + "," + flag(day.BirdDay.RulingByNight) + "," +
         flag(day.BirdDay.Death) + ",";
     if (!normal) {
@@ -283,7 +280,7 @@ void WriteCsvRows(std::ostream& out, const DaySchedule& day, double utcOffsetHou
 
 int RunSchedule(const ScheduleOptions& options, std::ostream& out, std::ostream& errors) {
     std::string message;
-    const std::optional<int> bird = ChooseBird(options, message);
+    const std::optional<Bird> bird = ChooseBird(options, message);
     const std::optional<LocalDate> firstDay = ParseDay(options.day);
     const std::optional<double> longitude = ParseAngle(options.longitude, 'E', 'W', 180.0);
     const std::optional<double> latitude = ParseAngle(options.latitude, 'N', 'S', 90.0);

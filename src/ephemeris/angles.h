@@ -8,6 +8,10 @@ namespace velmora {
 inline constexpr double kDegreesToRadians = std::numbers::pi / 180.0;
 inline constexpr double kRadiansToDegrees = 180.0 / std::numbers::pi;
 
+constexpr double Radians(double degrees) {
+    return degrees * kDegreesToRadians;
+}
+
 // Brings x into 0..360 by whole turns exactly as the strict loops
 // "while x < 0: x += 360; while x > 360: x -= 360" do, bit for bit, but in a
 // constant number of steps (see the proof beside the implementation).

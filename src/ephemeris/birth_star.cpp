@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "ephemeris/angles.h"
-#include "ephemeris/star_names.h"
+#include "ephemeris/moon_longitude.h"
 
 namespace velmora {
 
-double ComputeAyanamsa(double julianCenturies) {
+double AyanamsaDeg(double julianCenturies) {
     const double t = julianCenturies;
     const double node = 125.044555 - 1934.1361849 * t + 0.0020762 * t * t;     // Moon's ascending node
     const double sunMean = 280.466449 + 36000.7698231 * t + 0.0003106 * t * t; // Sun's mean longitude
@@ -18,25 +18,27 @@ double ComputeAyanamsa(double julianCenturies) {
     return (arcSeconds - 85886.27) / 3600.0; // 85886.27" = 23 deg 51' 26.27"
 }
 
-void SelectBirthStar(EngineState& state) {
-    state.MoonTropicalLongitude = state.MoonLongitude;
-    state.MoonLongitude = state.MoonLongitude + state.AyanamsaDegrees;
-    if (state.MoonLongitude < 0.0) {
-        state.MoonLongitude += 360.0;
+BirthStarValues SelectBirthStar(double moonTropicalDeg, double ayanamsaDeg) {
+    BirthStarValues values;
+    values.ayanamsaDeg = ayanamsaDeg;
+    values.moonTropicalDeg = moonTropicalDeg;
+    values.moonSiderealDeg = moonTropicalDeg + ayanamsaDeg;
+    if (values.moonSiderealDeg < 0.0) {
+        values.moonSiderealDeg += 360.0;
     }
-    state.StarPosition = state.MoonLongitude * 60.0 / 800.0;
-    const double index = std::floor(state.StarPosition);
+    values.starPosition = values.moonSiderealDeg * 60.0 / 800.0;
+    const double index = std::floor(values.starPosition);
     // The sidereal longitude stays below 360 for any finite Moon; the guard
-    // keeps a value that can never occur from indexing past the list.
-    state.StarIndex = (index >= 0.0 && index < kStarCount) ? static_cast<int>(index) : kStarCount;
-    state.MoonStarNameValue = std::string(StarNames[static_cast<std::size_t>(state.StarIndex)]);
+    // keeps a value that can never occur from naming a star.
+    if (index >= 0.0 && index < static_cast<double>(kStarCount)) {
+        values.star = static_cast<Star>(index);
+    }
+    return values;
 }
 
-void ComputeBirthStar(const BirthRecord& record, EngineState& state) {
-    PrepareBirthMoment(record, state);
-    state.AyanamsaDegrees = ComputeAyanamsa(state.JulianCenturies);
-    ComputeMoonLongitude(state);
-    SelectBirthStar(state);
+BirthStarValues ComputeBirthStar(const BirthMoment& moment) {
+    const double ayanamsaDeg = AyanamsaDeg(moment.julianCenturiesUT);
+    return SelectBirthStar(MoonTropicalLongitudeDeg(moment.julianCenturiesUT), ayanamsaDeg);
 }
 
 } // namespace velmora

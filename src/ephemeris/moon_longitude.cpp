@@ -1,8 +1,9 @@
+#include "ephemeris/moon_longitude.h"
+
 #include <array>
 #include <cmath>
 
 #include "ephemeris/angles.h"
-#include "ephemeris/birth_star.h"
 
 namespace velmora {
 namespace {
@@ -18,7 +19,7 @@ struct LunarTerm {
 };
 
 // Degrees; the first 25 longitude terms of the truncated lunar theory.
-constexpr std::array<LunarTerm, 25> LunarLongitudeTerms = {{
+constexpr auto kLunarLongitudeTerms = std::to_array<LunarTerm>({
     {0, 0, 1, 0, +6.288774, false},  // 1  M'
     {2, 0, -1, 0, +1.274027, false}, // 2  2D - M'
     {2, 0, 0, 0, +0.658314, false},  // 3  2D
@@ -44,22 +45,23 @@ constexpr std::array<LunarTerm, 25> LunarLongitudeTerms = {{
     {1, 1, 0, 0, +0.004987, true},   // 23 D + M
     {2, -1, 1, 0, +0.004036, true},  // 24 2D - M + M'
     {2, 0, 2, 0, +0.003994, false},  // 25 2D + 2M'
-}};
+});
+static_assert(kLunarLongitudeTerms.size() == 25);
 
 } // namespace
 
-void ComputeMoonLongitude(EngineState& state) {
-    const double t = state.JulianCenturies;
+double MoonTropicalLongitudeDeg(double julianCenturiesUT) {
+    const double t = julianCenturiesUT;
     const double meanLongitude = 218.3164591 + 481267.88134236 * t;
     // The arguments go into the sines unreduced, as radians.
-    const double d = (297.8502042 + 445267.1115168 * t) * state.DegreesToRadians;
-    const double m = (357.5291092 + 35999.0502909 * t) * state.DegreesToRadians;
-    const double mp = (134.9634114 + 477198.8676313 * t) * state.DegreesToRadians;
-    const double f = (93.2720993 + 483202.0175273 * t) * state.DegreesToRadians;
+    const double d = (297.8502042 + 445267.1115168 * t) * kDegreesToRadians;
+    const double m = (357.5291092 + 35999.0502909 * t) * kDegreesToRadians;
+    const double mp = (134.9634114 + 477198.8676313 * t) * kDegreesToRadians;
+    const double f = (93.2720993 + 483202.0175273 * t) * kDegreesToRadians;
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
 
     double sum = 0.0;
-    for (const LunarTerm& term : LunarLongitudeTerms) {
+    for (const LunarTerm& term : kLunarLongitudeTerms) {
         const double argument = term.d * d + term.m * m + term.mp * mp + term.f * f;
         double value = term.coefficientDeg * std::sin(argument);
         if (term.timesE) {
@@ -67,7 +69,7 @@ void ComputeMoonLongitude(EngineState& state) {
         }
         sum += value;
     }
-    state.MoonLongitude = WrapTurns(meanLongitude + sum);
+    return WrapTurns(meanLongitude + sum);
 }
 
 } // namespace velmora

@@ -1,28 +1,34 @@
+#include "panchang/fortnight.h"
+
 #include <cmath>
 
-#include "panchang/panchang.h"
+#include "ephemeris/calendar.h"
+#include "panchang/delta_t.h"
+#include "panchang/moon.h"
+#include "panchang/sun.h"
 
 namespace velmora {
 
-std::string_view ComputePaksha(int sunWholeDeg, int moonWholeDeg) {
+Fortnight FortnightOf(int sunWholeDeg, int moonWholeDeg) {
     int elongation = moonWholeDeg - sunWholeDeg;
     if (elongation < 0) {
         elongation += 360;
     }
-    return elongation < 180 ? kShuklaPaksha : kKrishnaPaksha;
+    return elongation < 180 ? Fortnight::Bright : Fortnight::Dark;
 }
 
-void ComputePanchang(const EngineState& engine, PanchangState& state) {
-    // The universal moment follows the engine's direction rule: a zone east of
-    // Greenwich is subtracted from the clock time, any other is added.
+PanchangValues ComputePanchang(const BirthMoment& moment) {
+    // The universal moment follows the birth moment's direction rule: a zone east
+    // of Greenwich is subtracted from the clock time, any other is added.
     const double universalMoment =
-        CivilDayNumber(engine.WorkingMonth, engine.WorkingDay, engine.WorkingYear) +
-        engine.UniversalHours / 24.0;
-    state.PanchangMoment = universalMoment + DeltaTHours(universalMoment) / 24.0;
-    state.MoonLongitudeDeg = PanchangMoonLongitude(state.PanchangMoment);
-    state.SunLongitudeDeg = PanchangSunLongitude(state.PanchangMoment);
-    state.PakshaName = std::string(ComputePaksha(static_cast<int>(std::floor(state.SunLongitudeDeg)),
-                                                 static_cast<int>(std::floor(state.MoonLongitudeDeg))));
+        CivilDayNumber(moment.month, moment.day, moment.year) + moment.universalHoursUT / 24.0;
+    PanchangValues values;
+    values.momentJulianDateTT = universalMoment + DeltaTHours(universalMoment) / 24.0;
+    values.moonLongitudeDeg = MoonApparentLongitudeDeg(values.momentJulianDateTT);
+    values.sunLongitudeDeg = SunApparentLongitudeDeg(values.momentJulianDateTT);
+    values.fortnight = FortnightOf(static_cast<int>(std::floor(values.sunLongitudeDeg)),
+                                   static_cast<int>(std::floor(values.moonLongitudeDeg)));
+    return values;
 }
 
 } // namespace velmora

@@ -1,34 +1,46 @@
 #include "reading/reading_session.h"
 
+#include "ephemeris/birth_moment.h"
 #include "ephemeris/birth_star.h"
+#include "panchang/fortnight.h"
 #include "texts/look_ups.h"
+#include "texts/names.h"
 
 namespace velmora {
 
 std::optional<ValidationFailure> ReadingSession::Calculate(const BirthFormFields& fields) {
-    if (auto failure = ValidateBirthData(fields)) {
-        return failure;
+    auto checked = CheckBirthForm(fields);
+    if (auto* failure = std::get_if<ValidationFailure>(&checked)) {
+        return *failure;
     }
-    FillBirthRecord(fields, record_);
-    ComputeReading();
+    Compute(std::get<BirthRecord>(checked));
     return std::nullopt;
 }
 
-void ReadingSession::ComputeReading() {
-    ComputeBirthStar(record_, engine_);
-    ComputePanchang(engine_, panchang_);
-    results_.MoonStarNameValue = engine_.MoonStarNameValue;
-    results_.PakshaName = panchang_.PakshaName;
-    results_.StarName = results_.MoonStarNameValue;
-    LookupNakshatraInformation(results_.StarName, results_);
-    ComputePanchPakshi(results_);
+void ReadingSession::Compute(const BirthRecord& record) {
+    record_ = record;
+    moment_ = PrepareBirthMoment(record_);
+    birthStar_ = ComputeBirthStar(moment_);
+    panchang_ = ComputePanchang(moment_);
+    results_.asRead.reset();
+    Show(birthStar_.star, panchang_.fortnight);
 }
 
-void ReadingSession::Reopen(const std::string& starName, const std::string& pakshaName) {
-    results_.StarName = starName;
-    results_.PakshaName = pakshaName;
-    LookupNakshatraInformation(results_.StarName, results_);
-    ComputePanchPakshi(results_);
+void ReadingSession::Reopen(const SavedReadingLines& lines) {
+    results_.asRead = lines;
+    Show(FindStar(lines.starLine), FortnightFromName(lines.fortnightLine));
+}
+
+void ReadingSession::Show(std::optional<Star> star, Fortnight fortnight) {
+    results_.star = star;
+    results_.fortnight = fortnight;
+    // A reading that names no known star changes nothing else: the paragraphs
+    // and the bird of the last star found stay.
+    if (!star) {
+        return;
+    }
+    results_.starTexts = LookUpStarTexts(*star);
+    results_.bird = LookUpRulingBird(*star, fortnight);
 }
 
 } // namespace velmora

@@ -1,41 +1,42 @@
 #pragma once
 
-#include <string>
+#include <optional>
 
-#include "ephemeris/engine_state.h"
-#include "panchang/panchang.h"
-#include "reading/birth_record.h"
-#include "reading/reading_results.h"
+#include "model/birth_moment.h"
+#include "model/birth_record.h"
+#include "model/reading_results.h"
+#include "model/sky_values.h"
 #include "reading/validation.h"
 
 namespace velmora {
 
 // Everything one run of the program keeps between readings: the birth record,
-// the engine's and the panchang's values and the result texts.
+// the computed values and what the reading shows.
 class ReadingSession {
 public:
-    // Checks the fields; on success fills the record and computes the reading.
-    // Returns the failed check, or nothing when the reading was computed.
+    // Checks the fields; on success keeps the record and computes the reading.
+    // Returns the failed check (and changes nothing), or nothing when computed.
     std::optional<ValidationFailure> Calculate(const BirthFormFields& fields);
 
-    // The computation after the record is filled: engine, panchang, copy of
-    // the star, and the look-ups.
-    void ComputeReading();
-
-    // A saved reading: star and fortnight names as decoded, then the look-ups.
-    // The birth record and the engine values are left alone.
-    void Reopen(const std::string& starName, const std::string& pakshaName);
+    // A saved reading: its lines are shown as read and looked up; the record
+    // and the computed values are left alone.
+    void Reopen(const SavedReadingLines& lines);
 
     const BirthRecord& Record() const { return record_; }
-    BirthRecord& Record() { return record_; }
-    const EngineState& Engine() const { return engine_; }
-    const PanchangState& Panchang() const { return panchang_; }
+    const BirthMoment& Moment() const { return moment_; }
+    const BirthStarValues& BirthStar() const { return birthStar_; }
+    const PanchangValues& Panchang() const { return panchang_; }
     const ReadingResults& Results() const { return results_; }
 
 private:
+    // The computation of a checked record: moment, star, panchang and look-ups.
+    void Compute(const BirthRecord& record);
+    void Show(std::optional<Star> star, Fortnight fortnight);
+
     BirthRecord record_;
-    EngineState engine_;
-    PanchangState panchang_;
+    BirthMoment moment_;
+    BirthStarValues birthStar_;
+    PanchangValues panchang_;
     ReadingResults results_;
 };
 

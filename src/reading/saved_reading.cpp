@@ -1,5 +1,7 @@
 #include "reading/saved_reading.h"
 
+#include "texts/reading_lines.h"
+
 namespace velmora {
 namespace {
 
@@ -38,16 +40,20 @@ std::string DecodeReadingText(std::string_view text) {
     return ShiftCodes(text, -ReadingShift);
 }
 
-std::string EncodeSavedReading(std::string_view starName, std::string_view pakshaName) {
-    return EncodeReadingText(starName) + "\r\n" + EncodeReadingText(pakshaName) + "\r\n";
+std::string EncodeSavedReading(std::string_view starLine, std::string_view fortnightLine) {
+    return EncodeReadingText(starLine) + "\r\n" + EncodeReadingText(fortnightLine) + "\r\n";
 }
 
-SavedReading DecodeSavedReading(std::string_view bytes) {
+std::string EncodeSavedReading(const ReadingResults& results) {
+    return EncodeSavedReading(ShownStarLine(results), ShownFortnightLine(results));
+}
+
+SavedReadingLines DecodeSavedReading(std::string_view bytes) {
     std::string_view rest = bytes.substr(0, kSavedReadingReadLimit);
-    SavedReading reading;
-    reading.starName = DecodeReadingText(TakeLine(rest));
-    reading.pakshaName = DecodeReadingText(TakeLine(rest));
-    return reading;
+    SavedReadingLines lines;
+    lines.starLine = DecodeReadingText(TakeLine(rest));
+    lines.fortnightLine = DecodeReadingText(TakeLine(rest));
+    return lines;
 }
 
 } // namespace velmora

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/reading_results.h"
+
 namespace velmora {
 
 // Added to each single-byte character code when a reading is saved.
@@ -13,20 +15,18 @@ inline constexpr int ReadingShift = 23;
 std::string EncodeReadingText(std::string_view text);
 std::string DecodeReadingText(std::string_view text);
 
-// A saved reading file: the encoded star name and fortnight name, each
+// A saved reading file: the encoded star line and fortnight line, each
 // followed by CR LF, nothing else.
-std::string EncodeSavedReading(std::string_view starName, std::string_view pakshaName);
+std::string EncodeSavedReading(std::string_view starLine, std::string_view fortnightLine);
+
+// The file of what a reading shows: its star and fortnight lines.
+std::string EncodeSavedReading(const ReadingResults& results);
 
 // At most this many bytes of a saved reading are ever read.
 inline constexpr std::size_t kSavedReadingReadLimit = 64 * 1024;
 
-struct SavedReading {
-    std::string starName;   // decoded
-    std::string pakshaName; // decoded
-};
-
 // Reads the first two lines of `bytes` (ended by CR LF, LF or CR; a missing
 // line is empty), decoded. Only the first kSavedReadingReadLimit bytes count.
-SavedReading DecodeSavedReading(std::string_view bytes);
+SavedReadingLines DecodeSavedReading(std::string_view bytes);
 
 } // namespace velmora

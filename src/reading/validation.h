@@ -3,8 +3,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
-#include "reading/birth_record.h"
+#include "model/birth_record.h"
 
 namespace velmora {
 
@@ -59,16 +60,12 @@ inline constexpr std::string_view kMsgFebruary = "Please Enter Correct Date Or M
 inline constexpr std::string_view kMsgThirtyDayMonth = "Please Enter Correct Date Or Month !";
 inline constexpr std::string_view kMsgOnlyNumbers = "Only Numbers Are Accepted";
 
-// The nine checks in order; the first failure, or nothing when all pass.
-// A zone or coordinate field that is blank, not a number, or beyond 16 bits
-// fails with that field's message.
-std::optional<ValidationFailure> ValidateBirthData(const BirthFormFields& fields);
+// The nine checks in order: the first failure, or the record converted from
+// the fields when all pass. A zone or coordinate field that is blank, not a
+// number, or beyond 16 bits fails with that field's message.
+std::variant<BirthRecord, ValidationFailure> CheckBirthForm(const BirthFormFields& fields);
 
 // True for the keys the four coordinate fields accept: digits and Backspace.
 bool DigitsOnlyFilter(char32_t code);
-
-// Fills the record field by field in the order of the form; a field whose
-// text does not convert keeps its previous value.
-void FillBirthRecord(const BirthFormFields& fields, BirthRecord& record);
 
 } // namespace velmora

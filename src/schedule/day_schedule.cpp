@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <span>
 
-#include "panchang/panchang.h"
 #include "schedule/fortnight_at.h"
 
 namespace velmora {
@@ -25,7 +24,7 @@ struct BirdWeekdays {
     std::uint8_t Death;
 };
 
-// The reading's day lists as weekday sets, at the positions of BirdNames.
+// The reading's day lists as weekday sets, in the order of the birds.
 constexpr auto kBrightWeekdays = std::to_array<BirdWeekdays>({
     {kSun | kTue, kFri, kThu | kSat}, // Vulture
     {kMon | kWed, kSat, kSun | kFri}, // Owl
@@ -58,25 +57,26 @@ void DivideHalf(double startUT, double endUT, DayHalf half, std::span<DayPeriod,
 
 } // namespace
 
-BirdDayKind BirdDayOf(int bird, int weekday, std::string_view pakshaName) {
-    if (bird < 0 || bird >= static_cast<int>(kBrightWeekdays.size()) || weekday < 0 || weekday > 6) {
+BirdDayKind BirdDayOf(Bird bird, int weekday, Fortnight fortnight) {
+    if (weekday < 0 || weekday > 6) {
         return {};
     }
-    const BirdWeekdays& days = (pakshaName == kShuklaPaksha ? kBrightWeekdays : kDarkWeekdays)[bird];
+    const BirdWeekdays& days =
+        (fortnight == Fortnight::Bright ? kBrightWeekdays : kDarkWeekdays)[IndexOf(bird)];
     return {Has(days.RulingByDay, weekday), Has(days.RulingByNight, weekday), Has(days.Death, weekday)};
 }
 
-DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, int bird) {
+DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird bird) {
     DaySchedule schedule;
     schedule.Date = date;
-    schedule.Bird = bird;
+    schedule.bird = bird;
     schedule.Sun = ComputeSunDay(date, place);
     if (schedule.Sun.Status != SunDayStatus::Normal) {
         return schedule;
     }
     schedule.Weekday = WeekdayOf(schedule.Sun.SunriseUT, place.UtcOffsetHours);
-    schedule.PakshaName = FortnightAtUT(schedule.Sun.SunriseUT);
-    schedule.BirdDay = BirdDayOf(bird, schedule.Weekday, schedule.PakshaName);
+    schedule.fortnight = FortnightAtUT(schedule.Sun.SunriseUT);
+    schedule.BirdDay = BirdDayOf(bird, schedule.Weekday, schedule.fortnight);
     const std::span<DayPeriod, kPeriodsPerDay> periods(schedule.Periods);
     DivideHalf(schedule.Sun.SunriseUT, schedule.Sun.SunsetUT, DayHalf::Day, periods.first<kYamasPerHalf>());
     DivideHalf(schedule.Sun.SunsetUT, schedule.Sun.NextSunriseUT, DayHalf::Night,

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "model/ids.h"
 #include "schedule/sun_times.h"
 
 namespace velmora {
@@ -34,8 +35,8 @@ struct DaySchedule {
     LocalDate Date;
     SunDay Sun;
     int Weekday = 0;             // 0 = Sunday, of the local date of the sunrise
-    std::string_view PakshaName; // the fortnight at sunrise
-    int Bird = 0;                // position in BirdNames
+    Fortnight fortnight = Fortnight::Dark; // at sunrise
+    velmora::Bird bird = velmora::Bird::Vulture;
     BirdDayKind BirdDay;
     std::array<DayPeriod, kPeriodsPerDay> Periods{};
 };
@@ -44,10 +45,10 @@ inline constexpr std::array<std::string_view, 7> WeekdayNames = {"Sunday",   "Mo
                                                                  "Thursday", "Friday", "Saturday"};
 
 // The bird's ruling and death days (the reading's day lists) for a weekday
-// and a fortnight; only the exact "Shukla Paksha" is bright.
-BirdDayKind BirdDayOf(int bird, int weekday, std::string_view pakshaName);
+// and a fortnight.
+BirdDayKind BirdDayOf(Bird bird, int weekday, Fortnight fortnight);
 
 // The day beginning with the sunrise of `date` at `place`, for `bird`.
-DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, int bird);
+DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird bird);
 
 } // namespace velmora

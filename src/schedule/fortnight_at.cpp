@@ -2,17 +2,20 @@
 
 #include <cmath>
 
-#include "panchang/panchang.h"
+#include "panchang/delta_t.h"
+#include "panchang/fortnight.h"
+#include "panchang/moon.h"
+#include "panchang/sun.h"
 
 namespace velmora {
 
-std::string_view FortnightAtUT(double julianDayUT) {
+Fortnight FortnightAtUT(double julianDayUT) {
     // The same steps as the reading's fortnight: dynamical time, then each
     // body's longitude cut to whole degrees.
     const double julianDayTT = julianDayUT + DeltaTHours(julianDayUT) / 24.0;
-    const double moonDeg = PanchangMoonLongitude(julianDayTT);
-    const double sunDeg = PanchangSunLongitude(julianDayTT);
-    return ComputePaksha(static_cast<int>(std::floor(sunDeg)), static_cast<int>(std::floor(moonDeg)));
+    const double moonDeg = MoonApparentLongitudeDeg(julianDayTT);
+    const double sunDeg = SunApparentLongitudeDeg(julianDayTT);
+    return FortnightOf(static_cast<int>(std::floor(sunDeg)), static_cast<int>(std::floor(moonDeg)));
 }
 
 } // namespace velmora

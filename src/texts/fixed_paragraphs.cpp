@@ -1,4 +1,3 @@
-#include "panchang/panchang.h"
 #include "texts/paragraphs.h"
 
 namespace velmora {
@@ -34,8 +33,8 @@ const std::string_view RulingDaysText =
     "decisions. The ruling days also change with the Paksha of the day considered. However, "
     "the ruling days are different for day and night.";
 
-std::string_view FortnightExplanation(std::string_view pakshaName) {
-    return pakshaName == kShuklaPaksha ? kBrightFortnightExplanation : kDarkFortnightExplanation;
+std::string_view FortnightExplanation(Fortnight fortnight) {
+    return fortnight == Fortnight::Bright ? kBrightFortnightExplanation : kDarkFortnightExplanation;
 }
 
 } // namespace velmora

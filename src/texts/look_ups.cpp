@@ -1,117 +1,86 @@
 #include "texts/look_ups.h"
 
-#include <cstddef>
-#include <optional>
+#include <array>
+#include <string_view>
 
-#include "ephemeris/star_names.h"
-#include "panchang/panchang.h"
 #include "texts/paragraphs.h"
 
 namespace velmora {
-
 namespace {
 
-// Positions in BirdNames; the position is also the bird's picture.
-constexpr int kVulture = 0;
-constexpr int kOwl = 1;
-constexpr int kCrow = 2;
-constexpr int kCock = 3;
-constexpr int kPeacock = 4;
-
 struct StarBirds {
-    int Bright;
-    int Dark;
+    Bird bright;
+    Bird dark;
 };
 
-// Bird of each star, at the positions of StarNames.
-constexpr std::array<StarBirds, kStarCount> kStarBirds = {{
-    {kVulture, kPeacock}, // Ashwini
-    {kVulture, kPeacock}, // Bharani
-    {kVulture, kPeacock}, // Krittika
-    {kVulture, kPeacock}, // Rohini
-    {kVulture, kPeacock}, // Mrigasira
-    {kOwl, kCock},        // Ardra
-    {kOwl, kCock},        // Punarvasu
-    {kOwl, kCock},        // Pushya
-    {kOwl, kCock},        // Ashlesha
-    {kOwl, kCock},        // Magha
-    {kOwl, kCock},        // Poorva Phalguni
-    {kCrow, kCrow},       // Uttara Phalguni
-    {kCrow, kCrow},       // Hasta
-    {kCrow, kCrow},       // Chitra
-    {kCrow, kCrow},       // Swati
-    {kCrow, kCrow},       // Vishakha
-    {kCock, kOwl},        // Anuradha
-    {kCock, kOwl},        // Jyeshtha
-    {kCock, kOwl},        // Moola
-    {kCock, kOwl},        // Purva Ashadha
-    {kCock, kOwl},        // Uttara Ashadha
-    {kPeacock, kVulture}, // Shravana
-    {kPeacock, kVulture}, // Dhanistha
-    {kPeacock, kVulture}, // Shatabhisha
-    {kPeacock, kVulture}, // Poorva Bhadrapada
-    {kPeacock, kVulture}, // Uttara Bhadrapada
-    {kPeacock, kVulture}, // Revati
-}};
+// Bird of each star in each fortnight, in star order.
+constexpr auto kStarBirds = std::to_array<StarBirds>({
+    {Bird::Vulture, Bird::Peacock}, // Ashwini
+    {Bird::Vulture, Bird::Peacock}, // Bharani
+    {Bird::Vulture, Bird::Peacock}, // Krittika
+    {Bird::Vulture, Bird::Peacock}, // Rohini
+    {Bird::Vulture, Bird::Peacock}, // Mrigasira
+    {Bird::Owl, Bird::Cock},        // Ardra
+    {Bird::Owl, Bird::Cock},        // Punarvasu
+    {Bird::Owl, Bird::Cock},        // Pushya
+    {Bird::Owl, Bird::Cock},        // Ashlesha
+    {Bird::Owl, Bird::Cock},        // Magha
+    {Bird::Owl, Bird::Cock},        // Poorva Phalguni
+    {Bird::Crow, Bird::Crow},       // Uttara Phalguni
+    {Bird::Crow, Bird::Crow},       // Hasta
+    {Bird::Crow, Bird::Crow},       // Chitra
+    {Bird::Crow, Bird::Crow},       // Swati
+    {Bird::Crow, Bird::Crow},       // Vishakha
+    {Bird::Cock, Bird::Owl},        // Anuradha
+    {Bird::Cock, Bird::Owl},        // Jyeshtha
+    {Bird::Cock, Bird::Owl},        // Moola
+    {Bird::Cock, Bird::Owl},        // Purva Ashadha
+    {Bird::Cock, Bird::Owl},        // Uttara Ashadha
+    {Bird::Peacock, Bird::Vulture}, // Shravana
+    {Bird::Peacock, Bird::Vulture}, // Dhanistha
+    {Bird::Peacock, Bird::Vulture}, // Shatabhisha
+    {Bird::Peacock, Bird::Vulture}, // Poorva Bhadrapada
+    {Bird::Peacock, Bird::Vulture}, // Uttara Bhadrapada
+    {Bird::Peacock, Bird::Vulture}, // Revati
+});
+static_assert(kStarBirds.size() == kStarCount);
 
 struct BirdDays {
-    std::string_view RulingDay;
-    std::string_view RulingNight;
-    std::string_view Death;
+    std::string_view rulingDay;
+    std::string_view rulingNight;
+    std::string_view death;
 };
 
-// Days of each bird, at the positions of BirdNames. The bright and dark lists
-// spell two-day entries differently; they are shown exactly as written.
-constexpr std::array<BirdDays, BirdNames.size()> kBrightDays = {{
+// Days of each bird, in bird order. The bright and dark lists spell two-day
+// entries differently; they are shown exactly as written.
+constexpr auto kBrightDays = std::to_array<BirdDays>({
     {"Sunday , Tuesday", "Friday", "Thursday , Saturday"}, // Vulture
     {"Monday , Wednesday", "Saturday", "Sunday , Friday"}, // Owl
     {"Thursday", "Sunday , Tuesday", "Monday"},            // Crow
     {"Friday", "Monday , Wednesday", "Tuesday"},           // Cock
     {"Saturday", "Thursday", "Wednesday"},                 // Peacock
-}};
-constexpr std::array<BirdDays, BirdNames.size()> kDarkDays = {{
+});
+static_assert(kBrightDays.size() == kBirdCount);
+constexpr auto kDarkDays = std::to_array<BirdDays>({
     {"Friday", "Sunday, Tuesday", "Tuesday"},                      // Vulture
     {"Thursday", "Wednesday", "Monday"},                           // Owl
     {"Wednesday", "Thursday", "Sunday"},                           // Crow
     {"Sunday, Tuesday", "Monday, Saturday", "Thursday, Saturday"}, // Cock
     {"Monday, Saturday", "Friday", "Wednesday, Friday"},           // Peacock
-}};
-
-// Exact, case-sensitive match of the whole key; the empty entry 27 is never
-// compared, so an empty name finds nothing.
-std::optional<std::size_t> FindStar(std::string_view starName) {
-    for (std::size_t i = 0; i < kStarCount; ++i) {
-        if (StarNames[i] == starName) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
+});
+static_assert(kDarkDays.size() == kBirdCount);
 
 } // namespace
 
-void LookupNakshatraInformation(const std::string& starName, ReadingResults& results) {
-    const auto star = FindStar(starName);
-    if (!star) {
-        return;
-    }
-    results.StarDescription = StarDescriptionTable[*star];
-    results.PakshiDescription = PakshiDescriptionTable[*star];
+StarTexts LookUpStarTexts(Star star) {
+    return {StarDescriptionTable[IndexOf(star)], PakshiDescriptionTable[IndexOf(star)]};
 }
 
-void ComputePanchPakshi(ReadingResults& results) {
-    const auto star = FindStar(results.StarName);
-    if (!star) {
-        return;
-    }
-    const bool bright = results.PakshaName == kShuklaPaksha;
-    const int bird = bright ? kStarBirds[*star].Bright : kStarBirds[*star].Dark;
-    const BirdDays& days = bright ? kBrightDays[bird] : kDarkDays[bird];
-    results.RulingBird = BirdNames[bird];
-    results.RulingDaysDay = days.RulingDay;
-    results.RulingDaysNight = days.RulingNight;
-    results.DeathDays = days.Death;
-    results.BirdPicture = bird;
+RulingBird LookUpRulingBird(Star star, Fortnight fortnight) {
+    const bool bright = fortnight == Fortnight::Bright;
+    const Bird bird = bright ? kStarBirds[IndexOf(star)].bright : kStarBirds[IndexOf(star)].dark;
+    const BirdDays& days = bright ? kBrightDays[IndexOf(bird)] : kDarkDays[IndexOf(bird)];
+    return {bird, days.rulingDay, days.rulingNight, days.death};
 }
 
 } // namespace velmora

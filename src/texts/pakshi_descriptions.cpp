@@ -3,7 +3,8 @@
 namespace velmora {
 
 // The bird each star has in the bright fortnight, and the people born under it.
-const std::array<std::string_view, 27> PakshiDescriptionTable = {
+// to_array counts the paragraphs; a missing or extra one fails to convert.
+const std::array<std::string_view, kStarCount> PakshiDescriptionTable = std::to_array<std::string_view>({
     // Ashwini
     "        As per Panch-Pakshi Shastra, the bird of Ashwini is Vulture. The vulture soars higher than "
     "any other bird and sees the whole land below, and you share its wide view and its patience. You are "
@@ -221,6 +222,6 @@ const std::array<std::string_view, 27> PakshiDescriptionTable = {
     "a sweet expression. You may succeed in the arts, hospitality, healing, travel or social work. You "
     "are generous, and sometimes too trusting. Choose your friends wisely, and you will enjoy good "
     "fortune, a loving family and a peaceful old age.",
-};
+});
 
 } // namespace velmora

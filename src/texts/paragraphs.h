@@ -3,11 +3,13 @@
 #include <array>
 #include <string_view>
 
+#include "model/ids.h"
+
 namespace velmora {
 
-// One paragraph per star, at the positions of StarNames.
-extern const std::array<std::string_view, 27> StarDescriptionTable;
-extern const std::array<std::string_view, 27> PakshiDescriptionTable;
+// One paragraph per star, in star order.
+extern const std::array<std::string_view, kStarCount> StarDescriptionTable;
+extern const std::array<std::string_view, kStarCount> PakshiDescriptionTable;
 
 // Fixed paragraphs of the window.
 extern const std::string_view IntroductionText;         // input panel, beside the five birds
@@ -22,7 +24,7 @@ inline constexpr std::string_view kDarkFortnightExplanation =
     "Also known as the dark fortnight indicates the begining of a new lunar month. This period ends on a new "
     "moon day (Amaavasya).";
 
-// The explanation shown for a fortnight name (only the exact "Shukla Paksha" is bright).
-std::string_view FortnightExplanation(std::string_view pakshaName);
+// The explanation shown for a fortnight.
+std::string_view FortnightExplanation(Fortnight fortnight);
 
 } // namespace velmora

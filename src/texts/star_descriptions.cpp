@@ -3,7 +3,8 @@
 namespace velmora {
 
 // What each star is: its place in the zodiac, deity, planet, symbol and nature.
-const std::array<std::string_view, 27> StarDescriptionTable = {
+// to_array counts the paragraphs; a missing or extra one fails to convert.
+const std::array<std::string_view, kStarCount> StarDescriptionTable = std::to_array<std::string_view>({
     // Ashwini
     "        Ashwini is the first Nakshatra of the zodiac. It spans from 0 degrees to 13 degrees 20 "
     "minutes of Aries. Its ruling deities are the Ashwini Kumaras, the twin horsemen who serve as "
@@ -161,6 +162,6 @@ const std::array<std::string_view, 27> StarDescriptionTable = {
     "herds, and its ruling planet is Mercury. Its symbol is a fish or a drum. Revati stands for safe "
     "journeys and completion; its people are gentle, caring and imaginative, and they guide others along "
     "the way.",
-};
+});
 
 } // namespace velmora

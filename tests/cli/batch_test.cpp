@@ -45,7 +45,7 @@ TEST_P(RefusedRowTest, NamesColumnAndReason) {
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(kBatchInputColumns[static_cast<std::size_t>(error->column)], c.column);
     EXPECT_EQ(error->message, c.message);
-    EXPECT_EQ(session.Results().StarName, "") << "nothing is computed for a refused row";
+    EXPECT_FALSE(session.Results().star.has_value()) << "nothing is computed for a refused row";
 }
 
 using C = BatchColumn;
@@ -131,7 +131,7 @@ class AcceptedRowTest : public ::testing::TestWithParam<AcceptedRow> {};
 TEST_P(AcceptedRowTest, IsComputed) {
     ReadingSession session;
     EXPECT_EQ(ComputeRow(ExampleRow(GetParam().changes), session), std::nullopt);
-    EXPECT_FALSE(session.Results().StarName.empty());
+    EXPECT_TRUE(session.Results().star.has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -152,17 +152,17 @@ TEST(BatchRow, ChoicesReachTheRecordTheRightWayRound) {
     // The two side flags run opposite ways in the record: East is true, South is true.
     ReadingSession eastNorth;
     ASSERT_EQ(ComputeRow(ExampleRow(), eastNorth), std::nullopt);
-    EXPECT_EQ(eastNorth.Record().LongitudeSide, kTrue);
-    EXPECT_EQ(eastNorth.Record().LatitudeSide, kFalse);
-    EXPECT_EQ(eastNorth.Record().DaylightSaving, kFalse);
+    EXPECT_TRUE(eastNorth.Record().LongitudeEast);
+    EXPECT_FALSE(eastNorth.Record().LatitudeSouth);
+    EXPECT_FALSE(eastNorth.Record().DaylightSaving);
 
     ReadingSession westSouth;
     ASSERT_EQ(
         ComputeRow(ExampleRow({{C::LongitudeSide, "W"}, {C::LatitudeSide, "S"}, {C::Dst, "1"}}), westSouth),
         std::nullopt);
-    EXPECT_EQ(westSouth.Record().LongitudeSide, kFalse);
-    EXPECT_EQ(westSouth.Record().LatitudeSide, kTrue);
-    EXPECT_EQ(westSouth.Record().DaylightSaving, kTrue);
+    EXPECT_FALSE(westSouth.Record().LongitudeEast);
+    EXPECT_TRUE(westSouth.Record().LatitudeSouth);
+    EXPECT_TRUE(westSouth.Record().DaylightSaving);
     EXPECT_EQ(westSouth.Record().BirthMonth, 8);
     EXPECT_EQ(westSouth.Record().BirthDay, 15);
 }

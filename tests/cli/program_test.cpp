@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/csv_reader.h"
+#include "cli/reading_output.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "run_program.h"
@@ -57,6 +58,24 @@ ReadingSession ExampleSession() {
     return session;
 }
 
+// The lines a reading shows, as owned texts.
+struct WantedReading {
+    std::string star, fortnight, bird, rulingDaysDay, rulingDaysNight, deathDays;
+    std::string starDescription, pakshiDescription;
+};
+
+WantedReading WantedOf(const ReadingResults& results) {
+    const ReadingLines lines = LinesOf(results);
+    return {std::string(lines.star),
+            std::string(lines.fortnight),
+            std::string(lines.bird),
+            std::string(lines.rulingDaysDay),
+            std::string(lines.rulingDaysNight),
+            std::string(lines.deathDays),
+            std::string(results.starTexts.description),
+            std::string(results.starTexts.pakshiDescription)};
+}
+
 std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {
     std::istringstream stream(text);
     CsvReader reader(stream);
@@ -73,22 +92,22 @@ TEST(Reading, ExampleAsText) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
     const ReadingSession example = ExampleSession();
-    const ReadingResults& want = example.Results();
+    const WantedReading want = WantedOf(example.Results());
     EXPECT_EQ(run.out, "Star:                Pushya\n"
                        "Fortnight:           " +
-                           want.PakshaName +
+                           want.fortnight +
                            "\n"
                            "Ruling bird:         " +
-                           want.RulingBird +
+                           want.bird +
                            "\n"
                            "Ruling days (day):   " +
-                           want.RulingDaysDay +
+                           want.rulingDaysDay +
                            "\n"
                            "Ruling days (night): " +
-                           want.RulingDaysNight +
+                           want.rulingDaysNight +
                            "\n"
                            "Death days:          " +
-                           want.DeathDays + "\n");
+                           want.deathDays + "\n");
 }
 
 TEST(Reading, ExampleAsJsonWithParagraphs) {
@@ -96,15 +115,15 @@ TEST(Reading, ExampleAsJsonWithParagraphs) {
     EXPECT_EQ(run.exitCode, 0);
     const auto json = nlohmann::json::parse(run.out);
     const ReadingSession example = ExampleSession();
-    const ReadingResults& want = example.Results();
+    const WantedReading want = WantedOf(example.Results());
     EXPECT_EQ(json.at("star"), "Pushya");
-    EXPECT_EQ(json.at("paksha"), want.PakshaName);
-    EXPECT_EQ(json.at("bird"), want.RulingBird);
-    EXPECT_EQ(json.at("ruling_days_day"), want.RulingDaysDay);
-    EXPECT_EQ(json.at("ruling_days_night"), want.RulingDaysNight);
-    EXPECT_EQ(json.at("death_days"), want.DeathDays);
-    EXPECT_EQ(json.at("star_description"), want.StarDescription);
-    EXPECT_EQ(json.at("pakshi_description"), want.PakshiDescription);
+    EXPECT_EQ(json.at("paksha"), want.fortnight);
+    EXPECT_EQ(json.at("bird"), want.bird);
+    EXPECT_EQ(json.at("ruling_days_day"), want.rulingDaysDay);
+    EXPECT_EQ(json.at("ruling_days_night"), want.rulingDaysNight);
+    EXPECT_EQ(json.at("death_days"), want.deathDays);
+    EXPECT_EQ(json.at("star_description"), want.starDescription);
+    EXPECT_EQ(json.at("pakshi_description"), want.pakshiDescription);
     EXPECT_EQ(json.size(), 8u);
 }
 
@@ -140,8 +159,8 @@ TEST(Reading, SaveThenOpenGivesTheSameReading) {
     const auto saved = RunCli(With(kExampleReading, {"--save", path}));
     ASSERT_EQ(saved.exitCode, 0) << saved.err;
     const ReadingSession example = ExampleSession();
-    const ReadingResults& want = example.Results();
-    EXPECT_EQ(ReadFile(path), EncodeSavedReading(want.StarName, want.PakshaName));
+    const WantedReading want = WantedOf(example.Results());
+    EXPECT_EQ(ReadFile(path), EncodeSavedReading(example.Results()));
 
     const auto opened = RunCli({"open", path});
     EXPECT_EQ(opened.exitCode, 0);
@@ -175,17 +194,17 @@ TEST(Open, FileWrittenByTheCodec) {
     const TempFolder folder;
     const auto path = folder.Write("saved.tam", EncodeSavedReading("Rohini", "Shukla Paksha"));
     ReadingSession want;
-    want.Reopen("Rohini", "Shukla Paksha");
+    want.Reopen({"Rohini", "Shukla Paksha"});
 
     const auto text = RunCli({"open", path.string()});
     EXPECT_EQ(text.exitCode, 0);
     EXPECT_THAT(text.out, StartsWith("Star:                Rohini\nFortnight:           Shukla Paksha\n"
                                      "Ruling bird:         " +
-                                     want.Results().RulingBird + "\n"));
+                                     WantedOf(want.Results()).bird + "\n"));
 
     const auto json = nlohmann::json::parse(RunCli({"open", "--json", path.string()}).out);
     EXPECT_EQ(json.at("star"), "Rohini");
-    EXPECT_EQ(json.at("death_days"), want.Results().DeathDays);
+    EXPECT_EQ(json.at("death_days"), WantedOf(want.Results()).deathDays);
 }
 
 TEST(Open, RefusesWhatTheWindowRefuses) {
@@ -327,26 +346,27 @@ TEST(Batch, DetailsEqualTheCoreBitForBit) {
         SCOPED_TRACE("row " + std::to_string(i + 2));
         ReadingSession session;
         ASSERT_EQ(session.Calculate(want[i]), std::nullopt);
-        const ReadingResults& results = session.Results();
+        const WantedReading results = WantedOf(session.Results());
         const std::vector<std::string>& got = rows[i + 1];
         ASSERT_EQ(got.size(), 30u);
         EXPECT_EQ(got[0], want[i].name);
-        EXPECT_EQ(got[15], results.StarName);
-        EXPECT_EQ(got[16], results.PakshaName);
-        EXPECT_EQ(got[17], results.RulingBird);
-        EXPECT_EQ(got[18], results.RulingDaysDay);
-        EXPECT_EQ(got[19], results.RulingDaysNight);
-        EXPECT_EQ(got[20], results.DeathDays);
+        EXPECT_EQ(got[15], results.star);
+        EXPECT_EQ(got[16], results.fortnight);
+        EXPECT_EQ(got[17], results.bird);
+        EXPECT_EQ(got[18], results.rulingDaysDay);
+        EXPECT_EQ(got[19], results.rulingDaysNight);
+        EXPECT_EQ(got[20], results.deathDays);
         // EXPECT_EQ on doubles: the printed text must read back to the identical value.
-        EXPECT_EQ(ParseDouble(got[21]), session.Engine().UniversalHours);
-        EXPECT_EQ(ParseDouble(got[22]), session.Engine().JulianCenturies);
-        EXPECT_EQ(ParseDouble(got[23]), session.Engine().MoonTropicalLongitude);
-        EXPECT_EQ(ParseDouble(got[24]), session.Engine().AyanamsaDegrees);
-        EXPECT_EQ(ParseDouble(got[25]), session.Engine().MoonLongitude);
-        EXPECT_EQ(got[26], std::to_string(session.Engine().StarIndex));
-        EXPECT_EQ(ParseDouble(got[27]), session.Panchang().PanchangMoment);
-        EXPECT_EQ(ParseDouble(got[28]), session.Panchang().MoonLongitudeDeg);
-        EXPECT_EQ(ParseDouble(got[29]), session.Panchang().SunLongitudeDeg);
+        EXPECT_EQ(ParseDouble(got[21]), session.Moment().universalHoursUT);
+        EXPECT_EQ(ParseDouble(got[22]), session.Moment().julianCenturiesUT);
+        EXPECT_EQ(ParseDouble(got[23]), session.BirthStar().moonTropicalDeg);
+        EXPECT_EQ(ParseDouble(got[24]), session.BirthStar().ayanamsaDeg);
+        EXPECT_EQ(ParseDouble(got[25]), session.BirthStar().moonSiderealDeg);
+        ASSERT_TRUE(session.BirthStar().star.has_value());
+        EXPECT_EQ(got[26], std::to_string(IndexOf(*session.BirthStar().star)));
+        EXPECT_EQ(ParseDouble(got[27]), session.Panchang().momentJulianDateTT);
+        EXPECT_EQ(ParseDouble(got[28]), session.Panchang().moonLongitudeDeg);
+        EXPECT_EQ(ParseDouble(got[29]), session.Panchang().sunLongitudeDeg);
     }
 }
 

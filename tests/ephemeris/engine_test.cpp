@@ -4,8 +4,11 @@
 #include <random>
 
 #include "ephemeris/angles.h"
+#include "ephemeris/birth_moment.h"
 #include "ephemeris/birth_star.h"
-#include "ephemeris/star_names.h"
+#include "ephemeris/calendar.h"
+#include "ephemeris/moon_longitude.h"
+#include "texts/names.h"
 
 #include "support/example_births.h"
 
@@ -13,6 +16,10 @@ namespace velmora {
 namespace {
 
 using testing::MakeBirthRecord;
+
+std::string_view NameOf(const BirthStarValues& values) {
+    return values.star ? StarName(*values.star) : std::string_view();
+}
 
 struct DayNumberCase {
     int month, day, year;
@@ -47,18 +54,16 @@ TEST(DayNumber, ConsecutiveDaysOfTheSupportedYearsFollowEachOther) {
 }
 
 TEST(BirthMoment, EpochAndThe1947Example) {
-    EngineState epoch;
-    PrepareBirthMoment(MakeBirthRecord(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), epoch);
-    EXPECT_EQ(epoch.UniversalHours, 12.0);
-    EXPECT_EQ(epoch.JulianCenturies, 0.0);
-    EXPECT_EQ(epoch.DegreesToRadians, 0.017453292519943295);
-    EXPECT_EQ(epoch.RadiansToDegrees, 57.295779513082323);
+    const BirthMoment epoch = PrepareBirthMoment(MakeBirthRecord(2000, 1, 1, 12, 0, 0, 0, 0, 0, false));
+    EXPECT_EQ(epoch.universalHoursUT, 12.0);
+    EXPECT_EQ(epoch.julianCenturiesUT, 0.0);
+    static_assert(kDegreesToRadians == 0.017453292519943295);
+    static_assert(kRadiansToDegrees == 57.295779513082323);
 
-    EngineState s;
-    PrepareBirthMoment(MakeBirthRecord(1947, 8, 15, 0, 0, 5, 30, 77, 12, true), s);
-    EXPECT_DOUBLE_EQ(s.SignedLongitude, -77.2);
-    EXPECT_EQ(s.UniversalHours, -5.5); // left negative: the day shift rides along
-    EXPECT_NEAR(s.JulianCenturies, -0.52382557608944, 5e-15);
+    const BirthMoment s = PrepareBirthMoment(MakeBirthRecord(1947, 8, 15, 0, 0, 5, 30, 77, 12, true));
+    EXPECT_DOUBLE_EQ(s.longitudeDegWest, -77.2);
+    EXPECT_EQ(s.universalHoursUT, -5.5); // left negative: the day shift rides along
+    EXPECT_NEAR(s.julianCenturiesUT, -0.52382557608944, 5e-15);
 }
 
 TEST(BirthMoment, ZoneDirectionAndDaylightSaving) {
@@ -81,19 +86,15 @@ TEST(BirthMoment, ZoneDirectionAndDaylightSaving) {
         {"west, no summer time", 5, 75, false, false, 5, 17},
     };
     for (const auto& c : cases) {
-        EngineState s;
-        PrepareBirthMoment(MakeBirthRecord(2000, 6, 1, 12, 0, c.zone, 0, c.lonDeg, 0, c.east, c.dst), s);
-        EXPECT_EQ(s.EffectiveZoneHours, c.wantZone) << c.what;
-        EXPECT_EQ(s.UniversalHours, c.wantUniversal) << c.what;
+        const BirthMoment s =
+            PrepareBirthMoment(MakeBirthRecord(2000, 6, 1, 12, 0, c.zone, 0, c.lonDeg, 0, c.east, c.dst));
+        EXPECT_EQ(s.zoneHours, c.wantZone) << c.what;
+        EXPECT_EQ(s.universalHoursUT, c.wantUniversal) << c.what;
     }
 }
 
 TEST(MoonLongitude, SeriesAtTheEpochAndTheWorkedExamples) {
-    EngineState s;
-    s.DegreesToRadians = kDegreesToRadians;
-    s.JulianCenturies = 0.0;
-    ComputeMoonLongitude(s);
-    EXPECT_EQ(s.MoonLongitude, 223.31610291602644);
+    EXPECT_EQ(MoonTropicalLongitudeDeg(0.0), 223.31610291602644);
 
     struct Case {
         const char* what;
@@ -105,14 +106,13 @@ TEST(MoonLongitude, SeriesAtTheEpochAndTheWorkedExamples) {
         {"1969", MakeBirthRecord(1969, 7, 20, 20, 17, 0, 0, 0, 0, false), 187.860218},
     };
     for (const auto& c : cases) {
-        EngineState e;
-        ComputeBirthStar(c.birth, e);
-        EXPECT_NEAR(e.MoonTropicalLongitude, c.tropical, 5e-7) << c.what;
+        const BirthStarValues e = ComputeBirthStar(PrepareBirthMoment(c.birth));
+        EXPECT_NEAR(e.moonTropicalDeg, c.tropical, 5e-7) << c.what;
     }
 }
 
 TEST(BirthStar, AyanamsaAndTheWorkedStars) {
-    EXPECT_EQ(ComputeAyanamsa(0.0), -23.853725713528487);
+    EXPECT_EQ(AyanamsaDeg(0.0), -23.853725713528487);
     struct Case {
         const char* what;
         BirthRecord birth;
@@ -128,24 +128,23 @@ TEST(BirthStar, AyanamsaAndTheWorkedStars) {
         {"epoch", MakeBirthRecord(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), -23.853726, 199.462377, "Swati"},
     };
     for (const auto& c : cases) {
-        EngineState e;
-        ComputeBirthStar(c.birth, e);
+        const BirthStarValues e = ComputeBirthStar(PrepareBirthMoment(c.birth));
         if (!std::isnan(c.ayanamsa)) {
-            EXPECT_NEAR(e.AyanamsaDegrees, c.ayanamsa, 5e-7) << c.what;
+            EXPECT_NEAR(e.ayanamsaDeg, c.ayanamsa, 5e-7) << c.what;
         }
-        EXPECT_NEAR(e.MoonLongitude, c.sidereal, 5e-7) << c.what;
-        EXPECT_EQ(e.MoonStarNameValue, c.star) << c.what;
+        EXPECT_NEAR(e.moonSiderealDeg, c.sidereal, 5e-7) << c.what;
+        EXPECT_EQ(NameOf(e), c.star) << c.what;
     }
-    EngineState epoch;
-    ComputeBirthStar(MakeBirthRecord(2000, 1, 1, 12, 0, 0, 0, 0, 0, false), epoch);
-    EXPECT_NEAR(epoch.StarPosition, 14.96, 5e-3);
-    EngineState summer;
-    ComputeBirthStar(MakeBirthRecord(1985, 6, 1, 10, 30, 1, 0, 13, 24, true, true), summer);
-    EXPECT_EQ(summer.UniversalHours, 8.5);
+    const BirthStarValues epoch =
+        ComputeBirthStar(PrepareBirthMoment(MakeBirthRecord(2000, 1, 1, 12, 0, 0, 0, 0, 0, false)));
+    EXPECT_NEAR(epoch.starPosition, 14.96, 5e-3);
+    const BirthMoment summer =
+        PrepareBirthMoment(MakeBirthRecord(1985, 6, 1, 10, 30, 1, 0, 13, 24, true, true));
+    EXPECT_EQ(summer.universalHoursUT, 8.5);
 }
 
 TEST(BirthStar, SiderealCorrectionAndBoundaries) {
-    const double atEpoch = ComputeAyanamsa(0.0);
+    const double atEpoch = AyanamsaDeg(0.0);
     struct Case {
         const char* what;
         double tropical;
@@ -162,13 +161,10 @@ TEST(BirthStar, SiderealCorrectionAndBoundaries) {
         {"13 deg 20 min begins Bharani", 800.0 / 60.0, 0.0, 800.0 / 60.0, "Bharani"},
     };
     for (const auto& c : cases) {
-        EngineState s;
-        s.MoonLongitude = c.tropical;
-        s.AyanamsaDegrees = c.ayanamsa;
-        SelectBirthStar(s);
-        EXPECT_NEAR(s.MoonLongitude, c.wantSidereal, 5e-7) << c.what;
-        EXPECT_EQ(s.MoonStarNameValue, c.wantStar) << c.what;
-        EXPECT_EQ(s.MoonTropicalLongitude, c.tropical) << c.what;
+        const BirthStarValues s = SelectBirthStar(c.tropical, c.ayanamsa);
+        EXPECT_NEAR(s.moonSiderealDeg, c.wantSidereal, 5e-7) << c.what;
+        EXPECT_EQ(NameOf(s), c.wantStar) << c.what;
+        EXPECT_EQ(s.moonTropicalDeg, c.tropical) << c.what;
     }
 }
 

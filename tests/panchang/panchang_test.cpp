@@ -4,8 +4,15 @@
 #include <cmath>
 #include <numbers>
 
-#include "ephemeris/birth_star.h"
-#include "panchang/panchang.h"
+#include "ephemeris/angles.h"
+#include "ephemeris/birth_moment.h"
+#include "ephemeris/calendar.h"
+#include "panchang/delta_t.h"
+#include "panchang/fortnight.h"
+#include "panchang/kepler.h"
+#include "panchang/moon.h"
+#include "panchang/nutation.h"
+#include "panchang/sun.h"
 
 #include "support/example_births.h"
 
@@ -39,16 +46,16 @@ TEST(DayNumberToCalendar, DatesAroundTheSwitchAndTheEpoch) {
     };
     for (const auto& c : cases) {
         const CalendarDate date = DayNumberToCalendar(c.julianDate);
-        EXPECT_EQ(date.CalendarYear, c.year) << c.julianDate;
-        EXPECT_EQ(date.CalendarMonth, c.month) << c.julianDate;
-        EXPECT_EQ(date.CalendarDay, c.day) << c.julianDate;
+        EXPECT_EQ(date.year, c.year) << c.julianDate;
+        EXPECT_EQ(date.month, c.month) << c.julianDate;
+        EXPECT_EQ(date.day, c.day) << c.julianDate;
     }
 }
 
 TEST(DayNumberToCalendar, RoundTripsEveryMidnightOfTheSupportedYears) {
     for (double j = CivilDayNumber(1, 1, 1901); j <= CivilDayNumber(12, 31, 2050); j += 1.0) {
         const CalendarDate date = DayNumberToCalendar(j);
-        ASSERT_EQ(CivilDayNumber(date.CalendarMonth, date.CalendarDay, date.CalendarYear), j);
+        ASSERT_EQ(CivilDayNumber(date.month, date.day, date.year), j);
     }
 }
 
@@ -61,17 +68,35 @@ TEST(DeltaT, TableRowsInterpolationAndTheExtrapolation) {
     EXPECT_NEAR(DeltaTHours(CivilDayNumber(1, 1, 1905)) * 3600.0, (-2.7 + 10.5) / 2.0, 1e-9);
 }
 
-TEST(NormalizeDegrees, WholeTurnsAndTheUpperBound) {
-    EXPECT_EQ(NormalizeDegrees(-725.0), 355.0);
-    EXPECT_EQ(NormalizeDegrees(360.0), 360.0);
-    EXPECT_EQ(NormalizeDegrees(720.5), 0.5);
-    EXPECT_EQ(NormalizeDegrees(0.0), 0.0);
+// Published values of Delta T at the start of each year (the astronomical
+// almanacs' historical table), to within half a second. The rows from 2000 on
+// hold older predictions (65.7 s for 2000 against the observed 63.8 s) and are
+// left out here; readings keep them as they are.
+TEST(DeltaT, PublishedValuesOfTheTwentiethCentury) {
+    struct Case {
+        int year;
+        double publishedSeconds;
+    };
+    const Case cases[] = {
+        {1900, -2.8}, {1910, 10.4}, {1920, 21.2}, {1930, 24.0}, {1940, 24.3},
+        {1950, 29.1}, {1960, 33.2}, {1970, 40.2}, {1980, 50.5}, {1990, 56.9},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(DeltaTHours(CivilDayNumber(1, 1, c.year)) * 3600.0, c.publishedSeconds, 0.5) << c.year;
+    }
+}
+
+TEST(WrapTurns, WholeTurnsAndTheUpperBound) {
+    EXPECT_EQ(WrapTurns(-725.0), 355.0);
+    EXPECT_EQ(WrapTurns(360.0), 360.0);
+    EXPECT_EQ(WrapTurns(720.5), 0.5);
+    EXPECT_EQ(WrapTurns(0.0), 0.0);
 }
 
 TEST(PanchangTheory, SunMoonAndNutationAtTheEpoch) {
     EXPECT_NEAR(NutationInLongitude(2451545.0) * 3600.0, -13.96, 5e-3);
-    EXPECT_NEAR(PanchangSunLongitude(2451545.0), 280.3674, 5e-5);
-    EXPECT_NEAR(PanchangMoonLongitude(2451545.0), 223.3145, 5e-5);
+    EXPECT_NEAR(SunApparentLongitudeDeg(2451545.0), 280.3674, 5e-5);
+    EXPECT_NEAR(MoonApparentLongitudeDeg(2451545.0), 223.3145, 5e-5);
 }
 
 TEST(SolveKepler, ZeroAnomalyAndConvergence) {
@@ -100,25 +125,25 @@ TEST(PanchangTheory, NewAndFullMoonsFallNearZeroAndOneEighty) {
     for (const auto& c : cases) {
         const double ju = CivilDayNumber(c.month, c.day, c.year) + c.hourUT / 24.0;
         const double jde = ju + DeltaTHours(ju) / 24.0;
-        double elongation = PanchangMoonLongitude(jde) - PanchangSunLongitude(jde);
-        elongation = NormalizeDegrees(elongation);
+        double elongation = MoonApparentLongitudeDeg(jde) - SunApparentLongitudeDeg(jde);
+        elongation = WrapTurns(elongation);
         const double distance = std::min(std::fabs(elongation - c.wantElongation),
                                          360.0 - std::fabs(elongation - c.wantElongation));
         EXPECT_LT(distance, 1.0) << c.what << ": elongation " << elongation;
     }
 }
 
-TEST(ComputePaksha, WholeDegreesOfEachBodySeparately) {
+TEST(FortnightOf, WholeDegreesOfEachBodySeparately) {
     struct Case {
         double moon, sun;
-        std::string_view want;
+        Fortnight want;
     };
     const Case cases[] = {
-        {10, 300, kShuklaPaksha},      {200, 300, kKrishnaPaksha},  {180.2, 0.9, kKrishnaPaksha},
-        {359.5, 180.9, kShuklaPaksha}, {42.3, 42.9, kShuklaPaksha}, {179.99, 0.0, kShuklaPaksha},
+        {10, 300, Fortnight::Bright},      {200, 300, Fortnight::Dark},     {180.2, 0.9, Fortnight::Dark},
+        {359.5, 180.9, Fortnight::Bright}, {42.3, 42.9, Fortnight::Bright}, {179.99, 0.0, Fortnight::Bright},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ComputePaksha(static_cast<int>(std::floor(c.sun)), static_cast<int>(std::floor(c.moon))),
+        EXPECT_EQ(FortnightOf(static_cast<int>(std::floor(c.sun)), static_cast<int>(std::floor(c.moon))),
                   c.want)
             << "moon " << c.moon << " sun " << c.sun;
     }
@@ -144,12 +169,9 @@ TEST(ComputePanchang, UniversalMomentFollowsTheZoneDirection) {
          noon + 10.0 / 24.0},
     };
     for (const auto& c : cases) {
-        EngineState engine;
-        ComputeBirthStar(c.birth, engine);
-        PanchangState panchang;
-        ComputePanchang(engine, panchang);
+        const PanchangValues panchang = ComputePanchang(PrepareBirthMoment(c.birth));
         const double universal = c.wantUniversalJd;
-        EXPECT_DOUBLE_EQ(panchang.PanchangMoment, universal + DeltaTHours(universal) / 24.0) << c.what;
+        EXPECT_DOUBLE_EQ(panchang.momentJulianDateTT, universal + DeltaTHours(universal) / 24.0) << c.what;
     }
 }
 
@@ -157,23 +179,20 @@ TEST(ComputePanchang, WorkedFortnights) {
     struct Case {
         const char* what;
         BirthRecord birth;
-        std::string_view want;
+        Fortnight want;
     };
     const Case cases[] = {
-        {"1990-01-05 12:00 +5:30", MakeBirthRecord(1990, 1, 5, 12, 0, 5, 30, 77, 0, true), kShuklaPaksha},
+        {"1990-01-05 12:00 +5:30", MakeBirthRecord(1990, 1, 5, 12, 0, 5, 30, 77, 0, true), Fortnight::Bright},
         // Full moon 1990-01-11 04:57 UT: a New York noon the day after lies in the dark half.
         {"1990-01-12 12:00 New York", MakeBirthRecord(1990, 1, 12, 12, 0, 5, 0, 74, 0, false),
-         kKrishnaPaksha},
+         Fortnight::Dark},
         // New moon 1990-01-26 19:20 UT: 17:00 local in New York is 22:00 UT, already bright;
         // taking the zone the wrong way (12:00 UT) would still be dark.
-        {"1990-01-26 17:00 New York", MakeBirthRecord(1990, 1, 26, 17, 0, 5, 0, 74, 0, false), kShuklaPaksha},
+        {"1990-01-26 17:00 New York", MakeBirthRecord(1990, 1, 26, 17, 0, 5, 0, 74, 0, false),
+         Fortnight::Bright},
     };
     for (const auto& c : cases) {
-        EngineState engine;
-        ComputeBirthStar(c.birth, engine);
-        PanchangState panchang;
-        ComputePanchang(engine, panchang);
-        EXPECT_EQ(panchang.PakshaName, c.want) << c.what;
+        EXPECT_EQ(ComputePanchang(PrepareBirthMoment(c.birth)).fortnight, c.want) << c.what;
     }
 }
 

@@ -10,6 +10,15 @@ namespace {
 
 using testing::Delhi1947Form;
 
+// The failed check of the fields, or nothing when they pass.
+std::optional<ValidationFailure> FailureOf(const BirthFormFields& fields) {
+    const auto checked = CheckBirthForm(fields);
+    if (const auto* failure = std::get_if<ValidationFailure>(&checked)) {
+        return *failure;
+    }
+    return std::nullopt;
+}
+
 TEST(ConvertFieldText, TheFormsNumberRule) {
     struct Case {
         const char* text;
@@ -56,7 +65,7 @@ TEST(ConvertFieldText, TheFormsNumberRule) {
     }
 }
 
-TEST(ValidateBirthData, ChecksInOrderOnlyTheFirstFailureCounts) {
+TEST(CheckBirthForm, ChecksInOrderOnlyTheFirstFailureCounts) {
     struct Case {
         const char* what;
         void (*blank)(BirthFormFields&);
@@ -100,7 +109,7 @@ TEST(ValidateBirthData, ChecksInOrderOnlyTheFirstFailureCounts) {
     for (const auto& c : cases) {
         BirthFormFields f = Delhi1947Form();
         c.blank(f);
-        const auto failure = ValidateBirthData(f);
+        const auto failure = FailureOf(f);
         ASSERT_TRUE(failure.has_value()) << c.what;
         EXPECT_EQ(failure->step, c.step) << c.what;
         EXPECT_EQ(failure->message, c.message) << c.what;
@@ -110,15 +119,15 @@ TEST(ValidateBirthData, ChecksInOrderOnlyTheFirstFailureCounts) {
     for (const char* accepted : {"-5", "+5", "5.5", " 7 "}) {
         BirthFormFields f = Delhi1947Form();
         f.zoneHour = accepted;
-        EXPECT_FALSE(ValidateBirthData(f).has_value()) << accepted;
+        EXPECT_FALSE(FailureOf(f).has_value()) << accepted;
     }
     BirthFormFields outOfRange = Delhi1947Form();
     outOfRange.latitudeDegrees = "95";
     outOfRange.latitudeMinutes = "75";
-    EXPECT_FALSE(ValidateBirthData(outOfRange).has_value()) << "ranges are not checked";
+    EXPECT_FALSE(FailureOf(outOfRange).has_value()) << "ranges are not checked";
 }
 
-TEST(ValidateBirthData, DatesOfFebruaryAndTheThirtyDayMonths) {
+TEST(CheckBirthForm, DatesOfFebruaryAndTheThirtyDayMonths) {
     struct Case {
         int year, month, day;
         std::optional<std::string_view> want;
@@ -139,7 +148,7 @@ TEST(ValidateBirthData, DatesOfFebruaryAndTheThirtyDayMonths) {
         f.year = c.year;
         f.monthIndex = c.month - 1;
         f.dayIndex = c.day - 1;
-        const auto failure = ValidateBirthData(f);
+        const auto failure = FailureOf(f);
         const std::string date =
             std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
         if (!c.want) {
@@ -164,7 +173,7 @@ TEST(DigitsOnlyFilter, DigitsAndBackspacePass) {
     }
 }
 
-TEST(FillBirthRecord, FieldsConvertOneByOneAndFlagsRunOppositeWays) {
+TEST(CheckBirthForm, ConvertsEachFieldOnceAndKeepsTheFlags) {
     BirthFormFields f = Delhi1947Form();
     f.name = "  Ravi Kumar ";
     f.monthIndex = 7;
@@ -177,8 +186,9 @@ TEST(FillBirthRecord, FieldsConvertOneByOneAndFlagsRunOppositeWays) {
     f.longitudeEast = false;
     f.latitudeSouth = true;
     f.daylightSaving = true;
-    BirthRecord r;
-    FillBirthRecord(f, r);
+    const auto checked = CheckBirthForm(f);
+    ASSERT_TRUE(std::holds_alternative<BirthRecord>(checked));
+    const BirthRecord& r = std::get<BirthRecord>(checked);
     EXPECT_EQ(r.BirthName, "Ravi Kumar");
     EXPECT_EQ(r.BirthMonth, 8);
     EXPECT_EQ(r.BirthDay, 15);
@@ -189,14 +199,9 @@ TEST(FillBirthRecord, FieldsConvertOneByOneAndFlagsRunOppositeWays) {
     EXPECT_EQ(r.ZoneMinutes, 30);
     EXPECT_EQ(r.LongitudeDegrees, 77);
     EXPECT_EQ(r.LatitudeMinutes, 36);
-    EXPECT_EQ(r.DaylightSaving, kTrue);
-    EXPECT_EQ(r.LongitudeSide, kFalse); // West
-    EXPECT_EQ(r.LatitudeSide, kTrue);   // South
-
-    // A field that does not convert keeps what the record held.
-    f.longitudeDegrees = "x";
-    FillBirthRecord(f, r);
-    EXPECT_EQ(r.LongitudeDegrees, 77);
+    EXPECT_TRUE(r.DaylightSaving);
+    EXPECT_FALSE(r.LongitudeEast);
+    EXPECT_TRUE(r.LatitudeSouth);
 }
 
 } // namespace

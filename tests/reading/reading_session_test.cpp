@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "reading/reading_session.h"
+#include "texts/reading_lines.h"
 
 #include "support/example_births.h"
 
@@ -15,13 +16,14 @@ TEST(ReadingSession, AWholeReading) {
     ReadingSession session;
     ASSERT_FALSE(session.Calculate(Delhi1947Form()).has_value());
     const ReadingResults& r = session.Results();
-    EXPECT_EQ(r.MoonStarNameValue, "Pushya");
-    EXPECT_EQ(r.StarName, "Pushya");
-    EXPECT_EQ(r.PakshaName, "Krishna Paksha");
-    EXPECT_EQ(r.RulingBird, "Cock"); // Pushya's bird in the dark fortnight
-    EXPECT_EQ(r.RulingDaysDay, "Sunday, Tuesday");
-    EXPECT_EQ(r.BirdPicture, 3);
-    EXPECT_EQ(r.PakshiDescription.rfind("        As per Panch-Pakshi Shastra, the bird of Pushya is Owl.", 0),
+    EXPECT_EQ(r.star, Star::Pushya);
+    EXPECT_EQ(ShownStarLine(r), "Pushya");
+    EXPECT_EQ(ShownFortnightLine(r), "Krishna Paksha");
+    EXPECT_EQ(ShownBirdName(r), "Cock"); // Pushya's bird in the dark fortnight
+    ASSERT_TRUE(r.bird.has_value());
+    EXPECT_EQ(r.bird->rulingDaysDay, "Sunday, Tuesday");
+    EXPECT_EQ(r.starTexts.pakshiDescription.rfind(
+                  "        As per Panch-Pakshi Shastra, the bird of Pushya is Owl.", 0),
               0u);
 }
 
@@ -36,27 +38,55 @@ TEST(ReadingSession, AFailedCheckChangesNothing) {
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->message, kMsgEnterName);
     EXPECT_EQ(session.Record().BirthYear, before.BirthYear);
-    EXPECT_EQ(session.Results().StarName, "Pushya");
+    EXPECT_EQ(ShownStarLine(session.Results()), "Pushya");
 }
 
 TEST(ReadingSession, ReopenRerunsTheLookUpsOnly) {
     ReadingSession session;
     ASSERT_FALSE(session.Calculate(Delhi1947Form()).has_value());
-    const double centuries = session.Engine().JulianCenturies;
+    const double centuries = session.Moment().julianCenturiesUT;
 
-    session.Reopen("Revati", "Shukla Paksha");
-    EXPECT_EQ(session.Results().StarName, "Revati");
-    EXPECT_EQ(session.Results().RulingBird, "Peacock");
+    session.Reopen({"Revati", "Shukla Paksha"});
+    EXPECT_EQ(ShownStarLine(session.Results()), "Revati");
+    EXPECT_EQ(ShownBirdName(session.Results()), "Peacock");
     EXPECT_EQ(session.Record().BirthYear, 1947);
-    EXPECT_EQ(session.Engine().JulianCenturies, centuries);
+    EXPECT_EQ(session.Moment().julianCenturiesUT, centuries);
 
     // An unknown name is shown as it is; the look-up results stay those of Revati.
-    const std::string revatiText = session.Results().StarDescription;
-    session.Reopen("Nowhere", "");
-    EXPECT_EQ(session.Results().StarName, "Nowhere");
-    EXPECT_EQ(session.Results().PakshaName, "");
-    EXPECT_EQ(session.Results().StarDescription, revatiText);
-    EXPECT_EQ(session.Results().RulingBird, "Peacock");
+    const std::string_view revatiText = session.Results().starTexts.description;
+    session.Reopen({"Nowhere", ""});
+    EXPECT_EQ(ShownStarLine(session.Results()), "Nowhere");
+    EXPECT_EQ(ShownFortnightLine(session.Results()), "");
+    EXPECT_EQ(session.Results().starTexts.description, revatiText);
+    EXPECT_EQ(ShownBirdName(session.Results()), "Peacock");
+
+    // A new computation shows the names of its own star and fortnight again.
+    ASSERT_FALSE(session.Calculate(Delhi1947Form()).has_value());
+    EXPECT_EQ(ShownStarLine(session.Results()), "Pushya");
+}
+
+// A star line that is not exactly one of the names changes nothing but the
+// lines shown, whether the session is fresh or holds an earlier reading.
+TEST(ReadingSession, UnknownStarNameKeepsPreviousLookUps) {
+    ReadingSession magha;
+    magha.Reopen({"Magha", "Shukla Paksha"});
+    ASSERT_EQ(ShownBirdName(magha.Results()), "Owl");
+    ASSERT_FALSE(magha.Results().starTexts.description.empty());
+
+    for (const ReadingSession& before : {ReadingSession(), magha}) {
+        for (const char* name : {"", "ashwini", " Ashwini", "Ashwini ", "ASHWINI", "Jyeshta", "Aslesha",
+                                 "Poorva  Phalguni", "Krishna Paksha"}) {
+            SCOPED_TRACE(std::string("star \"") + name + "\"");
+            ReadingSession after = before;
+            after.Reopen({name, "Krishna Paksha"});
+            EXPECT_EQ(ShownStarLine(after.Results()), name);
+            EXPECT_EQ(after.Results().starTexts.description, before.Results().starTexts.description);
+            EXPECT_EQ(after.Results().starTexts.pakshiDescription,
+                      before.Results().starTexts.pakshiDescription);
+            EXPECT_EQ(ShownBirdName(after.Results()), ShownBirdName(before.Results()));
+            EXPECT_EQ(after.Results().bird.has_value(), before.Results().bird.has_value());
+        }
+    }
 }
 
 // Every loop of the computation must end, with sane values, for every birth the
@@ -93,12 +123,11 @@ TEST(ReadingSession, ExtremesOfTheFormStayFiniteAndEnd) {
                         f.daylightSaving = (readings % 2) == 0;
                         ReadingSession session;
                         ASSERT_FALSE(session.Calculate(f).has_value());
-                        const EngineState& e = session.Engine();
-                        const PanchangState& p = session.Panchang();
-                        ASSERT_TRUE(e.StarIndex >= 0 && e.StarIndex < 27) << zone << " " << longitude;
-                        ASSERT_TRUE(p.MoonLongitudeDeg >= 0.0 && p.MoonLongitudeDeg <= 360.0);
-                        ASSERT_TRUE(p.SunLongitudeDeg >= 0.0 && p.SunLongitudeDeg <= 360.0);
-                        ASSERT_FALSE(session.Results().RulingBird.empty());
+                        const PanchangValues& p = session.Panchang();
+                        ASSERT_TRUE(session.BirthStar().star.has_value()) << zone << " " << longitude;
+                        ASSERT_TRUE(p.moonLongitudeDeg >= 0.0 && p.moonLongitudeDeg <= 360.0);
+                        ASSERT_TRUE(p.sunLongitudeDeg >= 0.0 && p.sunLongitudeDeg <= 360.0);
+                        ASSERT_TRUE(session.Results().bird.has_value());
                         ++readings;
                     }
                 }

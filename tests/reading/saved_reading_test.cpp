@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "ephemeris/star_names.h"
-#include "panchang/panchang.h"
 #include "reading/saved_reading.h"
+#include "reading/saved_reading_name.h"
+#include "texts/names.h"
 
 namespace velmora {
 namespace {
 
 TEST(ReadingCodec, ShiftKeepsOrderAndLengthAndRoundTrips) {
-    std::vector<std::string_view> names(StarNames.begin(), StarNames.begin() + kStarCount);
+    std::vector<std::string_view> names(kStarNames.begin(), kStarNames.end());
     names.push_back(kShuklaPaksha);
     names.push_back(kKrishnaPaksha);
     for (const std::string_view name : names) {
@@ -35,9 +35,9 @@ TEST(SavedReading, FileLayout) {
     EXPECT_EQ(EncodeSavedReading("", ""), std::string("\r\n\r\n"));
     const std::string file = EncodeSavedReading("Revati", "Shukla Paksha");
     EXPECT_EQ(file, EncodeReadingText("Revati") + "\r\n" + EncodeReadingText("Shukla Paksha") + "\r\n");
-    const SavedReading back = DecodeSavedReading(file);
-    EXPECT_EQ(back.starName, "Revati");
-    EXPECT_EQ(back.pakshaName, "Shukla Paksha");
+    const SavedReadingLines back = DecodeSavedReading(file);
+    EXPECT_EQ(back.starLine, "Revati");
+    EXPECT_EQ(back.fortnightLine, "Shukla Paksha");
 }
 
 TEST(SavedReading, LinesAsTheyCome) {
@@ -59,18 +59,49 @@ TEST(SavedReading, LinesAsTheyCome) {
         {"empty first line", "\r\n" + paksha + "\r\n", "", "Krishna Paksha"},
     };
     for (const auto& c : cases) {
-        const SavedReading r = DecodeSavedReading(c.bytes);
-        EXPECT_EQ(r.starName, c.wantStar) << c.what;
-        EXPECT_EQ(r.pakshaName, c.wantPaksha) << c.what;
+        const SavedReadingLines r = DecodeSavedReading(c.bytes);
+        EXPECT_EQ(r.starLine, c.wantStar) << c.what;
+        EXPECT_EQ(r.fortnightLine, c.wantPaksha) << c.what;
     }
 }
 
 TEST(SavedReading, OnlyTheFirstBytesAreRead) {
     std::string huge(kSavedReadingReadLimit * 4, 'a');
     huge += "\r\nsecond\r\n";
-    const SavedReading r = DecodeSavedReading(huge);
-    EXPECT_EQ(r.starName.size(), kSavedReadingReadLimit);
-    EXPECT_EQ(r.pakshaName, "");
+    const SavedReadingLines r = DecodeSavedReading(huge);
+    EXPECT_EQ(r.starLine.size(), kSavedReadingReadLimit);
+    EXPECT_EQ(r.fortnightLine, "");
+}
+
+TEST(SavedReadingName, TheOpenTestAndTheSaveName) {
+    struct Case {
+        const char* name;
+        bool opens;
+        bool savesAs;
+    };
+    const Case cases[] = {
+        {"", true, false},
+        {"ab", true, false},
+        {"abc", false, false},
+        {"tam", true, false},
+        {".tam", true, true},
+        {"asha.tam", true, true},
+        {"ashatam", true, false},
+        {"asha.TAM", false, false},
+        {"asha.Tam", false, false},
+        {"asha.tam.bak", false, false},
+        {"/home/a/b.tam", true, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PassesSavedReadingNameTest(c.name), c.opens) << '"' << c.name << '"';
+        EXPECT_EQ(IsSavedReadingFileName(c.name), c.savesAs) << '"' << c.name << '"';
+    }
+    // The length counts the units of each encoding: two accented letters are
+    // four bytes on the command line but two characters in a file dialog.
+    EXPECT_FALSE(PassesSavedReadingNameTest(std::string_view("\xc3\xa9\xc3\xa9")));
+    EXPECT_TRUE(PassesSavedReadingNameTest(std::u16string_view(u"\u00e9\u00e9")));
+    EXPECT_TRUE(PassesSavedReadingNameTest(std::u16string_view(u"r\u00e9ading.tam")));
+    EXPECT_FALSE(PassesSavedReadingNameTest(std::u16string_view(u"reading.TAM")));
 }
 
 } // namespace

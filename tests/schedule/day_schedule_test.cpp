@@ -4,15 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "panchang/panchang.h"
 #include "schedule/day_schedule.h"
 
 namespace velmora {
 namespace {
 
-constexpr int kVulture = 0;
-constexpr int kOwl = 1;
-constexpr int kCock = 3;
+constexpr Bird kVulture = Bird::Vulture;
+constexpr Bird kOwl = Bird::Owl;
+constexpr Bird kCock = Bird::Cock;
 
 const Place kChennai{13.08, 80.27, 5.5};
 
@@ -52,8 +51,8 @@ TEST(DaySchedule, WeekdayAndFortnightOfTheSunrise) {
     const DaySchedule after = ComputeDaySchedule({2024, 4, 9}, kChennai, kOwl);
     EXPECT_EQ(before.Weekday, 1); // Monday
     EXPECT_EQ(after.Weekday, 2);
-    EXPECT_EQ(before.PakshaName, kKrishnaPaksha);
-    EXPECT_EQ(after.PakshaName, kShuklaPaksha);
+    EXPECT_EQ(before.fortnight, Fortnight::Dark);
+    EXPECT_EQ(after.fortnight, Fortnight::Bright);
     // Owl: dark fortnight death day Monday; bright ruling by day Monday and Wednesday.
     EXPECT_TRUE(before.BirdDay.Death);
     EXPECT_FALSE(after.BirdDay.RulingByDay || after.BirdDay.RulingByNight || after.BirdDay.Death);
@@ -70,24 +69,23 @@ TEST(DaySchedule, PolarDayHasNoPeriods) {
 // The reading's day lists, weekday by weekday from Sunday: D ruling by day,
 // N ruling by night, X death.
 struct DayListCase {
-    int bird;
-    std::string_view paksha;
+    Bird bird;
+    Fortnight fortnight;
     std::array<std::string_view, 7> week;
 };
 
 TEST(BirdDay, MatchesTheReadingsDayLists) {
     const DayListCase cases[] = {
-        {kOwl, kShuklaPaksha, {"X", "D", "", "D", "", "X", "N"}},
-        {kOwl, kKrishnaPaksha, {"", "X", "", "N", "D", "", ""}},
-        {kCock, kKrishnaPaksha, {"D", "N", "D", "", "X", "", "NX"}},
-        {kVulture, kKrishnaPaksha, {"N", "", "NX", "", "", "D", ""}},
-        {kVulture, "", {"N", "", "NX", "", "", "D", ""}}, // anything but "Shukla Paksha" is dark
+        {kOwl, Fortnight::Bright, {"X", "D", "", "D", "", "X", "N"}},
+        {kOwl, Fortnight::Dark, {"", "X", "", "N", "D", "", ""}},
+        {kCock, Fortnight::Dark, {"D", "N", "D", "", "X", "", "NX"}},
+        {kVulture, Fortnight::Dark, {"N", "", "NX", "", "", "D", ""}},
     };
     for (const DayListCase& c : cases) {
         for (int weekday = 0; weekday < 7; ++weekday) {
-            SCOPED_TRACE(std::to_string(c.bird) + " " + std::string(c.paksha) + " " +
-                         std::to_string(weekday));
-            const BirdDayKind kind = BirdDayOf(c.bird, weekday, c.paksha);
+            SCOPED_TRACE(std::to_string(IndexOf(c.bird)) + " " +
+                         std::to_string(static_cast<int>(c.fortnight)) + " " + std::to_string(weekday));
+            const BirdDayKind kind = BirdDayOf(c.bird, weekday, c.fortnight);
             const std::string_view want = c.week[static_cast<std::size_t>(weekday)];
             EXPECT_EQ(kind.RulingByDay, (want.find('D') != std::string_view::npos));
             EXPECT_EQ(kind.RulingByNight, (want.find('N') != std::string_view::npos));

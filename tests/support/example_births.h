@@ -2,27 +2,27 @@
 
 #include <cstdint>
 
-#include "reading/birth_record.h"
+#include "model/birth_record.h"
 #include "reading/validation.h"
 
 namespace velmora::testing {
 
-// A birth record as the form would fill it; side and summer-time flags as booleans.
+// A birth record as the form would fill it.
 inline BirthRecord MakeBirthRecord(int year, int month, int day, int hour, int minute, int zoneHours,
                                    int zoneMinutes, int longitudeDeg, int longitudeMin, bool east,
                                    bool daylightSaving = false) {
     BirthRecord r;
-    r.BirthYear = static_cast<std::int16_t>(year);
-    r.BirthMonth = static_cast<std::int16_t>(month);
-    r.BirthDay = static_cast<std::int16_t>(day);
-    r.BirthHour = static_cast<std::int16_t>(hour);
-    r.BirthMinute = static_cast<std::int16_t>(minute);
+    r.BirthYear = year;
+    r.BirthMonth = month;
+    r.BirthDay = day;
+    r.BirthHour = hour;
+    r.BirthMinute = minute;
     r.ZoneHours = static_cast<std::int16_t>(zoneHours);
     r.ZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
     r.LongitudeDegrees = static_cast<std::int16_t>(longitudeDeg);
     r.LongitudeMinutes = static_cast<std::int16_t>(longitudeMin);
-    r.LongitudeSide = east ? kTrue : kFalse;
-    r.DaylightSaving = daylightSaving ? kTrue : kFalse;
+    r.LongitudeEast = east;
+    r.DaylightSaving = daylightSaving;
     return r;
 }
 

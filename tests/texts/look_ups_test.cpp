@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "texts/look_ups.h"
+#include "texts/names.h"
 #include "texts/paragraphs.h"
 
 namespace velmora {
@@ -78,22 +79,13 @@ const BirdDaysRow& ExpectedDays(std::string_view bird) {
     throw std::invalid_argument(std::string(bird));
 }
 
-ReadingResults Compute(std::string star, std::string paksha) {
-    ReadingResults results;
-    results.StarName = std::move(star);
-    results.PakshaName = std::move(paksha);
-    ComputePanchPakshi(results);
-    return results;
-}
-
-void ExpectSame(const ReadingResults& actual, const ReadingResults& expected) {
-    EXPECT_EQ(actual.StarDescription, expected.StarDescription);
-    EXPECT_EQ(actual.PakshiDescription, expected.PakshiDescription);
-    EXPECT_EQ(actual.RulingBird, expected.RulingBird);
-    EXPECT_EQ(actual.RulingDaysDay, expected.RulingDaysDay);
-    EXPECT_EQ(actual.RulingDaysNight, expected.RulingDaysNight);
-    EXPECT_EQ(actual.DeathDays, expected.DeathDays);
-    EXPECT_EQ(actual.BirdPicture, expected.BirdPicture);
+// The bird of a star given by name in a fortnight given by name, as a saved file gives them.
+RulingBird Compute(std::string_view star, std::string_view fortnight) {
+    const auto id = FindStar(star);
+    if (!id) {
+        throw std::invalid_argument(std::string(star));
+    }
+    return LookUpRulingBird(*id, FortnightFromName(fortnight));
 }
 
 class PanchPakshiOfStar : public testing::TestWithParam<int> {};
@@ -102,25 +94,21 @@ class PanchPakshiOfStar : public testing::TestWithParam<int> {};
 TEST_P(PanchPakshiOfStar, SelectsBirdAndDaysForBothFortnights) {
     const StarBirdsRow& star = kExpectedStarBirds[GetParam()];
 
-    const ReadingResults bright = Compute(star.Key, "Shukla Paksha");
+    const RulingBird bright = Compute(star.Key, "Shukla Paksha");
     const BirdDaysRow& brightDays = ExpectedDays(star.BrightBird);
-    EXPECT_EQ(bright.RulingBird, star.BrightBird);
-    EXPECT_EQ(bright.RulingDaysDay, brightDays.BrightDay);
-    EXPECT_EQ(bright.RulingDaysNight, brightDays.BrightNight);
-    EXPECT_EQ(bright.DeathDays, brightDays.BrightDeath);
-    EXPECT_EQ(bright.BirdPicture, brightDays.Picture);
+    EXPECT_EQ(BirdName(bright.bird), star.BrightBird);
+    EXPECT_EQ(bright.rulingDaysDay, brightDays.BrightDay);
+    EXPECT_EQ(bright.rulingDaysNight, brightDays.BrightNight);
+    EXPECT_EQ(bright.deathDays, brightDays.BrightDeath);
+    EXPECT_EQ(static_cast<int>(bright.bird), brightDays.Picture);
 
-    const ReadingResults dark = Compute(star.Key, "Krishna Paksha");
+    const RulingBird dark = Compute(star.Key, "Krishna Paksha");
     const BirdDaysRow& darkDays = ExpectedDays(star.DarkBird);
-    EXPECT_EQ(dark.RulingBird, star.DarkBird);
-    EXPECT_EQ(dark.RulingDaysDay, darkDays.DarkDay);
-    EXPECT_EQ(dark.RulingDaysNight, darkDays.DarkNight);
-    EXPECT_EQ(dark.DeathDays, darkDays.DarkDeath);
-    EXPECT_EQ(dark.BirdPicture, darkDays.Picture);
-
-    // The paragraphs belong to the other look-up.
-    EXPECT_TRUE(bright.StarDescription.empty());
-    EXPECT_TRUE(bright.PakshiDescription.empty());
+    EXPECT_EQ(BirdName(dark.bird), star.DarkBird);
+    EXPECT_EQ(dark.rulingDaysDay, darkDays.DarkDay);
+    EXPECT_EQ(dark.rulingDaysNight, darkDays.DarkNight);
+    EXPECT_EQ(dark.deathDays, darkDays.DarkDeath);
+    EXPECT_EQ(static_cast<int>(dark.bird), darkDays.Picture);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStars, PanchPakshiOfStar, testing::Range(0, 27), [](const auto& info) {
@@ -130,19 +118,17 @@ INSTANTIATE_TEST_SUITE_P(AllStars, PanchPakshiOfStar, testing::Range(0, 27), [](
 });
 
 TEST(PanchPakshi, ArdraInBothFortnights) {
-    const ReadingResults bright = Compute("Ardra", "Shukla Paksha");
-    EXPECT_EQ(bright.RulingBird, "Owl");
-    EXPECT_EQ(bright.RulingDaysDay, "Monday , Wednesday");
-    EXPECT_EQ(bright.RulingDaysNight, "Saturday");
-    EXPECT_EQ(bright.DeathDays, "Sunday , Friday");
-    EXPECT_EQ(bright.BirdPicture, 1);
+    const RulingBird bright = Compute("Ardra", "Shukla Paksha");
+    EXPECT_EQ(BirdName(bright.bird), "Owl");
+    EXPECT_EQ(bright.rulingDaysDay, "Monday , Wednesday");
+    EXPECT_EQ(bright.rulingDaysNight, "Saturday");
+    EXPECT_EQ(bright.deathDays, "Sunday , Friday");
 
-    const ReadingResults dark = Compute("Ardra", "Krishna Paksha");
-    EXPECT_EQ(dark.RulingBird, "Cock");
-    EXPECT_EQ(dark.RulingDaysDay, "Sunday, Tuesday");
-    EXPECT_EQ(dark.RulingDaysNight, "Monday, Saturday");
-    EXPECT_EQ(dark.DeathDays, "Thursday, Saturday");
-    EXPECT_EQ(dark.BirdPicture, 3);
+    const RulingBird dark = Compute("Ardra", "Krishna Paksha");
+    EXPECT_EQ(BirdName(dark.bird), "Cock");
+    EXPECT_EQ(dark.rulingDaysDay, "Sunday, Tuesday");
+    EXPECT_EQ(dark.rulingDaysNight, "Monday, Saturday");
+    EXPECT_EQ(dark.deathDays, "Thursday, Saturday");
 }
 
 // Only the exact bright name is bright; anything else, the empty text
@@ -158,66 +144,41 @@ TEST(PanchPakshi, FortnightNameIsMatchedExactly) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("paksha \"") + c.Paksha + "\"");
-        EXPECT_EQ(Compute("Ardra", c.Paksha).RulingBird, c.Bird);
-        EXPECT_EQ(FortnightExplanation(c.Paksha), std::string_view(c.Bird) == "Owl"
-                                                      ? kBrightFortnightExplanation
-                                                      : kDarkFortnightExplanation);
+        EXPECT_EQ(BirdName(Compute("Ardra", c.Paksha).bird), c.Bird);
+        EXPECT_EQ(FortnightExplanation(FortnightFromName(c.Paksha)), std::string_view(c.Bird) == "Owl"
+                                                                         ? kBrightFortnightExplanation
+                                                                         : kDarkFortnightExplanation);
     }
 }
 
-const char* const kUnknownStarNames[] = {
-    "",        "ashwini", " Ashwini",         "Ashwini ",       "ASHWINI",
-    "Jyeshta", "Aslesha", "Poorva  Phalguni", "Krishna Paksha",
-};
-
-// A name that is not exactly one of the keys changes nothing, whether the
-// results are fresh or hold an earlier reading.
-TEST(LookUps, UnknownStarNameKeepsPreviousResults) {
-    ReadingResults fresh;
-    fresh.PakshaName = "Shukla Paksha";
-    ReadingResults magha = fresh;
-    magha.StarName = "Magha";
-    LookupNakshatraInformation(magha.StarName, magha);
-    ComputePanchPakshi(magha);
-    ASSERT_EQ(magha.RulingBird, "Owl");
-    ASSERT_FALSE(magha.StarDescription.empty());
-
-    for (const ReadingResults& before : {fresh, magha}) {
-        for (const char* name : kUnknownStarNames) {
-            SCOPED_TRACE(std::string("star \"") + name + "\"");
-            ReadingResults after = before;
-            after.StarName = name;
-            LookupNakshatraInformation(name, after);
-            ComputePanchPakshi(after);
-            ExpectSame(after, before);
-        }
+TEST(StarNames, OnlyTheExactNameIsFound) {
+    for (const StarBirdsRow& row : kExpectedStarBirds) {
+        const auto star = FindStar(row.Key);
+        ASSERT_TRUE(star.has_value()) << row.Key;
+        EXPECT_EQ(StarName(*star), row.Key);
+    }
+    for (const char* name : {"", "ashwini", " Ashwini", "Ashwini ", "ASHWINI", "Jyeshta", "Aslesha",
+                             "Poorva  Phalguni", "Krishna Paksha"}) {
+        EXPECT_FALSE(FindStar(name).has_value()) << '"' << name << '"';
     }
 }
 
 TEST(LookUps, KeyFindsItsOwnParagraphs) {
-    ReadingResults results;
-    LookupNakshatraInformation("Jyeshtha", results);
-    EXPECT_EQ(results.StarDescription.rfind("        Jyeshta is the eighteenth Nakshatra of the zodiac", 0),
-              0u);
-    EXPECT_EQ(results.PakshiDescription.rfind(
-                  "        As per Panch-Pakshi Shastra, the bird of Jyeshta is Cock.", 0),
-              0u);
-    EXPECT_TRUE(results.RulingBird.empty());
-    EXPECT_EQ(results.BirdPicture, -1);
+    const StarTexts texts = LookUpStarTexts(Star::Jyeshtha);
+    EXPECT_EQ(texts.description.rfind("        Jyeshta is the eighteenth Nakshatra of the zodiac", 0), 0u);
+    EXPECT_EQ(
+        texts.pakshiDescription.rfind("        As per Panch-Pakshi Shastra, the bird of Jyeshta is Cock.", 0),
+        0u);
 }
 
 // The bird paragraph always names the bright-fortnight bird, so a dark-fortnight
 // reading shows a ruling bird that differs from the one in the paragraph.
 TEST(LookUps, DarkArdraKeepsBrightBirdInParagraph) {
-    ReadingResults results;
-    results.StarName = "Ardra";
-    results.PakshaName = "Krishna Paksha";
-    LookupNakshatraInformation(results.StarName, results);
-    ComputePanchPakshi(results);
     EXPECT_EQ(
-        results.PakshiDescription.rfind("        As per Panch-Pakshi Shastra, the bird of Ardra is Owl.", 0),
+        LookUpStarTexts(Star::Ardra)
+            .pakshiDescription.rfind("        As per Panch-Pakshi Shastra, the bird of Ardra is Owl.", 0),
         0u);
-    EXPECT_EQ(results.RulingBird, "Cock");
+    EXPECT_EQ(LookUpRulingBird(Star::Ardra, Fortnight::Dark).bird, Bird::Cock);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "texts/look_ups.h"
+#include "texts/names.h"
 #include "texts/paragraphs.h"
 
 namespace velmora {
@@ -66,10 +67,11 @@ class ParagraphsOfStar : public testing::TestWithParam<int> {};
 
 TEST_P(ParagraphsOfStar, LookUpGivesParagraphsWithRequiredOpenings) {
     const StarProse& star = kStarProse[GetParam()];
-    ReadingResults results;
-    LookupNakshatraInformation(star.Key, results);
+    const auto id = FindStar(star.Key);
+    ASSERT_TRUE(id.has_value()) << star.Key;
+    const StarTexts texts = LookUpStarTexts(*id);
 
-    const std::string description = results.StarDescription;
+    const std::string description(texts.description);
     EXPECT_TRUE(description.starts_with(std::string(kEightBlanks) + star.ProseName + " is the " +
                                         star.Ordinal + " Nakshatra of the zodiac"))
         << description;
@@ -77,7 +79,7 @@ TEST_P(ParagraphsOfStar, LookUpGivesParagraphsWithRequiredOpenings) {
     EXPECT_LE(description.size(), 491u);
     EXPECT_TRUE(IsPlainOneLineAscii(description));
 
-    const std::string pakshi = results.PakshiDescription;
+    const std::string pakshi(texts.pakshiDescription);
     EXPECT_TRUE(pakshi.starts_with(std::string(kEightBlanks) + "As per Panch-Pakshi Shastra, the bird of " +
                                    star.ProseName + " is " + star.Bird + "."))
         << pakshi;

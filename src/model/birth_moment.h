@@ -1,0 +1,18 @@
+#pragma once
+
+namespace velmora {
+
+// The moment of a birth as the astronomy needs it, derived once from the record.
+struct BirthMoment {
+    int month = 1; // civil date of the clock time
+    int day = 1;
+    int year = 1901;
+    double clockHours = 0.0;        // local clock time, decimal hours
+    double zoneHours = 0.0;         // unsigned zone after the daylight-saving step
+    double longitudeDegWest = 0.0;  // west positive
+    double dayNumberNoon = 0.0;     // day number at noon of the civil date
+    double universalHoursUT = 0.0;  // hours from the date's midnight, not wrapped into 0..24
+    double julianCenturiesUT = 0.0; // from 2000 January 1.5
+};
+
+} // namespace velmora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace velmora {
+
+// The birth data of one reading, checked and converted from the entry form.
+// The typed numbers are signed 16-bit, as the form's number rule gives them.
+struct BirthRecord {
+    std::string BirthName;
+    int BirthMonth = 1; // 1..12
+    int BirthDay = 1;   // 1..31
+    int BirthYear = 1901;
+    int BirthHour = 0;
+    int BirthMinute = 0;
+    std::int16_t ZoneHours = 0; // typed sign dropped
+    std::int16_t ZoneMinutes = 0;
+    std::int16_t LongitudeDegrees = 0;
+    std::int16_t LongitudeMinutes = 0;
+    std::int16_t LatitudeDegrees = 0;
+    std::int16_t LatitudeMinutes = 0;
+    bool DaylightSaving = false;
+    bool LongitudeEast = false;
+    bool LatitudeSouth = false;
+};
+
+} // namespace velmora

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace velmora {
+
+// Nutation in longitude, degrees, at a Julian date in dynamical time.
+double NutationInLongitude(double julianDateTT);
+
+} // namespace velmora
