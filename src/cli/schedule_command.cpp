@@ -11,7 +11,6 @@
 
 #include "cli/batch.h"
 #include "cli/reading_command.h"
-#include "reading/reading_results.h"
 #include "schedule/day_schedule.h"
 #include "texts/look_ups.h"
 #include "texts/names.h"
