@@ -8,7 +8,9 @@ struct BirthMoment {
     int day = 1;
     int year = 1901;
     double clockHours = 0.0;        // local clock time, decimal hours
-    double zoneHours = 0.0;         // unsigned zone after the daylight-saving step
+    // After the daylight-saving step: unsigned as typed (its direction from the
+    // longitude), or, for a zone typed with a sign, the hours ahead of UTC.
+    double zoneHours = 0.0;
     double longitudeDegWest = 0.0;  // west positive
     double dayNumberNoon = 0.0;     // day number at noon of the civil date
     double universalHoursUT = 0.0;  // hours from the date's midnight, not wrapped into 0..24

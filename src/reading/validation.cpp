@@ -1,6 +1,7 @@
 #include "reading/validation.h"
 
 #include <cstdint>
+#include <iterator>
 
 #include "reading/field_conversion.h"
 
@@ -9,43 +10,91 @@ namespace {
 
 constexpr char32_t kBackspace = U'\b';
 
+// The clocks of the world run from 12 hours behind UTC to 14 ahead.
+constexpr int kMostZoneHours = 14;
+constexpr int kMostHoursBehind = 12;
+constexpr int kMostMinutes = 59;
+constexpr int kMostLongitudeDeg = 180;
+constexpr int kMostLatitudeDeg = 90;
+constexpr std::string_view kZoneRange = "-12:00 to +14:00";
+constexpr std::string_view kMinuteRange = "0 to 59";
+constexpr std::string_view kLongitudeRange = "0 to 180 degrees";
+constexpr std::string_view kLatitudeRange = "0 to 90 degrees";
+
+int WholeMinutes(int whole, int minutes) {
+    return whole * 60 + minutes;
+}
+
 } // namespace
 
 std::variant<BirthRecord, ValidationFailure> CheckBirthForm(const BirthFormFields& fields) {
     BirthRecord record;
     record.BirthName = std::string(TrimSpaces(fields.name));
     if (record.BirthName.empty()) {
-        return ValidationFailure{1, kMsgEnterName, MessageIcon::Error, FormField::Name};
+        return ValidationFailure{1, kMsgEnterName, MessageIcon::Error, FormField::Name, FieldProblem::Missing,
+                                 {}};
     }
-    // Blank fields and fields that are no number at all get the same message:
-    // a reading computed from anything else would silently be wrong.
+    // Blank fields, fields that are no number at all and values no place has
+    // get the field's message: a reading computed from them would be wrong.
     struct NumericField {
         const std::string* text;
         bool absoluteValue;
         std::int16_t* target;
+        int most;
+        std::string_view allowed;
         std::string_view message;
         FormField field;
     };
     const NumericField numericFields[] = {
-        {&fields.zoneHour, true, &record.ZoneHours, kMsgEnterZoneHour, FormField::ZoneHour},
-        {&fields.zoneMinute, true, &record.ZoneMinutes, kMsgEnterZoneMinute, FormField::ZoneMinute},
-        {&fields.longitudeDegrees, false, &record.LongitudeDegrees, kMsgEnterLongitudeDegree,
-         FormField::LongitudeDegrees},
-        {&fields.longitudeMinutes, false, &record.LongitudeMinutes, kMsgEnterLongitudeMinute,
-         FormField::LongitudeMinutes},
-        {&fields.latitudeDegrees, false, &record.LatitudeDegrees, kMsgEnterLatitudeDegree,
-         FormField::LatitudeDegrees},
-        {&fields.latitudeMinutes, false, &record.LatitudeMinutes, kMsgEnterLatitudeMinute,
-         FormField::LatitudeMinutes},
+        {&fields.zoneHour, true, &record.ZoneHours, kMostZoneHours, kZoneRange, kMsgEnterZoneHour,
+         FormField::ZoneHour},
+        {&fields.zoneMinute, true, &record.ZoneMinutes, kMostMinutes, kMinuteRange, kMsgEnterZoneMinute,
+         FormField::ZoneMinute},
+        {&fields.longitudeDegrees, false, &record.LongitudeDegrees, kMostLongitudeDeg, kLongitudeRange,
+         kMsgEnterLongitudeDegree, FormField::LongitudeDegrees},
+        {&fields.longitudeMinutes, false, &record.LongitudeMinutes, kMostMinutes, kMinuteRange,
+         kMsgEnterLongitudeMinute, FormField::LongitudeMinutes},
+        {&fields.latitudeDegrees, false, &record.LatitudeDegrees, kMostLatitudeDeg, kLatitudeRange,
+         kMsgEnterLatitudeDegree, FormField::LatitudeDegrees},
+        {&fields.latitudeMinutes, false, &record.LatitudeMinutes, kMostMinutes, kMinuteRange,
+         kMsgEnterLatitudeMinute, FormField::LatitudeMinutes},
     };
-    int step = 2;
-    for (const NumericField& numeric : numericFields) {
+    const std::string_view zoneText = TrimSpaces(fields.zoneHour);
+    if (!zoneText.empty() && (zoneText.front() == '+' || zoneText.front() == '-')) {
+        record.TypedZoneSign = zoneText.front() == '+' ? ZoneSign::Ahead : ZoneSign::Behind;
+    }
+    const auto refuse = [](const NumericField& at, FieldProblem problem, int step) {
+        return ValidationFailure{step, at.message, MessageIcon::Error, at.field, problem, at.allowed};
+    };
+    constexpr int kFirstStep = 2;
+    for (std::size_t i = 0; i < std::size(numericFields); ++i) {
+        const NumericField& numeric = numericFields[i];
+        const int step = kFirstStep + static_cast<int>(i);
         const auto value = ConvertFieldText(*numeric.text, numeric.absoluteValue);
         if (!value) {
-            return ValidationFailure{step, numeric.message, MessageIcon::Error, numeric.field};
+            const bool blank = TrimSpaces(*numeric.text).empty();
+            return refuse(numeric, blank ? FieldProblem::Missing : FieldProblem::NotANumber, step);
+        }
+        if (*value < 0 || *value > numeric.most) {
+            return refuse(numeric, FieldProblem::OutOfRange, step);
         }
         *numeric.target = *value;
-        ++step;
+        // Odd rows are the minutes of the row before: the pair may not pass the
+        // whole part's most, and the fault is the whole part's.
+        const int mostOfPair =
+            numeric.target == &record.ZoneMinutes && record.TypedZoneSign == ZoneSign::Behind
+                ? kMostHoursBehind
+                : numericFields[i - i % 2].most;
+        if (i % 2 == 1 && WholeMinutes(*numericFields[i - 1].target, *value) > mostOfPair * 60) {
+            return refuse(numericFields[i - 1], FieldProblem::OutOfRange, step - 1);
+        }
+    }
+    // Without a sign, a place not east of Greenwich keeps a clock behind UTC.
+    const bool eastOfGreenwich =
+        fields.longitudeEast && (record.LongitudeDegrees != 0 || record.LongitudeMinutes != 0);
+    if (record.TypedZoneSign == ZoneSign::Unsigned && !eastOfGreenwich &&
+        WholeMinutes(record.ZoneHours, record.ZoneMinutes) > kMostHoursBehind * 60) {
+        return refuse(numericFields[0], FieldProblem::OutOfRange, kFirstStep);
     }
 
     // Every fourth year is a leap year; over 1901..2050 that is the Gregorian rule.
@@ -53,13 +102,15 @@ std::variant<BirthRecord, ValidationFailure> CheckBirthForm(const BirthFormField
     if (fields.monthIndex == 1) {
         const int lastDayIndex = leapYear ? 28 : 27;
         if (fields.dayIndex > lastDayIndex) {
-            return ValidationFailure{8, kMsgFebruary, MessageIcon::Information, FormField::None};
+            return ValidationFailure{
+                8, kMsgFebruary, MessageIcon::Information, FormField::None, FieldProblem::OutOfRange, {}};
         }
     }
     const bool thirtyDayMonth =
         fields.monthIndex == 3 || fields.monthIndex == 5 || fields.monthIndex == 8 || fields.monthIndex == 10;
     if (thirtyDayMonth && fields.dayIndex == 30) {
-        return ValidationFailure{9, kMsgThirtyDayMonth, MessageIcon::Information, FormField::None};
+        return ValidationFailure{
+            9, kMsgThirtyDayMonth, MessageIcon::Information, FormField::None, FieldProblem::OutOfRange, {}};
     }
 
     record.BirthMonth = fields.monthIndex + 1;

@@ -42,11 +42,16 @@ enum class FormField {
 
 enum class MessageIcon { Information, Error };
 
+// What is wrong with a refused number field.
+enum class FieldProblem { Missing, NotANumber, OutOfRange };
+
 struct ValidationFailure {
     int step = 0; // 1..9, the order of the checks
     std::string_view message;
     MessageIcon icon = MessageIcon::Error;
     FormField focus = FormField::None; // None: the focus stays where it is
+    FieldProblem problem = FieldProblem::Missing;
+    std::string_view allowed; // for OutOfRange: the values the field takes
 };
 
 inline constexpr std::string_view kMsgEnterName = "Please Enter Name";
@@ -62,7 +67,10 @@ inline constexpr std::string_view kMsgOnlyNumbers = "Only Numbers Are Accepted";
 
 // The nine checks in order: the first failure, or the record converted from
 // the fields when all pass. A zone or coordinate field that is blank, not a
-// number, or beyond 16 bits fails with that field's message.
+// number, or a value no place on Earth has (latitude beyond 90 degrees,
+// longitude beyond 180, 60 minutes or more, a negative coordinate, a zone
+// beyond -12:00 .. +14:00) fails with that field's message. A zone typed with
+// a sign keeps it.
 std::variant<BirthRecord, ValidationFailure> CheckBirthForm(const BirthFormFields& fields);
 
 // True for the keys the four coordinate fields accept: digits and Backspace.

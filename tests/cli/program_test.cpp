@@ -306,7 +306,7 @@ TEST(Batch, DetailsEqualTheCoreBitForBit) {
     const auto pick = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
-    const char* const zoneHours[] = {"5", "-5", "+3", " 4 ", "5.5", "4.5", "0", "12", "9.75"};
+    const char* const zoneHours[] = {"5", "-5", "+3", " 4 ", "5.5", "4.5", "0", "11", "9.75"};
     const char* const zoneMinutes[] = {"0", "30", "45", "-30", "15.5"};
     std::string input = std::string(kHeader) + "\n";
     std::vector<BirthFormFields> want;
@@ -321,10 +321,10 @@ TEST(Batch, DetailsEqualTheCoreBitForBit) {
         fields.zoneHour = zoneHours[pick(0, 8)];
         fields.zoneMinute = zoneMinutes[pick(0, 4)];
         fields.daylightSaving = pick(0, 1) == 1;
-        fields.longitudeDegrees = std::to_string(pick(0, 180));
+        fields.longitudeDegrees = std::to_string(pick(0, 179));
         fields.longitudeMinutes = std::to_string(pick(0, 59));
         fields.longitudeEast = pick(0, 1) == 1;
-        fields.latitudeDegrees = std::to_string(pick(0, 90));
+        fields.latitudeDegrees = std::to_string(pick(0, 89));
         fields.latitudeMinutes = std::to_string(pick(0, 59));
         fields.latitudeSouth = pick(0, 1) == 1;
         want.push_back(fields);

@@ -121,10 +121,101 @@ TEST(CheckBirthForm, ChecksInOrderOnlyTheFirstFailureCounts) {
         f.zoneHour = accepted;
         EXPECT_FALSE(FailureOf(f).has_value()) << accepted;
     }
-    BirthFormFields outOfRange = Delhi1947Form();
-    outOfRange.latitudeDegrees = "95";
-    outOfRange.latitudeMinutes = "75";
-    EXPECT_FALSE(FailureOf(outOfRange).has_value()) << "ranges are not checked";
+}
+
+// Values no birth place has are refused with the field's own message; the
+// largest ones that exist are taken.
+TEST(CheckBirthForm, ImpossiblePlacesAndZonesAreRefused) {
+    struct Case {
+        const char* what;
+        void (*set)(BirthFormFields&);
+        std::optional<FormField> refused; // nothing: accepted
+    };
+    const Case cases[] = {
+        {"latitude 91", [](BirthFormFields& f) { f.latitudeDegrees = "91"; }, FormField::LatitudeDegrees},
+        {"latitude 90 30'",
+         [](BirthFormFields& f) {
+             f.latitudeDegrees = "90";
+             f.latitudeMinutes = "30";
+         },
+         FormField::LatitudeDegrees},
+        {"latitude 90 0'",
+         [](BirthFormFields& f) {
+             f.latitudeDegrees = "90";
+             f.latitudeMinutes = "0";
+         },
+         std::nullopt},
+        {"longitude 181", [](BirthFormFields& f) { f.longitudeDegrees = "181"; },
+         FormField::LongitudeDegrees},
+        {"longitude 180 1'",
+         [](BirthFormFields& f) {
+             f.longitudeDegrees = "180";
+             f.longitudeMinutes = "1";
+         },
+         FormField::LongitudeDegrees},
+        {"a pasted negative degree", [](BirthFormFields& f) { f.latitudeDegrees = "-5"; },
+         FormField::LatitudeDegrees},
+        {"60 minutes of latitude", [](BirthFormFields& f) { f.latitudeMinutes = "60"; },
+         FormField::LatitudeMinutes},
+        {"60 minutes of longitude", [](BirthFormFields& f) { f.longitudeMinutes = "60"; },
+         FormField::LongitudeMinutes},
+        {"60 minutes of zone", [](BirthFormFields& f) { f.zoneMinute = "60"; }, FormField::ZoneMinute},
+        {"zone 32767", [](BirthFormFields& f) { f.zoneHour = "32767"; }, FormField::ZoneHour},
+        {"zone +14:00 (Line Islands)",
+         [](BirthFormFields& f) {
+             f.zoneHour = "+14";
+             f.zoneMinute = "0";
+         },
+         std::nullopt},
+        {"zone +14:30",
+         [](BirthFormFields& f) {
+             f.zoneHour = "+14";
+             f.zoneMinute = "30";
+         },
+         FormField::ZoneHour},
+        {"zone -12:00",
+         [](BirthFormFields& f) {
+             f.zoneHour = "-12";
+             f.zoneMinute = "0";
+         },
+         std::nullopt},
+        {"zone -12:30",
+         [](BirthFormFields& f) {
+             f.zoneHour = "-12";
+             f.zoneMinute = "30";
+         },
+         FormField::ZoneHour},
+        {"zone -13",
+         [](BirthFormFields& f) {
+             f.zoneHour = "-13";
+             f.zoneMinute = "0";
+         },
+         FormField::ZoneHour},
+        {"unsigned 13 east of Greenwich",
+         [](BirthFormFields& f) {
+             f.zoneHour = "13";
+             f.zoneMinute = "0";
+         },
+         std::nullopt},
+        {"unsigned 13 west of Greenwich (13 hours behind)",
+         [](BirthFormFields& f) {
+             f.zoneHour = "13";
+             f.zoneMinute = "0";
+             f.longitudeEast = false;
+         },
+         FormField::ZoneHour},
+    };
+    for (const Case& c : cases) {
+        BirthFormFields f = Delhi1947Form();
+        c.set(f);
+        const auto failure = FailureOf(f);
+        ASSERT_EQ(failure.has_value(), c.refused.has_value()) << c.what;
+        if (failure) {
+            EXPECT_EQ(failure->focus, *c.refused) << c.what;
+            EXPECT_EQ(failure->problem, FieldProblem::OutOfRange) << c.what;
+            EXPECT_EQ(failure->icon, MessageIcon::Error) << c.what;
+        }
+    }
 }
 
 TEST(CheckBirthForm, DatesOfFebruaryAndTheThirtyDayMonths) {
