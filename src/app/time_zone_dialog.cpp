@@ -1,12 +1,10 @@
 #include "app/time_zone_dialog.h"
 
 #include "app/program_caption.h"
-#include "timezone/zone_table.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,8 +21,8 @@ QString ToQString(std::string_view text) {
 
 } // namespace
 
-frmTimeZone::frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* parent)
-    : QDialog(parent), zoneHour_(zoneHour), zoneMinute_(zoneMinute), lstTimeZone_(new QListWidget(this)),
+frmTimeZone::frmTimeZone(QWidget* parent)
+    : QDialog(parent), lstTimeZone_(new QListWidget(this)),
       cmdQuit_(new QPushButton(QStringLiteral("&Quit"), this)) {
     setObjectName(QStringLiteral("frmTimeZone"));
     setWindowTitle(QString::fromLatin1(kProgramCaption));
@@ -81,13 +79,7 @@ void frmTimeZone::lstTimeZone_DblClick() {
     const QList<QListWidgetItem*> selected = lstTimeZone_->selectedItems();
     const int position = selected.isEmpty() ? -1 : lstTimeZone_->row(selected.front());
     if (position >= 0 && position < static_cast<int>(TimeZoneTable.size())) {
-        const TimeZoneRow& row = TimeZoneTable[static_cast<std::size_t>(position)];
-        if (zoneHour_ != nullptr) {
-            zoneHour_->setText(ToQString(row.hourText));
-        }
-        if (zoneMinute_ != nullptr) {
-            zoneMinute_->setText(ToQString(row.minuteText));
-        }
+        chosen_ = TimeZoneTable[static_cast<std::size_t>(position)];
     }
     accept();
 }

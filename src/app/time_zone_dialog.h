@@ -1,19 +1,25 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
-class QLineEdit;
+#include "timezone/zone_table.h"
+
 class QListWidget;
 class QPushButton;
 
 namespace velmora {
 
 // The modal time-zone picker: 71 named zones; a double-click (or Enter) on a
-// row writes its hour and minute texts into the two given fields and closes.
+// row chooses it and closes. The caller reads the choice from ChosenRow().
 class frmTimeZone : public QDialog {
     Q_OBJECT
 public:
-    frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* parent = nullptr);
+    explicit frmTimeZone(QWidget* parent = nullptr);
+
+    // The row applied by a double-click or Enter; nothing after Quit or when
+    // the list was closed with no row selected.
+    const std::optional<TimeZoneRow>& ChosenRow() const { return chosen_; }
 
 protected:
     // Double-clicks anywhere on the list and Enter on it go to lstTimeZone_DblClick.
@@ -23,8 +29,7 @@ private:
     void lstTimeZone_DblClick();
     void cmdQuit_Click();
 
-    QLineEdit* zoneHour_;
-    QLineEdit* zoneMinute_;
+    std::optional<TimeZoneRow> chosen_;
     QListWidget* lstTimeZone_;
     QPushButton* cmdQuit_;
 };

@@ -166,7 +166,7 @@ private slots:
         velmora::frmMain window(platform);
         window.show();
         Calculate(window);
-        QCOMPARE(window.Session().Results().StarName, std::string("Pushya"));
+        QCOMPARE(window.Session().Results().star, velmora::Star::Pushya);
         platform.saveAnswer = sandbox.filePath(QStringLiteral("asha.tam"));
         window.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
         QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messages.join(u'\n')));

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "reading/validation.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace velmora {
+
+class LinkLabel;
+class Platform;
+
+// The input panel `fraMain`: the introduction, the birth-data form and the
+// Open button. It reads its fields for the checks, keeps the coordinate fields
+// to digits, checks the place names before a look-up, and leaves everything
+// else to the window through its signals.
+class BirthFormPanel : public QWidget {
+    Q_OBJECT
+public:
+    BirthFormPanel(Platform& platform, QWidget* parent);
+
+    // The typed texts and list positions, as the checks read them.
+    BirthFormFields Fields() const;
+
+    // Moves the keyboard focus to the control a failed check points at;
+    // FormField::None leaves it where it is.
+    void FocusField(FormField field);
+
+    // Writes the zone texts chosen in the time-zone picker.
+    void SetZone(const QString& hourText, const QString& minuteText);
+
+    // The panel's controls in tab order, from cmdOpen down to cmdRashi.
+    std::array<QWidget*, 25> TabChain() const;
+
+signals:
+    void openRequested();      // cmdOpen
+    void calculateRequested(); // cmdRashi
+    void zoneHelpRequested();  // lblTZHelp
+    // cmdBrowser with city, state and country all given: the words to look up.
+    void placeLookUpRequested(const QString& query);
+
+protected:
+    // The digits-only rule of the four coordinate fields.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createIntroduction();
+    QGroupBox* createPersonalDetails();
+    QLayout* createCoordinates(QWidget* content);
+    QLayout* createPlace(QWidget* content);
+    void fillLists();
+    void checkPlace();
+
+    Platform& platform_;
+
+    QPushButton* cmdOpen_ = nullptr;
+    QLineEdit* txtName_ = nullptr;
+    QComboBox* cboMonth_ = nullptr;
+    QComboBox* cboDate_ = nullptr;
+    QComboBox* cboYear_ = nullptr;
+    QComboBox* cboHH_ = nullptr;
+    QComboBox* cboMM_ = nullptr;
+    QComboBox* cboSS_ = nullptr;
+    QLineEdit* txtZoneHour_ = nullptr;
+    QLineEdit* txtZoneMinute_ = nullptr;
+    QCheckBox* chkDST_ = nullptr;
+    LinkLabel* lblTZHelp_ = nullptr;
+    QLineEdit* txtLatD_ = nullptr;
+    QLineEdit* txtLatM_ = nullptr;
+    std::array<QRadioButton*, 2> optLat_{}; // North, South
+    QLineEdit* txtLonD_ = nullptr;
+    QLineEdit* txtLonM_ = nullptr;
+    std::array<QRadioButton*, 2> optLong_{}; // East, West
+    QLineEdit* txtMCity_ = nullptr;
+    QLineEdit* txtMState_ = nullptr;
+    QLineEdit* txtMCountry_ = nullptr;
+    QPushButton* cmdBrowser_ = nullptr;
+    QPushButton* cmdRashi_ = nullptr;
+};
+
+} // namespace velmora

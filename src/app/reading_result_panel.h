@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QTabBar;
+
+namespace velmora {
+
+class LinkLabel;
+class SvgView;
+struct ReadingResults;
+
+// The labels that show a reading, by what they show. Their object names are
+// lblResult0 .. lblResult8 in the order below.
+struct ResultLabels {
+    QLabel* star = nullptr;
+    QLabel* fortnight = nullptr;
+    QLabel* rulingBird = nullptr;
+    QLabel* rulingDaysDay = nullptr;
+    QLabel* rulingDaysNight = nullptr;
+    QLabel* deathDays = nullptr;
+    QLabel* starDescription = nullptr;      // paragraph under the star
+    QLabel* birdDescription = nullptr;      // paragraph beside the bird
+    QLabel* fortnightExplanation = nullptr; // paragraph under the fortnight
+};
+
+// The result panel `fraResult`: the tab bar `TS` over four scrolling pages
+// (star and fortnight, bird, ruling days, death days), the home-page link and
+// the Save and Back buttons.
+class ReadingResultPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReadingResultPanel(QWidget* parent);
+
+    // Shows the reading and opens the first tab at its top.
+    void ShowReading(const ReadingResults& results);
+
+    // The picture of the bird at `position` in the five birds; any other position shows none.
+    void ShowBirdPicture(int position);
+
+    // Gives the keyboard focus to the tab bar.
+    void FocusTabs();
+
+    // The panel's controls in tab order: the tab bar, the four pages, the link, Save, Back.
+    std::array<QWidget*, 8> TabChain() const;
+
+signals:
+    void saveRequested();     // cmdSave
+    void backRequested();     // cmdBack
+    void homePageRequested(); // lblLabel
+
+private:
+    void createPages(QWidget* tabArea);
+    void showPage(std::size_t index);
+
+    QTabBar* TS_ = nullptr;
+    std::array<QScrollArea*, 4> pages_{}; // in the order of the tabs
+    ResultLabels labels_;
+    SvgView* picBird_ = nullptr;
+    LinkLabel* lblLabel_ = nullptr;
+    QPushButton* cmdSave_ = nullptr;
+    QPushButton* cmdBack_ = nullptr;
+};
+
+} // namespace velmora

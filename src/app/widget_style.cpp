@@ -1,0 +1,81 @@
+#include "app/widget_style.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+
+namespace velmora {
+
+QString FromCore(std::string_view text) {
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QFont WindowFont() {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QLabel* MakeLabel(const QString& objectName, const QString& text, QWidget* parent) {
+    return Named(new QLabel(text, parent), objectName);
+}
+
+QLabel* MakeParagraph(const QString& objectName, const QString& text, QWidget* parent) {
+    QLabel* label = MakeLabel(objectName, text, parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+void PaintAsEntry(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
+        palette.setColor(role, background);
+    }
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
+        palette.setColor(role, text);
+    }
+    widget->setPalette(palette);
+}
+
+QLineEdit* MakeEntry(const QString& objectName, const QString& accessibleName, QWidget* parent) {
+    auto* edit = Named(new QLineEdit(parent), objectName);
+    edit->setAccessibleName(accessibleName);
+    PaintAsEntry(edit);
+    return edit;
+}
+
+QComboBox* MakeList(const QString& objectName, const QString& accessibleName, QWidget* parent) {
+    auto* list = Named(new QComboBox(parent), objectName);
+    list->setAccessibleName(accessibleName);
+    PaintAsEntry(list);
+    return list;
+}
+
+void AddNumbers(QComboBox* list, int first, int last) {
+    for (int number = first; number <= last; ++number) {
+        list->addItem(QString::number(number));
+    }
+}
+
+QLabel* MakeResult(const QString& objectName, QWidget* parent) {
+    QLabel* label = MakeLabel(objectName, QString(), parent);
+    label->setAutoFillBackground(true);
+    PaintAsEntry(label);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setMargin(3);
+    label->setMinimumHeight(22);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QGroupBox* MakeGroup(const QString& objectName, const QString& caption, QWidget* parent) {
+    return Named(new QGroupBox(caption, parent), objectName);
+}
+
+} // namespace velmora

@@ -1,0 +1,178 @@
+// Saving a reading and opening it again, and the files that cannot be saved or opened.
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+#include "app/svg_view.h"
+#include "main_window_fixture.h"
+#include "reading/saved_reading.h"
+
+using velmora::frmMain;
+using velmora::MessageIcon;
+using velmora::testing::BirthData;
+
+class ReadingFilesTest : public QObject, private velmora::testing::MainWindowFixture {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() {
+        const QStringList unexpected = closeWindow();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral("; "))));
+    }
+
+    void saveAndOpenRoundTrip() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("asha.tam"));
+        fill(BirthData());
+        calculate();
+        QStringList shown;
+        for (int i = 0; i < 9; ++i) {
+            shown << result(i);
+        }
+        const QString bird = find<velmora::SvgView>(QStringLiteral("picBird"))->Source();
+        fake_->saveFileAnswers = {path};
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        QVERIFY(fake_->messages.isEmpty());
+        QCOMPARE(fake_->saveDialogs.size(), 1);
+        QCOMPARE(fake_->saveDialogs[0].title, QStringLiteral("Velmora"));
+        QCOMPARE(fake_->saveDialogs[0].filter, QStringLiteral("Rich Text Format (*.tam)"));
+        QCOMPARE(fake_->saveDialogs[0].defaultExtension, QStringLiteral("tam"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::string expected = velmora::EncodeSavedReading("Pushya", "Krishna Paksha");
+        QCOMPARE(file.readAll().toStdString(), expected);
+
+        // A fresh run opens it: the same reading, and the form stays as it was.
+        window_ = std::make_unique<frmMain>(*fake_);
+        window_->show();
+        fake_->openFileAnswers = {path};
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdOpen")), Qt::LeftButton);
+        QVERIFY(fake_->messages.isEmpty());
+        QCOMPARE(fake_->openDialogs.size(), 1);
+        QCOMPARE(fake_->openDialogs[0].title, QStringLiteral("Select the source file"));
+        QCOMPARE(fake_->openDialogs[0].filter, QStringLiteral("Velmora (*.tam)"));
+        QCOMPARE(fake_->openDialogs[0].defaultExtension, QStringLiteral("tam"));
+        for (int i = 0; i < 9; ++i) {
+            QCOMPARE(result(i), shown[i]);
+        }
+        QCOMPARE(find<velmora::SvgView>(QStringLiteral("picBird"))->Source(), bird);
+        QCOMPARE(panelInFront(), QStringLiteral("fraResult"));
+        QCOMPARE(pageInFront(), QStringLiteral("picNakshatraDetails"));
+        QVERIFY(edit(QStringLiteral("txtName"))->text().isEmpty());
+        QVERIFY(window_->Session().Record().BirthName.empty());
+    }
+
+    void openChecksTheName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message"); // "" = nothing shown
+        QTest::newRow("capital TAM") << "/nowhere/reading.TAM"
+                                     << "Please Check The File.";
+        QTest::newRow("other extension") << "/nowhere/reading.txt"
+                                         << "Please Check The File.";
+        QTest::newRow("cancel") << ""
+                                << "";
+        QTest::newRow("short name skips the test") << "ab"
+                                                   << "The reading could not be opened from ab: ";
+        QTest::newRow("missing file") << "/nowhere/reading.tam"
+                                      << "The reading could not be opened from /nowhere/reading.tam: ";
+    }
+
+    void openChecksTheName() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        fake_->openFileAnswers = {name};
+        find<QPushButton>(QStringLiteral("cmdOpen"))->click();
+        // A name given on the command line meets the same checks, without a dialog.
+        window_->OpenSavedReading(name);
+        QCOMPARE(fake_->openDialogs.size(), 1);
+        if (message.isEmpty()) {
+            QVERIFY(fake_->messages.isEmpty());
+        } else {
+            QCOMPARE(fake_->messages.size(), 2);
+            for (const auto& shown : fake_->messages) {
+                QVERIFY2(shown.text.startsWith(message), qPrintable(shown.text));
+                QCOMPARE(shown.icon, MessageIcon::Error);
+            }
+        }
+        QCOMPARE(panelInFront(), QStringLiteral("fraMain"));
+    }
+
+    void failedSaveIsReported() {
+        QTemporaryDir folder;
+        const QString link = folder.filePath(QStringLiteral("dangling.tam"));
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("missing/target.tam")), link));
+        fill(BirthData());
+        calculate();
+        fake_->saveFileAnswers = {link};
+        find<QPushButton>(QStringLiteral("cmdSave"))->click();
+        QCOMPARE(fake_->messages.size(), 1);
+        QVERIFY2(fake_->messages[0].text.startsWith(
+                     QStringLiteral("The reading could not be saved to %1: ").arg(link)),
+                 qPrintable(fake_->messages[0].text));
+        QVERIFY(fake_->messages[0].text.size() > link.size() + 40); // the reason is given
+        QCOMPARE(fake_->messages[0].icon, MessageIcon::Error);
+    }
+
+    void failedSaveKeepsTheOlderFile() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("older.tam"));
+        QFile older(path);
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.write("older reading\r\n");
+        older.close();
+        fill(BirthData());
+        calculate();
+        fake_->saveFileAnswers = {path};
+        // Writes beyond 8 bytes fail, as on a full disk.
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 8;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        find<QPushButton>(QStringLiteral("cmdSave"))->click();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(fake_->messages.size(), 1);
+        QVERIFY(fake_->messages[0].text.startsWith(QStringLiteral("The reading could not be saved to ")));
+        QVERIFY2(fake_->messages[0].text.contains(QStringLiteral("too large")),
+                 qPrintable(fake_->messages[0].text));
+        QVERIFY(older.open(QIODevice::ReadOnly));
+        QCOMPARE(older.readAll(), QByteArray("older reading\r\n"));
+    }
+
+    void cancelledSaveWritesNothing() {
+        fill(BirthData());
+        calculate();
+        fake_->saveFileAnswers = {QString()};
+        find<QPushButton>(QStringLiteral("cmdSave"))->click();
+        QVERIFY(fake_->messages.isEmpty());
+        QCOMPARE(panelInFront(), QStringLiteral("fraResult"));
+    }
+
+    void hugeFileIsReadOnlyAtItsStart() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("huge.tam"));
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        huge.write(QByteArray(velmora::EncodeSavedReading("Pushya", "").substr(0, 6).c_str()));
+        QVERIFY(huge.resize(qint64(1) << 30)); // sparse: one line of a gigabyte
+        huge.close();
+        fake_->openFileAnswers = {path};
+        QElapsedTimer clock;
+        clock.start();
+        find<QPushButton>(QStringLiteral("cmdOpen"))->click();
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(fake_->messages.isEmpty());
+        QVERIFY(result(0).startsWith(QStringLiteral("Pushya")));
+        QCOMPARE(panelInFront(), QStringLiteral("fraResult"));
+    }
+};
+
+QTEST_MAIN(ReadingFilesTest)
+#include "reading_files_test.moc"
