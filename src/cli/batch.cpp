@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "cli/csv_reader.h"
+#include "cli/margins_output.h"
 #include "cli/reading_output.h"
 #include "reading/field_conversion.h"
 
@@ -79,7 +80,7 @@ template <std::size_t N> void AppendNames(std::string& out, const std::array<std
     }
 }
 
-void AppendHeader(std::string& out, bool details) {
+void AppendHeader(std::string& out, bool details, bool margins) {
     AppendNames(out, kBatchInputColumns);
     out.push_back(',');
     AppendNames(out, kBatchResultColumns);
@@ -87,11 +88,15 @@ void AppendHeader(std::string& out, bool details) {
         out.push_back(',');
         AppendNames(out, kBatchDetailColumns);
     }
+    if (margins) {
+        out.push_back(',');
+        AppendNames(out, kMarginColumns);
+    }
     out.push_back('\n');
 }
 
 void AppendReading(std::string& out, const std::vector<std::string>& row, const ReadingSession& session,
-                   bool details) {
+                   const BatchOptions& options) {
     for (const std::string& field : row) {
         AppendCsvField(out, field);
         out.push_back(',');
@@ -103,7 +108,7 @@ void AppendReading(std::string& out, const std::vector<std::string>& row, const 
         out.push_back(',');
     }
     AppendCsvField(out, lines.deathDays);
-    if (details) {
+    if (options.details) {
         const BirthMoment& moment = session.Moment();
         const BirthStarValues& birthStar = session.BirthStar();
         const PanchangValues& panchang = session.Panchang();
@@ -121,6 +126,9 @@ void AppendReading(std::string& out, const std::vector<std::string>& row, const 
             out.push_back(',');
             AppendShortestNumber(out, value);
         }
+    }
+    if (options.margins) {
+        AppendMarginFields(out, FindBirthTimeMargins(session.Record()));
     }
     out.push_back('\n');
 }
@@ -310,7 +318,7 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
     }
 
     std::string pending;
-    AppendHeader(pending, options.details);
+    AppendHeader(pending, options.details, options.margins);
     std::uint64_t rows = 0;
     for (;;) {
         const CsvResult result = reader.Next(record);
@@ -333,7 +341,7 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
             refuse(record.line, std::string(column) + ": " + error->message);
             continue;
         }
-        AppendReading(pending, record.fields, session, options.details);
+        AppendReading(pending, record.fields, session, options);
         if (pending.size() >= kOutputFlushBytes) {
             output.write(pending.data(), static_cast<std::streamsize>(pending.size()));
             pending.clear();

@@ -99,6 +99,7 @@ std::string QuoteForMessage(std::string_view text);
 
 struct BatchOptions {
     bool details = false;
+    bool margins = false;      // the four birth-time margins, after everything else
     bool showProgress = false; // a progress line on `errors` for long inputs
 };
 

@@ -76,6 +76,10 @@ int main(int argc, char** argv) {
         ->required();
     readingCommand->add_flag("--json", readingOutput.json, "Print the reading as one JSON object");
     readingCommand->add_flag("--full", readingOutput.full, "Also print the star's and the bird's paragraphs");
+    bool readingMargins = false;
+    readingCommand->add_flag("--margins", readingMargins,
+                             "Also print the minutes of birth time to the nearest change of star and of "
+                             "fortnight, each way, and the reading a change within 30 minutes gives");
     readingCommand->add_option("--save", savePath, "Also save the reading, as the window does, to FILE.tam")
         ->type_name("FILE.tam")
         ->check([](const std::string& name) {
@@ -91,6 +95,9 @@ int main(int argc, char** argv) {
                              "CSV input with a header row; - or nothing for standard input");
     batchCommand->add_flag("--details", batchOptions.details,
                            "Also write the computation's intermediate values");
+    batchCommand->add_flag("--margins", batchOptions.margins,
+                           "Also write the minutes of birth time to the nearest change of star and of "
+                           "fortnight, each way (empty when none within 24 hours)");
     batchCommand->footer(
         "Input columns: "
         "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,longitude_min,\n"
@@ -162,7 +169,7 @@ int main(int argc, char** argv) {
     }
 
     if (*readingCommand) {
-        return velmora::RunReading(reading, readingOutput, savePath, std::cout, std::cerr);
+        return velmora::RunReading(reading, readingOutput, savePath, std::cout, std::cerr, readingMargins);
     }
     if (*scheduleCommand) {
         return velmora::RunSchedule(schedule, std::cout, std::cerr);

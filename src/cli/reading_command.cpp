@@ -116,8 +116,8 @@ std::optional<std::string> ReadSavedReading(const std::string& path, std::string
 
 // A reading that could not be written out (a full disk, a closed pipe) is a failure.
 int WriteAndCheck(std::ostream& out, const ReadingResults& results, const OutputOptions& output,
-                  std::ostream& errors) {
-    WriteReading(out, results, output);
+                  std::ostream& errors, const BirthTimeMargins* margins = nullptr) {
+    WriteReading(out, results, output, margins);
     out.flush();
     if (!out) {
         errors << "velmora-cli: error while writing the output\n";
@@ -163,7 +163,7 @@ std::variant<std::vector<std::string>, std::string> RowFromOptions(const Reading
 }
 
 int RunReading(const ReadingOptions& options, const OutputOptions& output, const std::string& savePath,
-               std::ostream& out, std::ostream& errors) {
+               std::ostream& out, std::ostream& errors, bool margins) {
     const auto row = RowFromOptions(options);
     if (const auto* shapeError = std::get_if<std::string>(&row)) {
         errors << "velmora-cli: " << *shapeError << '\n';
@@ -175,7 +175,9 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
                << error->message << '\n';
         return kExitRefused;
     }
-    int status = WriteAndCheck(out, session.Results(), output, errors);
+    const std::optional<BirthTimeMargins> found =
+        margins ? std::optional(FindBirthTimeMargins(session.Record())) : std::nullopt;
+    int status = WriteAndCheck(out, session.Results(), output, errors, found ? &*found : nullptr);
     if (!savePath.empty()) {
         if (const auto failure = WriteFileAtomically(savePath, EncodeSavedReading(session.Results()))) {
             errors << "velmora-cli: " << *failure << '\n';

@@ -31,10 +31,10 @@ struct ReadingOptions {
 // business. On a shape error, a message naming the option.
 std::variant<std::vector<std::string>, std::string> RowFromOptions(const ReadingOptions& options);
 
-// Computes and prints one reading; saves it too when `savePath` is not empty.
-// Returns the exit status.
+// Computes and prints one reading, with its birth-time margins when `margins`
+// is set; saves it too when `savePath` is not empty. Returns the exit status.
 int RunReading(const ReadingOptions& options, const OutputOptions& output, const std::string& savePath,
-               std::ostream& out, std::ostream& errors);
+               std::ostream& out, std::ostream& errors, bool margins = false);
 
 // Prints a saved reading. Returns the exit status.
 int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& out, std::ostream& errors);

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "cli/margins_output.h"
+
 namespace velmora {
 
 void WriteReadingText(std::ostream& out, const ReadingResults& results, bool full) {
@@ -37,14 +39,21 @@ nlohmann::ordered_json ReadingJson(const ReadingResults& results, bool full) {
     return json;
 }
 
-void WriteReading(std::ostream& out, const ReadingResults& results, const OutputOptions& options) {
+void WriteReading(std::ostream& out, const ReadingResults& results, const OutputOptions& options,
+                  const BirthTimeMargins* margins) {
     if (options.json) {
+        nlohmann::ordered_json json = ReadingJson(results, options.full);
+        if (margins) {
+            AddMarginsJson(json, *margins);
+        }
         // A saved reading may decode to any bytes; they must not make the output invalid.
-        out << ReadingJson(results, options.full)
-                   .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-            << '\n';
+        out << json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     } else {
         WriteReadingText(out, results, options.full);
+        if (margins) {
+            out << '\n';
+            WriteMarginsText(out, *margins);
+        }
     }
 }
 

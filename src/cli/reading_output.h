@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "model/reading_results.h"
+#include "reading/birth_time_margins.h"
 #include "texts/reading_lines.h"
 
 namespace velmora {
@@ -20,7 +21,9 @@ void WriteReadingText(std::ostream& out, const ReadingResults& results, bool ful
 // The same values as one object, keyed like the batch output's columns.
 nlohmann::ordered_json ReadingJson(const ReadingResults& results, bool full);
 
-// Text or JSON, as `options` ask, ending in a line break.
-void WriteReading(std::ostream& out, const ReadingResults& results, const OutputOptions& options);
+// Text or JSON, as `options` ask, ending in a line break; with the birth-time
+// margins when `margins` is given.
+void WriteReading(std::ostream& out, const ReadingResults& results, const OutputOptions& options,
+                  const BirthTimeMargins* margins = nullptr);
 
 } // namespace velmora

@@ -1,0 +1,315 @@
+#include "reading/birth_time_margins.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ephemeris/birth_moment.h"
+#include "ephemeris/birth_star.h"
+#include "panchang/fortnight.h"
+#include "texts/look_ups.h"
+#include "texts/names.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kMinutesPerDay = 1440;
+constexpr double kStarsPerTurn = static_cast<double>(kStarCount);
+
+// Days from 1970-01-01 of a Gregorian date.
+constexpr long DaysFromCivil(int year, int month, int day) {
+    const int y = month <= 2 ? year - 1 : year;
+    const long era = (y >= 0 ? y : y - 399) / 400;
+    const long yearOfEra = y - era * 400;
+    const long dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+struct CivilDate {
+    int year;
+    int month;
+    int day;
+};
+
+constexpr CivilDate CivilFromDays(long days) {
+    days += 719468;
+    const long era = (days >= 0 ? days : days - 146096) / 146097;
+    const long dayOfEra = days - era * 146097;
+    const long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const long shiftedMonth = (5 * dayOfYear + 2) / 153;
+    const int day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+    const int month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+    const long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+    return {static_cast<int>(year), month, day};
+}
+
+// Minutes from 1970-01-01 00:00 of the record's clock time.
+long MinuteOf(const BirthRecord& record) {
+    return DaysFromCivil(record.BirthYear, record.BirthMonth, record.BirthDay) * kMinutesPerDay +
+           record.BirthHour * 60 + record.BirthMinute;
+}
+
+// The form's first and last minute.
+constexpr long kFirstMinute = DaysFromCivil(1901, 1, 1) * kMinutesPerDay;
+constexpr long kLastMinute = DaysFromCivil(2050, 12, 31) * kMinutesPerDay + kMinutesPerDay - 1;
+
+template <class Integer> constexpr Integer FloorDiv(Integer value, Integer divisor) {
+    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
+
+// `value` less `origin` brought into -180..179: whole degrees moved within a day.
+constexpr int WholeDegreesFrom(int value, int origin) {
+    return ((value - origin) % 360 + 540) % 360 - 180;
+}
+
+MinuteReading ReadingOf(const BirthStarValues& birthStar, const PanchangValues& panchang) {
+    MinuteReading reading;
+    reading.star = birthStar.star;
+    reading.fortnight = panchang.fortnight;
+    if (reading.star) {
+        reading.bird = LookUpRulingBird(*reading.star, reading.fortnight);
+    }
+    return reading;
+}
+
+// Where the split of a bracket goes: the minute a straight line through its ends
+// reaches `target`, or the middle when the ends do not straddle it.
+int SplitSteps(int firstSteps, double firstProgress, int lastSteps, double lastProgress, double target) {
+    int split = firstSteps + (lastSteps - firstSteps) / 2;
+    if (firstProgress < target && target <= lastProgress) {
+        const double fraction = (target - firstProgress) / (lastProgress - firstProgress);
+        split = firstSteps + static_cast<int>(std::ceil(fraction * (lastSteps - firstSteps)));
+    }
+    return std::clamp(split, firstSteps + 1, lastSteps - 1);
+}
+
+// The smallest number of steps in (first, last] at which the reading changes.
+// `first` is known to hold the birth's value. A bracket is dropped as soon as
+// the bodies' forward motion proves nothing changes within it; the rest is split
+// where the motion says the change should be, down to single minutes.
+template <class Search>
+std::optional<int> FirstChange(const Search& search, const typename Search::Sample& first,
+                               const typename Search::Sample& last) {
+    if (search.Unchanged(first, last)) {
+        return std::nullopt;
+    }
+    if (last.steps - first.steps == 1) {
+        return last.changed ? std::optional<int>(last.steps) : std::nullopt;
+    }
+    const auto middle = search.At(search.Split(first, last));
+    if (const auto found = FirstChange(search, first, middle)) {
+        return found;
+    }
+    return FirstChange(search, middle, last);
+}
+
+// One direction of the birth time, in whole minutes.
+class Walk {
+public:
+    Walk(const BirthRecord& record, int direction) : record_(record), direction_(direction) {}
+
+    BirthMoment MomentAt(int steps) const {
+        // The searches never step past the form's years (see RoomFrom).
+        return PrepareBirthMoment(*ShiftBirthMinutes(record_, direction_ * steps));
+    }
+    int Direction() const { return direction_; }
+
+private:
+    const BirthRecord& record_;
+    int direction_;
+};
+
+// The star: it changes where the Moon's sidereal longitude crosses a star's edge.
+class StarSearch {
+public:
+    struct Sample {
+        int steps = 0;
+        bool changed = false;
+        double progress = 0.0; // star widths moved the way of the walk
+    };
+
+    StarSearch(const Walk& walk, const BirthStarValues& origin) : walk_(walk), origin_(origin) {
+        const double edge = std::floor(origin.starPosition);
+        target_ = walk.Direction() > 0 ? edge + 1.0 - origin.starPosition : origin.starPosition - edge;
+    }
+
+    Sample At(int steps) const {
+        const BirthStarValues values = ComputeBirthStar(walk_.MomentAt(steps));
+        const double moved = std::remainder(values.starPosition - origin_.starPosition, kStarsPerTurn);
+        return {steps, values.star != origin_.star, moved * walk_.Direction()};
+    }
+    // The Moon only moves forward, by less than a turn in a day: the same star
+    // at both ends is the same star throughout.
+    bool Unchanged(const Sample& first, const Sample& last) const { return !first.changed && !last.changed; }
+    int Split(const Sample& first, const Sample& last) const {
+        return SplitSteps(first.steps, first.progress, last.steps, last.progress, target_);
+    }
+
+private:
+    const Walk& walk_;
+    const BirthStarValues& origin_;
+    double target_ = 0.0;
+};
+
+// The fortnight: bright while the Moon's whole degrees less the Sun's, taken
+// round the circle, are below 180. Both bodies only move forward, so over a
+// bracket that difference stays between the Moon's least less the Sun's most
+// and the Moon's most less the Sun's least.
+class FortnightSearch {
+public:
+    struct Sample {
+        int steps = 0;
+        bool changed = false;
+        int moonWholeDeg = 0; // counted on from the birth's, past 360 or below 0
+        int sunWholeDeg = 0;
+        double progress = 0.0; // degrees the Moon gained on the Sun's whole degree, the way of the walk
+    };
+
+    FortnightSearch(const Walk& walk, const PanchangValues& origin)
+        : walk_(walk), origin_(origin), originMoon_(WholeDeg(origin.moonLongitudeDeg)),
+          originSun_(WholeDeg(origin.sunLongitudeDeg)) {
+        const double gain = origin.moonLongitudeDeg - originSun_;
+        const int half = FloorDiv(originMoon_ - originSun_, 180);
+        target_ = walk.Direction() > 0 ? 180.0 * (half + 1) - gain : gain - 180.0 * half;
+    }
+
+    Sample At(int steps) const {
+        const PanchangValues values = ComputePanchang(walk_.MomentAt(steps));
+        Sample sample;
+        sample.steps = steps;
+        sample.changed = values.fortnight != origin_.fortnight;
+        sample.moonWholeDeg = originMoon_ + WholeDegreesFrom(WholeDeg(values.moonLongitudeDeg), originMoon_);
+        sample.sunWholeDeg = originSun_ + WholeDegreesFrom(WholeDeg(values.sunLongitudeDeg), originSun_);
+        const double moonDeg = origin_.moonLongitudeDeg +
+                               std::remainder(values.moonLongitudeDeg - origin_.moonLongitudeDeg, 360.0);
+        const double gain = (moonDeg - sample.sunWholeDeg) - (origin_.moonLongitudeDeg - originSun_);
+        sample.progress = gain * walk_.Direction();
+        return sample;
+    }
+    bool Unchanged(const Sample& first, const Sample& last) const {
+        if (first.changed || last.changed) {
+            return false;
+        }
+        const int least =
+            std::min(first.moonWholeDeg, last.moonWholeDeg) - std::max(first.sunWholeDeg, last.sunWholeDeg);
+        const int most =
+            std::max(first.moonWholeDeg, last.moonWholeDeg) - std::min(first.sunWholeDeg, last.sunWholeDeg);
+        return FloorDiv(least, 180) == FloorDiv(most, 180);
+    }
+    int Split(const Sample& first, const Sample& last) const {
+        return SplitSteps(first.steps, first.progress, last.steps, last.progress, target_);
+    }
+
+private:
+    static int WholeDeg(double longitudeDeg) { return static_cast<int>(std::floor(longitudeDeg)); }
+
+    const Walk& walk_;
+    const PanchangValues& origin_;
+    int originMoon_;
+    int originSun_;
+    double target_ = 0.0;
+};
+
+// Minutes from the record to the form's edge the way of `direction`, at most a day.
+int RoomFrom(const BirthRecord& record, int direction) {
+    const long minute = MinuteOf(record);
+    const long room = direction > 0 ? kLastMinute - minute : minute - kFirstMinute;
+    return static_cast<int>(std::clamp(room, 0L, static_cast<long>(kMarginSearchMinutes)));
+}
+
+template <class Search> std::optional<int> SearchOneWay(const Search& search, int room) {
+    if (room == 0) {
+        return std::nullopt;
+    }
+    return FirstChange(search, search.At(0), search.At(room));
+}
+
+std::optional<NearChange> NearChangeAt(const BirthRecord& record, int direction, std::optional<int> star,
+                                       std::optional<int> fortnight) {
+    const int minutes =
+        std::min(star.value_or(kMarginSearchMinutes + 1), fortnight.value_or(kMarginSearchMinutes + 1));
+    if (minutes > kMarginNearMinutes) {
+        return std::nullopt;
+    }
+    return NearChange{minutes, ReadingOfRecord(*ShiftBirthMinutes(record, direction * minutes))};
+}
+
+std::string MinutesText(int minutes) {
+    return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+}
+
+} // namespace
+
+std::optional<BirthRecord> ShiftBirthMinutes(const BirthRecord& record, int minutes) {
+    const long minute = MinuteOf(record) + minutes;
+    if (minute < kFirstMinute || minute > kLastMinute) {
+        return std::nullopt;
+    }
+    const long days = FloorDiv(minute, static_cast<long>(kMinutesPerDay));
+    const CivilDate date = CivilFromDays(days);
+    const long minuteOfDay = minute - days * kMinutesPerDay;
+    BirthRecord shifted = record;
+    shifted.BirthYear = date.year;
+    shifted.BirthMonth = date.month;
+    shifted.BirthDay = date.day;
+    shifted.BirthHour = static_cast<int>(minuteOfDay / 60);
+    shifted.BirthMinute = static_cast<int>(minuteOfDay % 60);
+    return shifted;
+}
+
+MinuteReading ReadingOfRecord(const BirthRecord& record) {
+    const BirthMoment moment = PrepareBirthMoment(record);
+    return ReadingOf(ComputeBirthStar(moment), ComputePanchang(moment));
+}
+
+BirthTimeMargins FindBirthTimeMargins(const BirthRecord& record) {
+    const BirthMoment moment = PrepareBirthMoment(record);
+    const BirthStarValues birthStar = ComputeBirthStar(moment);
+    const PanchangValues panchang = ComputePanchang(moment);
+    BirthTimeMargins margins;
+    margins.reading = ReadingOf(birthStar, panchang);
+
+    const Walk earlier(record, -1);
+    const int roomBefore = RoomFrom(record, -1);
+    margins.starMinutesBefore = SearchOneWay(StarSearch(earlier, birthStar), roomBefore);
+    margins.fortnightMinutesBefore = SearchOneWay(FortnightSearch(earlier, panchang), roomBefore);
+    const Walk later(record, +1);
+    const int roomAfter = RoomFrom(record, +1);
+    margins.starMinutesAfter = SearchOneWay(StarSearch(later, birthStar), roomAfter);
+    margins.fortnightMinutesAfter = SearchOneWay(FortnightSearch(later, panchang), roomAfter);
+
+    margins.earlier = NearChangeAt(record, -1, margins.starMinutesBefore, margins.fortnightMinutesBefore);
+    margins.later = NearChangeAt(record, +1, margins.starMinutesAfter, margins.fortnightMinutesAfter);
+    return margins;
+}
+
+std::string NearChangeLine(const BirthTimeMargins& margins) {
+    // The nearer side; a tie goes to the later birth time.
+    const bool later =
+        margins.later && (!margins.earlier || margins.later->minutes <= margins.earlier->minutes);
+    const std::optional<NearChange>& near = later ? margins.later : margins.earlier;
+    if (!near) {
+        return {};
+    }
+    const MinuteReading& other = near->reading;
+    const bool newBird =
+        other.bird && !(margins.reading.bird && margins.reading.bird->bird == other.bird->bird);
+    std::string changes;
+    if (other.star && other.star != margins.reading.star) {
+        changes = StarName(*other.star);
+    }
+    if (other.fortnight != margins.reading.fortnight) {
+        changes += changes.empty() ? "" : (newBird ? ", " : " and ");
+        changes += FortnightName(other.fortnight);
+    }
+    std::string line =
+        "A birth time " + MinutesText(near->minutes) + (later ? " later" : " earlier") + " gives " + changes;
+    if (other.bird) {
+        line += newBird ? " and the " : ", still with the ";
+        line += BirdName(other.bird->bird);
+    }
+    return line + '.';
+}
+
+} // namespace velmora
