@@ -20,6 +20,6 @@ target_compile_definitions(velmora_app PRIVATE
   VELMORA_HELP_SOURCE_DIR="${PROJECT_SOURCE_DIR}/resources/help")
 target_link_libraries(velmora_app PRIVATE PkgConfig::GEONAMES)
 
-# The user guide; the program looks for it in <prefix>/share/doc/velmora beside <prefix>/bin.
+# The user guide; the program looks for it in <prefix>/share/velmora/help beside <prefix>/bin.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/help/
-        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/velmora)
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/velmora/help)
