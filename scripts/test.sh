@@ -1,5 +1,6 @@
 #!/bin/sh
-# Sets up the machine, builds Velmora and runs every test.
+# Sets up the machine, builds Velmora and runs every test. The build folder and its
+# settings are those of run.sh.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh

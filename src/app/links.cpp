@@ -66,7 +66,7 @@ QUrl HelpPageUrl(const QStringList& guides) {
 
 QUrl HelpPageUrl() {
     return HelpPageUrl({
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/velmora/index.html"),
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/velmora/help/index.html"),
         QStringLiteral(VELMORA_HELP_SOURCE_DIR "/index.html"),
     });
 }

@@ -101,7 +101,9 @@ int main(int argc, char* argv[]) {
                              velmora::MessageIcon::Information);
         return files.isEmpty() ? 0 : 1;
     }
+#if VELMORA_UPDATE_REMINDER
     velmora::RemindAboutUpdate(platform);
+#endif
 
     velmora::frmMain window(platform);
     // After the window, whose library brings the picture in.

@@ -80,7 +80,7 @@ private slots:
 
     void anInstalledGuideComesFirst() {
         const QString docDir =
-            QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/velmora");
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../share/velmora/help");
         QVERIFY(QDir().mkpath(docDir));
         QFile page(docDir + QStringLiteral("/index.html"));
         QVERIFY(page.open(QIODevice::WriteOnly));

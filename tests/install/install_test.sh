@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
 for file in bin/velmora bin/velmora-cli \
-    share/doc/velmora/index.html share/doc/velmora/time-zones.png share/doc/velmora/place-lookup.png \
+    share/velmora/help/index.html share/velmora/help/time-zones.png share/velmora/help/place-lookup.png \
     share/applications/org.example.velmora.desktop share/metainfo/org.example.velmora.metainfo.xml \
     share/mime/packages/velmora.xml share/icons/hicolor/scalable/apps/velmora.svg \
     share/icons/hicolor/48x48/apps/velmora.png share/icons/hicolor/256x256/apps/velmora.png \
