@@ -87,7 +87,8 @@ TEST(BirthTimeMargins, HoldAtTheMarginAndOneMinuteShortForRandomBirths) {
         form.dayIndex = pick(0, 27);
         form.hour = pick(0, 23);
         form.minute = pick(0, 59);
-        form.zoneHour = std::to_string(pick(0, 12));
+        const char* const signs[] = {"", "+", "-"}; // as typed: hemisphere rule, ahead, behind
+        form.zoneHour = signs[pick(0, 2)] + std::to_string(pick(0, 11));
         form.zoneMinute = std::to_string(pick(0, 3) * 15);
         form.daylightSaving = pick(0, 3) == 0;
         form.longitudeDegrees = std::to_string(pick(0, 179));
