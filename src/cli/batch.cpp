@@ -8,6 +8,7 @@
 
 #include "cli/csv_reader.h"
 #include "cli/margins_output.h"
+#include "cli/printable.h"
 #include "cli/reading_output.h"
 #include "reading/field_conversion.h"
 
@@ -244,12 +245,31 @@ std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingS
         return std::move(*error);
     }
     if (const auto failure = session.Calculate(std::get<BirthFormFields>(fields))) {
-        return RowError{ColumnOfFormField(failure->focus), std::string(failure->message)};
+        const BatchColumn column = ColumnOfFormField(failure->focus);
+        // A value that was given is named, so that it can be found and mended.
+        switch (failure->problem) {
+        case FieldProblem::NotANumber:
+            return RowError{column, QuoteForMessage(Column(row, column)) + " is not a number"};
+        case FieldProblem::OutOfRange:
+            return RowError{column, QuoteForMessage(Column(row, column)) + " is out of range (" +
+                                        std::string(failure->allowed) + ")"};
+        case FieldProblem::Missing:
+        case FieldProblem::NoSuchDate:
+            break;
+        }
+        return RowError{column, std::string(failure->message)};
     }
     return std::nullopt;
 }
 
-void AppendCsvField(std::string& out, std::string_view field) {
+void AppendCsvField(std::string& out, std::string_view rawField) {
+    // An echoed name may hold any bytes; none may reach a terminal as a control.
+    std::string escaped;
+    std::string_view field = rawField;
+    if (HasControls(rawField, true)) {
+        escaped = EscapeControls(rawField, true);
+        field = escaped;
+    }
     if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
         out.append(field);
         return;
@@ -298,7 +318,7 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
     bool anyFailed = false;
     const auto refuse = [&](std::uint64_t line, std::string_view what) {
         progress.Clear();
-        errors << "line " << line << ": " << what << '\n';
+        errors << "line " << line << ": " << EscapeControls(what) << '\n';
         anyFailed = true;
     };
     const auto describe = [&](CsvResult result) -> std::string {

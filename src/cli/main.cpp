@@ -10,6 +10,7 @@
 #include "cli/batch.h"
 #include "cli/input_file.h"
 #include "cli/place_command.h"
+#include "cli/printable.h"
 #include "cli/reading_command.h"
 #include "cli/schedule_command.h"
 #include "reading/saved_reading_name.h"
@@ -33,7 +34,7 @@ int RunBatchCommand(const std::string& path, velmora::BatchOptions options) {
     std::string error;
     const int fd = velmora::OpenRegularFile(path, error);
     if (fd < 0) {
-        std::cerr << "velmora-cli: " << error << '\n';
+        std::cerr << "velmora-cli: " << velmora::EscapeControls(error) << '\n';
         return velmora::kExitRefused;
     }
     __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in | std::ios::binary);
