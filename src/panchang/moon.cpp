@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ephemeris/angles.h"
+#include "panchang/angle_sums.h"
 #include "panchang/epoch.h"
 #include "panchang/nutation.h"
 #include "panchang/powers.h"
@@ -150,6 +151,19 @@ constexpr auto kMinorTerms = std::to_array<LunarTerm>({
 });
 static_assert(kMinorTerms.size() == 27);
 
+// Both series, for the largest multiple of each argument.
+constexpr auto kAllTerms = [] {
+    std::array<LunarTerm, kMainTerms.size() + kMinorTerms.size()> all{};
+    std::size_t i = 0;
+    for (const LunarTerm& term : kMainTerms) {
+        all[i++] = term;
+    }
+    for (const LunarTerm& term : kMinorTerms) {
+        all[i++] = term;
+    }
+    return all;
+}();
+
 // Planetary terms: coefficient (arc-seconds) * sin(2 pi (a + b d)).
 struct PlanetaryTerm {
     double coefficientArcSec;
@@ -171,7 +185,7 @@ static_assert(kPlanetaryTerms.size() == 8);
 
 } // namespace
 
-double MoonApparentLongitudeDeg(double julianDateTT) {
+double MoonApparentLongitudeDeg(double julianDateTT, double nutationDeg) {
     const double d = julianDateTT - kEpoch1900;
     const double t = d / 36525.0;
     const double twoPi = 360.0 * kDegreesToRadians;
@@ -222,8 +236,13 @@ double MoonApparentLongitudeDeg(double julianDateTT) {
     const double e = 1.0 - 6.832e-08 * d; // the Earth's orbital eccentricity decreases
     const double g2 = g * g;
 
-    const auto argument = [&](const LunarTerm& term) {
-        return term.l * moonAnomaly + term.m * sunAnomaly + term.f * latitudeArgument + term.d * elongation;
+    // Every term's angle is a whole combination of the four arguments.
+    const AngleMultiples<LargestMultiple(kAllTerms, &LunarTerm::l)> l(moonAnomaly);
+    const AngleMultiples<LargestMultiple(kAllTerms, &LunarTerm::m)> m(sunAnomaly);
+    const AngleMultiples<LargestMultiple(kAllTerms, &LunarTerm::f)> f(latitudeArgument);
+    const AngleMultiples<LargestMultiple(kAllTerms, &LunarTerm::d)> dd(elongation);
+    const auto sinOf = [&](const LunarTerm& term) {
+        return SinOfSum(Sum(l.At(term.l), m.At(term.m)), Sum(f.At(term.f), dd.At(term.d)));
     };
     double mainSeries = 0.0;
     for (const LunarTerm& term : kMainTerms) {
@@ -236,20 +255,24 @@ double MoonApparentLongitudeDeg(double julianDateTT) {
         if (term.f != 0) {
             factor *= g2;
         }
-        mainSeries += term.coefficientArcSec * std::sin(argument(term)) * factor;
+        mainSeries += term.coefficientArcSec * sinOf(term) * factor;
     }
     double minorSeries = 0.0;
     for (const LunarTerm& term : kMinorTerms) {
-        minorSeries += term.coefficientArcSec * std::sin(argument(term));
+        minorSeries += term.coefficientArcSec * sinOf(term);
     }
     double planetary = 0.0;
     for (const PlanetaryTerm& term : kPlanetaryTerms) {
         planetary += term.coefficientArcSec * std::sin(twoPi * (term.a + term.b * d));
     }
 
-    const double longitude = meanLongitude + NutationInLongitude(julianDateTT) +
-                             (dL + mainSeries + minorSeries + planetary) / 3600.0;
+    const double longitude =
+        meanLongitude + nutationDeg + (dL + mainSeries + minorSeries + planetary) / 3600.0;
     return WrapTurns(longitude);
+}
+
+double MoonApparentLongitudeDeg(double julianDateTT) {
+    return MoonApparentLongitudeDeg(julianDateTT, NutationInLongitude(julianDateTT));
 }
 
 } // namespace velmora
