@@ -91,6 +91,10 @@ int main(int argc, char** argv) {
                              "CSV input with a header row; - or nothing for standard input");
     batchCommand->add_flag("--details", batchOptions.details,
                            "Also write the computation's intermediate values");
+    batchCommand
+        ->add_option("--jobs", batchOptions.jobs,
+                     "Threads computing rows (default: one per core); the output is the same for any count")
+        ->check(CLI::Range(1U, 1024U));
     batchCommand->footer(
         "Input columns: "
         "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,longitude_min,\n"

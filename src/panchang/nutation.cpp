@@ -1,7 +1,7 @@
 #include "panchang/nutation.h"
 
+#include "ephemeris/angle_sums.h"
 #include "ephemeris/angles.h"
-#include "panchang/angle_sums.h"
 #include "panchang/epoch.h"
 #include "panchang/powers.h"
 

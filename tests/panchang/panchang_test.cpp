@@ -4,10 +4,10 @@
 #include <cmath>
 #include <numbers>
 
+#include "ephemeris/angle_sums.h"
 #include "ephemeris/angles.h"
 #include "ephemeris/birth_moment.h"
 #include "ephemeris/calendar.h"
-#include "panchang/angle_sums.h"
 #include "panchang/delta_t.h"
 #include "panchang/fortnight.h"
 #include "panchang/kepler.h"
