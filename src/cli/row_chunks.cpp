@@ -72,12 +72,19 @@ private:
             }
             chunk->ticket = nextTicket_++;
             chunk->size = 0;
-            while (!inputEnded_ && chunk->size < RowChunk::kRows) {
-                const CsvResult result = reader_.Next(chunk->records[chunk->size]);
+            chunk->recordBytes = 0;
+            while (!inputEnded_ && chunk->size < RowChunk::kRows &&
+                   chunk->recordBytes < RowChunk::kMaxRecordBytes) {
+                CsvRecord& record = chunk->records[chunk->size];
+                const CsvResult result = reader_.Next(record);
                 if (result == CsvResult::End) {
                     inputEnded_ = true;
                 } else {
                     chunk->results[chunk->size++] = result;
+                    chunk->recordBytes += record.fields.capacity() * sizeof(std::string);
+                    for (const std::string& field : record.fields) {
+                        chunk->recordBytes += field.capacity();
+                    }
                 }
             }
         }
@@ -102,7 +109,10 @@ private:
             }
             ++turn_;
             --inFlight_;
-            spare_.push_back(std::move(written));
+            // A chunk that met long records is not kept: its records hold on to their memory.
+            if (written->recordBytes < RowChunk::kMaxRecordBytes) {
+                spare_.push_back(std::move(written));
+            }
         }
         orderChanged_.notify_all();
     }
