@@ -5,6 +5,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -147,7 +148,11 @@ void ProcessInOrder(CsvReader& reader, unsigned jobs, const std::function<void(R
     {
         std::vector<std::jthread> helpers;
         for (unsigned i = 1; i < jobs; ++i) {
-            helpers.emplace_back([&chunks] { chunks.Work(); });
+            try {
+                helpers.emplace_back([&chunks] { chunks.Work(); });
+            } catch (const std::system_error&) {
+                break; // no more threads to be had: the ones running finish the work
+            }
         }
         chunks.Work();
     } // the helpers join here
