@@ -99,6 +99,10 @@ int main(int argc, char** argv) {
     batchCommand->add_flag("--margins", batchOptions.margins,
                            "Also write the minutes of birth time to the nearest change of star and of "
                            "fortnight, each way (empty when none within 24 hours)");
+    batchCommand
+        ->add_option("--jobs", batchOptions.jobs,
+                     "Threads computing rows (default: one per core); the output is the same for any count")
+        ->check(CLI::Range(1U, 1024U));
     batchCommand->footer(
         "Input columns: "
         "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,longitude_min,\n"

@@ -446,6 +446,8 @@ TEST(Usage, ErrorsExitTwo) {
          "--latitude", "28:36N"},
         {"open"},
         {"batch", "a.csv", "b.csv"},
+        {"batch", "--jobs", "0"},
+        {"batch", "--jobs", "two"},
     };
     for (const auto& arguments : cases) {
         const auto run = RunCli(arguments);
