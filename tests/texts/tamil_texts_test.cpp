@@ -125,6 +125,7 @@ std::vector<Text> AllTamilTexts() {
         add("star name " + std::string(StarNames[i]), tamil::StarNames[i]);
         add("star paragraph " + std::string(StarNames[i]), tamil::StarDescriptionTable[i]);
         add("bird paragraph " + std::string(StarNames[i]), tamil::PakshiDescriptionTable[i]);
+        add("dark bird paragraph " + std::string(StarNames[i]), tamil::DarkPakshiDescriptionTable[i]);
     }
     for (std::size_t b = 0; b < tamil::BirdNames.size(); ++b) {
         add("bird " + std::string(BirdNames[b]), tamil::BirdNames[b]);
@@ -193,7 +194,7 @@ TEST(TamilTexts, NamesFollowTheIssueAndTheGlossary) {
 
 // "Sunday , Tuesday" and "Sunday, Tuesday" both become "ஞாயிறு, செவ்வாய்".
 std::string TamilDays(const std::string& english) {
-    std::string tamil;
+    std::string joined;
     std::size_t start = 0;
     while (start <= english.size()) {
         auto end = english.find(',', start);
@@ -203,10 +204,10 @@ std::string TamilDays(const std::string& english) {
         auto day = english.substr(start, end - start);
         day.erase(0, day.find_first_not_of(' '));
         day.erase(day.find_last_not_of(' ') + 1);
-        tamil += (tamil.empty() ? "" : ", ") + Term(day);
+        joined += (joined.empty() ? "" : ", ") + Term(day);
         start = end + 1;
     }
-    return tamil;
+    return joined;
 }
 
 // Every star in both fortnights: the Tamil days of its bird are the English ones, day by day.
@@ -228,23 +229,28 @@ TEST(TamilTexts, DayListsMatchTheEnglishOnes) {
     }
 }
 
-// Each paragraph opens with its own star (and, for the bird, the bright-fortnight
-// bird), and keeps the English paragraph's leading blanks.
+// Each paragraph opens with its own star (and, for the bird, the star's bird
+// in that fortnight), and keeps the English paragraph's leading blanks.
 TEST(TamilTexts, ParagraphsNameTheirStarAndBird) {
-    const std::string_view blanks = "        ";
+    const std::string blanks = "        ";
     for (std::size_t i = 0; i < tamil::StarNames.size(); ++i) {
         SCOPED_TRACE(StarNames[i]);
-        ReadingResults results;
-        results.StarName = StarNames[i];
-        results.PakshaName = kShuklaPaksha;
-        ComputePanchPakshi(results);
-        ASSERT_GE(results.BirdPicture, 0);
         const std::string star(tamil::StarNames[i]);
-        const std::string bird(tamil::BirdNames[results.BirdPicture]);
-
-        EXPECT_TRUE(tamil::StarDescriptionTable[i].starts_with(std::string(blanks) + star + ", "));
-        EXPECT_TRUE(tamil::PakshiDescriptionTable[i].starts_with(
-            std::string(blanks) + "பஞ்சபட்சி சாஸ்திரத்தின்படி, " + star + " நட்சத்திரத்தின் பட்சி " + bird + ". "));
+        EXPECT_TRUE(tamil::StarDescriptionTable[i].starts_with(blanks + star + ", "));
+        for (const auto paksha : {kShuklaPaksha, kKrishnaPaksha}) {
+            ReadingResults results;
+            results.StarName = StarNames[i];
+            results.PakshaName = paksha;
+            ComputePanchPakshi(results);
+            ASSERT_GE(results.BirdPicture, 0);
+            const bool bright = paksha == kShuklaPaksha;
+            const auto paragraph =
+                bright ? tamil::PakshiDescriptionTable[i] : tamil::DarkPakshiDescriptionTable[i];
+            EXPECT_TRUE(paragraph.starts_with(blanks + "பஞ்சபட்சி சாஸ்திரத்தின்படி, " +
+                                              (bright ? "" : "தேய்பிறையில் ") + star + " நட்சத்திரத்தின் பட்சி " +
+                                              std::string(tamil::BirdNames[results.BirdPicture]) + ". "))
+                << paragraph.substr(0, 200);
+        }
     }
     for (const auto& [english, translated] :
          {std::pair{IntroductionText, tamil::IntroductionText},

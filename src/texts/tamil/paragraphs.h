@@ -13,6 +13,8 @@ namespace velmora::tamil {
 extern const std::array<std::string_view, 27> StarDescriptionTable;
 // The star's bird in the bright fortnight.
 extern const std::array<std::string_view, 27> PakshiDescriptionTable;
+// The star's bird in the dark fortnight.
+extern const std::array<std::string_view, 27> DarkPakshiDescriptionTable;
 
 // Fixed paragraphs of the window.
 extern const std::string_view IntroductionText;
