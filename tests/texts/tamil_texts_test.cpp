@@ -8,10 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ephemeris/star_names.h"
-#include "panchang/panchang.h"
-#include "reading/reading_results.h"
 #include "texts/look_ups.h"
+#include "texts/names.h"
 #include "texts/paragraphs.h"
 #include "texts/tamil/names.h"
 #include "texts/tamil/paragraphs.h"
@@ -19,8 +17,8 @@
 namespace velmora {
 namespace {
 
-static_assert(tamil::StarNames.size() == static_cast<std::size_t>(kStarCount));
-static_assert(tamil::BirdNames.size() == BirdNames.size());
+static_assert(tamil::StarNames.size() == kStarCount);
+static_assert(tamil::BirdNames.size() == kBirdCount);
 
 // English term -> Tamil term, from every two-column row of the glossary tables.
 std::map<std::string, std::string> ReadGlossary() {
@@ -122,17 +120,17 @@ std::vector<Text> AllTamilTexts() {
         texts.push_back({label, tamil});
     };
     for (std::size_t i = 0; i < tamil::StarNames.size(); ++i) {
-        add("star name " + std::string(StarNames[i]), tamil::StarNames[i]);
-        add("star paragraph " + std::string(StarNames[i]), tamil::StarDescriptionTable[i]);
-        add("bird paragraph " + std::string(StarNames[i]), tamil::PakshiDescriptionTable[i]);
-        add("dark bird paragraph " + std::string(StarNames[i]), tamil::DarkPakshiDescriptionTable[i]);
+        add("star name " + std::string(kStarNames[i]), tamil::StarNames[i]);
+        add("star paragraph " + std::string(kStarNames[i]), tamil::StarDescriptionTable[i]);
+        add("bird paragraph " + std::string(kStarNames[i]), tamil::PakshiDescriptionTable[i]);
+        add("dark bird paragraph " + std::string(kStarNames[i]), tamil::DarkPakshiDescriptionTable[i]);
     }
     for (std::size_t b = 0; b < tamil::BirdNames.size(); ++b) {
-        add("bird " + std::string(BirdNames[b]), tamil::BirdNames[b]);
+        add("bird " + std::string(kBirdNames[b]), tamil::BirdNames[b]);
         for (const auto* days : {&tamil::BrightFortnightDays[b], &tamil::DarkFortnightDays[b]}) {
-            add("days of " + std::string(BirdNames[b]), days->RulingDay);
-            add("days of " + std::string(BirdNames[b]), days->RulingNight);
-            add("days of " + std::string(BirdNames[b]), days->Death);
+            add("days of " + std::string(kBirdNames[b]), days->RulingDay);
+            add("days of " + std::string(kBirdNames[b]), days->RulingNight);
+            add("days of " + std::string(kBirdNames[b]), days->Death);
         }
     }
     for (const auto name : tamil::FortnightNames) {
@@ -173,10 +171,10 @@ TEST(TamilTexts, NamesFollowTheIssueAndTheGlossary) {
     EXPECT_EQ(tamil::FortnightNames, (std::to_array<std::string_view>({"வளர்பிறை", "தேய்பிறை"})));
 
     for (std::size_t i = 0; i < tamil::StarNames.size(); ++i) {
-        EXPECT_EQ(Term(StarNames[i]), tamil::StarNames[i]);
+        EXPECT_EQ(Term(kStarNames[i]), tamil::StarNames[i]);
     }
     for (std::size_t b = 0; b < tamil::BirdNames.size(); ++b) {
-        EXPECT_EQ(Term(BirdNames[b]), tamil::BirdNames[b]);
+        EXPECT_EQ(Term(kBirdNames[b]), tamil::BirdNames[b]);
     }
     EXPECT_EQ(Term(kShuklaPaksha), tamil::kBrightFortnight);
     EXPECT_EQ(Term(kKrishnaPaksha), tamil::kDarkFortnight);
@@ -212,19 +210,16 @@ std::string TamilDays(const std::string& english) {
 
 // Every star in both fortnights: the Tamil days of its bird are the English ones, day by day.
 TEST(TamilTexts, DayListsMatchTheEnglishOnes) {
-    for (const auto paksha : {kShuklaPaksha, kKrishnaPaksha}) {
-        for (std::size_t i = 0; i < tamil::StarNames.size(); ++i) {
-            SCOPED_TRACE(std::string(StarNames[i]) + " " + std::string(paksha));
-            ReadingResults results;
-            results.StarName = StarNames[i];
-            results.PakshaName = paksha;
-            ComputePanchPakshi(results);
-            ASSERT_GE(results.BirdPicture, 0);
-            const auto& days = (paksha == kShuklaPaksha ? tamil::BrightFortnightDays
-                                                        : tamil::DarkFortnightDays)[results.BirdPicture];
-            EXPECT_EQ(TamilDays(results.RulingDaysDay), days.RulingDay);
-            EXPECT_EQ(TamilDays(results.RulingDaysNight), days.RulingNight);
-            EXPECT_EQ(TamilDays(results.DeathDays), days.Death);
+    for (const auto fortnight : {Fortnight::Bright, Fortnight::Dark}) {
+        for (std::size_t i = 0; i < kStarCount; ++i) {
+            SCOPED_TRACE(std::string(kStarNames[i]) + " " + std::string(FortnightName(fortnight)));
+            const RulingBird english = LookUpRulingBird(static_cast<Star>(i), fortnight);
+            const auto& days =
+                (fortnight == Fortnight::Bright ? tamil::BrightFortnightDays
+                                                : tamil::DarkFortnightDays)[IndexOf(english.bird)];
+            EXPECT_EQ(TamilDays(std::string(english.rulingDaysDay)), days.RulingDay);
+            EXPECT_EQ(TamilDays(std::string(english.rulingDaysNight)), days.RulingNight);
+            EXPECT_EQ(TamilDays(std::string(english.deathDays)), days.Death);
         }
     }
 }
@@ -234,21 +229,17 @@ TEST(TamilTexts, DayListsMatchTheEnglishOnes) {
 TEST(TamilTexts, ParagraphsNameTheirStarAndBird) {
     const std::string blanks = "        ";
     for (std::size_t i = 0; i < tamil::StarNames.size(); ++i) {
-        SCOPED_TRACE(StarNames[i]);
+        SCOPED_TRACE(kStarNames[i]);
         const std::string star(tamil::StarNames[i]);
         EXPECT_TRUE(tamil::StarDescriptionTable[i].starts_with(blanks + star + ", "));
-        for (const auto paksha : {kShuklaPaksha, kKrishnaPaksha}) {
-            ReadingResults results;
-            results.StarName = StarNames[i];
-            results.PakshaName = paksha;
-            ComputePanchPakshi(results);
-            ASSERT_GE(results.BirdPicture, 0);
-            const bool bright = paksha == kShuklaPaksha;
+        for (const auto fortnight : {Fortnight::Bright, Fortnight::Dark}) {
+            const Bird bird = LookUpRulingBird(static_cast<Star>(i), fortnight).bird;
+            const bool bright = fortnight == Fortnight::Bright;
             const auto paragraph =
                 bright ? tamil::PakshiDescriptionTable[i] : tamil::DarkPakshiDescriptionTable[i];
             EXPECT_TRUE(paragraph.starts_with(blanks + "பஞ்சபட்சி சாஸ்திரத்தின்படி, " +
                                               (bright ? "" : "தேய்பிறையில் ") + star + " நட்சத்திரத்தின் பட்சி " +
-                                              std::string(tamil::BirdNames[results.BirdPicture]) + ". "))
+                                              std::string(tamil::BirdNames[IndexOf(bird)]) + ". "))
                 << paragraph.substr(0, 200);
         }
     }

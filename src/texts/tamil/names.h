@@ -10,7 +10,7 @@
 
 namespace velmora::tamil {
 
-// At the positions of velmora::StarNames (Ashwini first, Revati last).
+// At the positions of velmora::kStarNames (Ashwini first, Revati last).
 inline constexpr auto StarNames = std::to_array<std::string_view>({
     "அசுவினி",    // Ashwini
     "பரணி",       // Bharani
@@ -42,7 +42,7 @@ inline constexpr auto StarNames = std::to_array<std::string_view>({
 });
 static_assert(StarNames.size() == 27);
 
-// At the positions of velmora::BirdNames.
+// At the positions of velmora::kBirdNames.
 inline constexpr auto BirdNames = std::to_array<std::string_view>({
     "வல்லூறு", // Vulture
     "ஆந்தை",   // Owl

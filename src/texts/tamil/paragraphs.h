@@ -9,7 +9,7 @@
 
 namespace velmora::tamil {
 
-// One paragraph per star, at the positions of velmora::StarNames.
+// One paragraph per star, at the positions of velmora::kStarNames.
 extern const std::array<std::string_view, 27> StarDescriptionTable;
 // The star's bird in the bright fortnight.
 extern const std::array<std::string_view, 27> PakshiDescriptionTable;
