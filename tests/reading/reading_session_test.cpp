@@ -23,7 +23,7 @@ TEST(ReadingSession, AWholeReading) {
     ASSERT_TRUE(r.bird.has_value());
     EXPECT_EQ(r.bird->rulingDaysDay, "Sunday, Tuesday");
     EXPECT_EQ(r.starTexts.pakshiDescription.rfind(
-                  "        As per Panch-Pakshi Shastra, the bird of Pushya is Owl.", 0),
+                  "        As per Panch-Pakshi Shastra, in the dark fortnight the bird of Pushya is Cock.", 0),
               0u);
 }
 
