@@ -1,6 +1,5 @@
 #include "texts/localized.h"
 
-#include "texts/dark_fortnight_paragraphs.h"
 #include "texts/look_ups.h"
 #include "texts/names.h"
 #include "texts/paragraphs.h"
@@ -75,18 +74,14 @@ RulingBird LookUpRulingBird(Star star, Fortnight fortnight, Language language) {
     return bird;
 }
 
-std::string_view StarParagraph(Star star, Language language) {
-    return (language == Language::Tamil ? tamil::StarDescriptionTable : StarDescriptionTable)[IndexOf(star)];
-}
-
-std::string_view BirdParagraph(Star star, Fortnight fortnight, Language language) {
-    const std::size_t index = IndexOf(star);
-    if (language == Language::Tamil) {
-        return (fortnight == Fortnight::Bright ? tamil::PakshiDescriptionTable
-                                               : tamil::DarkPakshiDescriptionTable)[index];
+StarTexts LookUpStarTexts(Star star, Fortnight fortnight, Language language) {
+    if (language == Language::English) {
+        return LookUpStarTexts(star, fortnight);
     }
-    return fortnight == Fortnight::Bright ? PakshiDescriptionTable[index]
-                                          : DarkFortnightBirdParagraph(static_cast<int>(index));
+    const std::size_t index = IndexOf(star);
+    return {tamil::StarDescriptionTable[index],
+            (fortnight == Fortnight::Bright ? tamil::PakshiDescriptionTable
+                                            : tamil::DarkPakshiDescriptionTable)[index]};
 }
 
 std::string_view FixedTextOf(FixedText text, Language language) {
@@ -118,7 +113,7 @@ LocalizedReading Localize(const ReadingResults& results, Language language) {
         shown.lines.rulingDaysDay = bird.rulingDaysDay;
         shown.lines.rulingDaysNight = bird.rulingDaysNight;
         shown.lines.deathDays = bird.deathDays;
-        shown.texts = {StarParagraph(star, language), BirdParagraph(star, fortnight, language)};
+        shown.texts = LookUpStarTexts(star, fortnight, language);
     }
     return shown;
 }

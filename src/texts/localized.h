@@ -31,12 +31,9 @@ std::string_view BirdName(Bird bird, Language language);
 std::string_view FortnightName(Fortnight fortnight, Language language);
 std::string_view FortnightExplanation(Fortnight fortnight, Language language);
 
-// The star's bird in the fortnight, with its days written in `language`.
+// LookUpStarTexts() and LookUpRulingBird() with their texts written in `language`.
+StarTexts LookUpStarTexts(Star star, Fortnight fortnight, Language language);
 RulingBird LookUpRulingBird(Star star, Fortnight fortnight, Language language);
-
-std::string_view StarParagraph(Star star, Language language);
-// The paragraph on the star's bird, which differs between the fortnights.
-std::string_view BirdParagraph(Star star, Fortnight fortnight, Language language);
 
 enum class FixedText : std::uint8_t { Introduction, NakshatraExplanation, RulingDays, DeathDays };
 std::string_view FixedTextOf(FixedText text, Language language);

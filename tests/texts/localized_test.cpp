@@ -55,10 +55,9 @@ TEST(Localized, NamesDaysAndParagraphsOfEachLanguage) {
         EXPECT_EQ(bird.rulingDaysDay, row.rulingDay);
         EXPECT_EQ(bird.rulingDaysNight, row.rulingNight);
         EXPECT_EQ(bird.deathDays, row.death);
-        EXPECT_TRUE(
-            BirdParagraph(row.star, row.fortnight, row.language).starts_with(row.birdParagraphOpening));
-        EXPECT_TRUE(StarParagraph(row.star, row.language)
-                        .starts_with(std::string("        ") + std::string(row.starName)));
+        const StarTexts texts = LookUpStarTexts(row.star, row.fortnight, row.language);
+        EXPECT_TRUE(texts.pakshiDescription.starts_with(row.birdParagraphOpening));
+        EXPECT_TRUE(texts.description.starts_with(std::string("        ") + std::string(row.starName)));
     }
     EXPECT_TRUE(FortnightExplanation(Fortnight::Dark, Language::Tamil).starts_with("கிருஷ்ண பட்சம்"));
     EXPECT_TRUE(FixedTextOf(FixedText::Introduction, Language::English).starts_with("Tamil Astrology"));
