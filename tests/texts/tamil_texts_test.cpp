@@ -162,7 +162,7 @@ TEST(TamilTexts, EveryTextIsWellFormedTamilWithNoEnglishLeft) {
     }
 }
 
-TEST(TamilTexts, NamesFollowTheIssueAndTheGlossary) {
+TEST(TamilTexts, NamesFollowTheGlossary) {
     EXPECT_EQ(tamil::StarNames[0], "அசுவினி");
     EXPECT_EQ(tamil::StarNames[7], "பூசம்");
     EXPECT_EQ(tamil::StarNames[26], "ரேவதி");
