@@ -102,7 +102,7 @@ void AppendReading(std::string& out, const std::vector<std::string>& row, const 
         AppendCsvField(out, field);
         out.push_back(',');
     }
-    const ReadingLines lines = LinesOf(session.Results());
+    const ReadingLines lines = Localize(session.Results(), options.language).lines;
     for (const std::string_view text :
          {lines.star, lines.fortnight, lines.bird, lines.rulingDaysDay, lines.rulingDaysNight}) {
         AppendCsvField(out, text);

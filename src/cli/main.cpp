@@ -23,6 +23,7 @@ constexpr const char* kExamples = R"(Examples:
   velmora-cli place "Madras, India" --date 1950-01-26 --time 10:15
   velmora-cli batch births.csv > readings.csv
   velmora-cli open asha.tam --json
+  velmora-cli open asha.tam --lang ta --full
   velmora-cli schedule --star Pushya --paksha "Krishna Paksha" --day 2024-04-09 \
       --longitude 80.27 --latitude 13.08 --zone +5:30)";
 
@@ -56,6 +57,15 @@ int main(int argc, char** argv) {
     velmora::ReadingOptions reading;
     velmora::OutputOptions readingOutput;
     std::string savePath;
+    // One setting for whichever command runs; checked by CLI11, turned into a Language after parsing.
+    std::string languageCode = "en";
+    const auto addLanguage = [&languageCode](CLI::App* command) {
+        command
+            ->add_option("--lang", languageCode,
+                         "Language of the names, days, paragraphs and labels: en (default) or ta (Tamil); "
+                         "JSON keys, CSV headers and saved files stay English")
+            ->check(CLI::IsMember({"en", "ta"}));
+    };
     CLI::App* readingCommand = app.add_subcommand("reading", "Compute the reading of one birth");
     readingCommand->add_option("--name", reading.name, "Name of the person")->required();
     readingCommand->add_option("--date", reading.date, "Birth date, YYYY-MM-DD (1901 to 2050)")->required();
@@ -81,6 +91,7 @@ int main(int argc, char** argv) {
     readingCommand->add_flag("--margins", readingMargins,
                              "Also print the minutes of birth time to the nearest change of star and of "
                              "fortnight, each way, and the reading a change within 30 minutes gives");
+    addLanguage(readingCommand);
     readingCommand->add_option("--save", savePath, "Also save the reading, as the window does, to FILE.tam")
         ->type_name("FILE.tam")
         ->check([](const std::string& name) {
@@ -103,6 +114,7 @@ int main(int argc, char** argv) {
         ->add_option("--jobs", batchOptions.jobs,
                      "Threads computing rows (default: one per core); the output is the same for any count")
         ->check(CLI::Range(1U, 1024U));
+    addLanguage(batchCommand);
     batchCommand->footer(
         "Input columns: "
         "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,longitude_min,\n"
@@ -115,6 +127,7 @@ int main(int argc, char** argv) {
     openCommand->add_option("file", openPath, "The saved reading")->required()->type_name("FILE.tam");
     openCommand->add_flag("--json", openOutput.json, "Print the reading as one JSON object");
     openCommand->add_flag("--full", openOutput.full, "Also print the star's and the bird's paragraphs");
+    addLanguage(openCommand);
 
     velmora::ScheduleOptions schedule;
     CLI::App* scheduleCommand =
@@ -172,6 +185,12 @@ int main(int argc, char** argv) {
         const int status = app.exit(error);
         return status == 0 ? 0 : velmora::kExitUsage;
     }
+
+    const velmora::Language language =
+        velmora::LanguageFromCode(languageCode).value_or(velmora::Language::English);
+    readingOutput.language = language;
+    openOutput.language = language;
+    batchOptions.language = language;
 
     if (*readingCommand) {
         return velmora::RunReading(reading, readingOutput, savePath, std::cout, std::cerr, readingMargins);
