@@ -8,6 +8,7 @@
 
 #include "cli/csv_reader.h"
 #include "cli/margins_output.h"
+#include "cli/place_row.h"
 #include "cli/reading_output.h"
 #include "reading/field_conversion.h"
 
@@ -80,8 +81,10 @@ template <std::size_t N> void AppendNames(std::string& out, const std::array<std
     }
 }
 
-void AppendHeader(std::string& out, bool details, bool margins) {
-    AppendNames(out, kBatchInputColumns);
+template <std::size_t N>
+void AppendHeader(std::string& out, const std::array<std::string_view, N>& inputColumns, bool details,
+                  bool margins) {
+    AppendNames(out, inputColumns);
     out.push_back(',');
     AppendNames(out, kBatchResultColumns);
     if (details) {
@@ -133,15 +136,13 @@ void AppendReading(std::string& out, const std::vector<std::string>& row, const 
     out.push_back('\n');
 }
 
-bool IsHeader(std::vector<std::string>& fields) {
-    if (!fields.empty() && fields.front().starts_with(kUtf8ByteOrderMark)) {
-        fields.front().erase(0, kUtf8ByteOrderMark.size());
-    }
-    if (fields.size() != kBatchInputColumns.size()) {
+template <std::size_t N>
+bool IsHeader(const std::vector<std::string>& fields, const std::array<std::string_view, N>& columns) {
+    if (fields.size() != N) {
         return false;
     }
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (TrimSpaces(fields[i]) != kBatchInputColumns[i]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (TrimSpaces(fields[i]) != columns[i]) {
             return false;
         }
     }
@@ -309,16 +310,28 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
     };
 
     const CsvResult headerResult = reader.Next(record);
-    if (headerResult != CsvResult::Record || !IsHeader(record.fields)) {
+    if (!record.fields.empty() && record.fields.front().starts_with(kUtf8ByteOrderMark)) {
+        record.fields.front().erase(0, kUtf8ByteOrderMark.size());
+    }
+    // A place column stands for the seven zone and coordinate columns.
+    const bool byPlace = headerResult == CsvResult::Record && IsHeader(record.fields, kBatchPlaceColumns);
+    if (headerResult != CsvResult::Record || !(byPlace || IsHeader(record.fields, kBatchInputColumns))) {
         std::string expected;
         AppendNames(expected, kBatchInputColumns);
         const std::uint64_t line = headerResult == CsvResult::End ? 1 : record.line;
         errors << "line " << line << ": expected the header row: " << expected << '\n';
         return 1;
     }
+    const std::optional<places::Gazetteer> gazetteer =
+        byPlace ? std::optional<places::Gazetteer>(std::in_place) : std::nullopt;
+    const std::size_t fieldCount = byPlace ? kBatchPlaceColumns.size() : kBatchInputColumns.size();
 
     std::string pending;
-    AppendHeader(pending, options.details, options.margins);
+    if (byPlace) {
+        AppendHeader(pending, kBatchPlaceColumns, options.details, options.margins);
+    } else {
+        AppendHeader(pending, kBatchInputColumns, options.details, options.margins);
+    }
     std::uint64_t rows = 0;
     for (;;) {
         const CsvResult result = reader.Next(record);
@@ -330,14 +343,25 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
             refuse(record.line, describe(result));
             continue;
         }
-        if (record.fields.size() != kBatchInputColumns.size()) {
-            refuse(record.line, "expected " + std::to_string(kBatchInputColumns.size()) + " fields, found " +
+        if (record.fields.size() != fieldCount) {
+            refuse(record.line, "expected " + std::to_string(fieldCount) + " fields, found " +
                                     std::to_string(record.fields.size()));
             continue;
         }
+        std::optional<std::vector<std::string>> atPlace;
+        if (byPlace) {
+            atPlace = RowAtPlace(record.fields, *gazetteer);
+            if (!atPlace) {
+                refuse(record.line,
+                       "place: no place found for " + QuoteForMessage(record.fields[kPlaceColumn]));
+                continue;
+            }
+        }
         ReadingSession session;
-        if (const auto error = ComputeRow(record.fields, session)) {
-            const std::string_view column = kBatchInputColumns[static_cast<std::size_t>(error->column)];
+        if (const auto error = ComputeRow(atPlace ? *atPlace : record.fields, session)) {
+            const auto index = static_cast<std::size_t>(error->column);
+            const std::string_view column =
+                byPlace && index >= kPlaceColumn ? "place" : kBatchInputColumns[index];
             refuse(record.line, std::string(column) + ": " + error->message);
             continue;
         }
