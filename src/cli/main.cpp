@@ -80,11 +80,19 @@ int main(int argc, char** argv) {
     zone->excludes(zoneHour)->excludes(zoneMinute);
     zoneHour->needs(zoneMinute);
     zoneMinute->needs(zoneHour);
-    readingCommand->add_flag("--dst", reading.daylightSaving, "Daylight saving time was in force");
-    readingCommand->add_option("--longitude", reading.longitude, "Longitude of the birth place, e.g. 77:12E")
-        ->required();
-    readingCommand->add_option("--latitude", reading.latitude, "Latitude of the birth place, e.g. 28:36N")
-        ->required();
+    CLI::Option* dst =
+        readingCommand->add_flag("--dst", reading.daylightSaving, "Daylight saving time was in force");
+    CLI::Option* longitude = readingCommand->add_option("--longitude", reading.longitude,
+                                                        "Longitude of the birth place, e.g. 77:12E");
+    CLI::Option* latitude = readingCommand->add_option("--latitude", reading.latitude,
+                                                       "Latitude of the birth place, e.g. 28:36N");
+    CLI::Option* place = readingCommand->add_option(
+        "--place", reading.place,
+        "Birth place to look up, e.g. \"Madrid, Spain\": its first candidate gives the coordinates, "
+        "the zone and daylight saving at the birth date and time");
+    for (CLI::Option* placeGives : {zone, zoneHour, zoneMinute, dst, longitude, latitude}) {
+        place->excludes(placeGives);
+    }
     readingCommand->add_flag("--json", readingOutput.json, "Print the reading as one JSON object");
     readingCommand->add_flag("--full", readingOutput.full, "Also print the star's and the bird's paragraphs");
     bool readingMargins = false;
@@ -119,6 +127,7 @@ int main(int argc, char** argv) {
         "Input columns: "
         "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,longitude_min,\n"
         "longitude_side,latitude_deg,latitude_min,latitude_side. dst is 0 or 1, the sides are E/W and N/S.\n"
+        "Or name,year,month,day,hour,minute,place: the place is looked up as reading --place does.\n"
         "Refused rows are reported on standard error and left out; the exit status is then 1.\n");
 
     std::string openPath;
@@ -178,8 +187,15 @@ int main(int argc, char** argv) {
         if (*scheduleCommand && !*star && !*bird) {
             throw CLI::RequiredError("--star with --paksha, or --bird");
         }
-        if (*readingCommand && !*zone && !*zoneHour) {
-            throw CLI::RequiredError("--zone or --zone-hour with --zone-minute");
+        if (*readingCommand && !*place) {
+            if (!*zone && !*zoneHour) {
+                throw CLI::RequiredError("--zone or --zone-hour with --zone-minute, or --place");
+            }
+            for (const CLI::Option* coordinate : {longitude, latitude}) {
+                if (!*coordinate) {
+                    throw CLI::RequiredError(coordinate->get_name() + " (or --place)");
+                }
+            }
         }
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error);

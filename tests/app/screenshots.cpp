@@ -1,6 +1,7 @@
-// Renders the main window's input panel and each result tab to PNG files, for
-// the README and for looking at the layout. Run under QT_QPA_PLATFORM=offscreen;
-// QT_SCALE_FACTOR=2 gives the high-density pictures.
+// Renders the main window's input panel, the place look-up and each result tab
+// to PNG files, for the README, the user guide and for looking at the layout.
+// Run under QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 gives the high-density
+// pictures.
 //   velmora_screenshots <folder> [suffix]
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTreeWidget>
 #include <cstdio>
 
 #include "app/main_window.h"
@@ -65,6 +67,17 @@ int main(int argc, char* argv[]) {
     field("txtMCountry")->setText(QStringLiteral("India"));
     field("txtName")->setFocus();
     bool ok = Save(window, folder.filePath(QStringLiteral("input%1.png").arg(suffix)));
+
+    // The place look-up for the form's place and birth date, with its first row current.
+    window.findChild<QPushButton*>(QStringLiteral("cmdBrowser"))->click();
+    auto* lookup = window.findChild<QWidget*>(QStringLiteral("frmLocationLookup"));
+    auto* places = lookup->findChild<QTreeWidget*>(QStringLiteral("lstPlaces"));
+    for (int waited = 0; places->topLevelItemCount() == 0 && waited < 100; ++waited) {
+        QTest::qWait(50);
+    }
+    places->setFocus();
+    ok = Save(*lookup, folder.filePath(QStringLiteral("place-lookup%1.png").arg(suffix))) && ok;
+    lookup->close();
 
     window.findChild<QPushButton*>(QStringLiteral("cmdRashi"))->click();
     auto* tabs = window.findChild<QTabBar*>(QStringLiteral("TS"));
