@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
     readingCommand->add_option("--time", reading.time, "Clock time of the birth, HH:MM")->required();
     CLI::Option* zone = readingCommand->add_option(
         "--zone", reading.zone,
-        "Time zone of the birth place, H:MM ahead of or behind UTC (the sign is ignored)");
+        "Time zone of the birth place, H:MM: +H:MM ahead of UTC, -H:MM behind it; without a sign, "
+        "east of Greenwich is ahead and west behind");
     CLI::Option* zoneHour = readingCommand->add_option("--zone-hour", reading.zoneHour,
                                                        "Hours of the time zone, as typed in the form");
     CLI::Option* zoneMinute = readingCommand->add_option("--zone-minute", reading.zoneMinute,

@@ -56,8 +56,8 @@ int main(int argc, char* argv[]) {
     list("cboMonth")->setCurrentIndex(7);
     list("cboDate")->setCurrentIndex(14);
     list("cboYear")->setCurrentText(QStringLiteral("1947"));
-    field("txtZoneHour")->setText(QStringLiteral("-5"));
-    field("txtZoneMinute")->setText(QStringLiteral("-30"));
+    field("txtZoneHour")->setText(QStringLiteral("+5"));
+    field("txtZoneMinute")->setText(QStringLiteral("30"));
     field("txtLonD")->setText(QStringLiteral("77"));
     field("txtLonM")->setText(QStringLiteral("12"));
     field("txtLatD")->setText(QStringLiteral("28"));
