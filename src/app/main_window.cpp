@@ -18,6 +18,7 @@
 #include "app/time_zone_dialog.h"
 #include "app/widget_style.h"
 #include "platform/platform.h"
+#include "reading/birth_time_margins.h"
 
 // The pictures are compiled into this static library; nothing else would pull them into the program.
 static void InitResources() {
@@ -150,7 +151,10 @@ void frmMain::calculate() {
         fraMain_->FocusField(failure->focus);
         return;
     }
-    showReading();
+    // A reading computed from a birth time near a change of star or fortnight says so.
+    fraResult_->ShowReading(session_.Results(),
+                            FromCore(NearChangeLine(FindBirthTimeMargins(session_.Record()))));
+    bringToFront(fraResult_);
 }
 
 void frmMain::showReading() {

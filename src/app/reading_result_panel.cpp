@@ -149,7 +149,11 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     auto* frame4Grid = new QGridLayout(Frame4);
     AddCaptionRow(Frame4, frame4Grid, 0, QStringLiteral("lblCaption0"),
                   QStringLiteral("Nakshatra / BirthStar"), labels_.star);
-    frame4Grid->addWidget(labels_.starDescription, 1, 0, 1, 2);
+    lblMargin_ = MakeParagraph(QStringLiteral("lblMargin"), QString(), Frame4);
+    lblMargin_->setAccessibleName(QStringLiteral("Birth time near a change"));
+    lblMargin_->hide();
+    frame4Grid->addWidget(lblMargin_, 1, 0, 1, 2);
+    frame4Grid->addWidget(labels_.starDescription, 2, 0, 1, 2);
     frame4Grid->setColumnStretch(1, 1);
     columns[0]->addWidget(Frame4);
     QGroupBox* Frame6 = MakeGroup(QStringLiteral("Frame6"), QStringLiteral("Tithi / Lunar Day"), star);
@@ -207,7 +211,10 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     }
 }
 
-void ReadingResultPanel::ShowReading(const ReadingResults& results) {
+void ReadingResultPanel::ShowReading(const ReadingResults& results, const QString& marginNote) {
+    lblMargin_->setText(marginNote);
+    lblMargin_->setAccessibleDescription(marginNote);
+    lblMargin_->setVisible(!marginNote.isEmpty());
     const ReadingLines lines = LinesOf(results);
     labels_.star->setText(FromCore(lines.star));
     labels_.fortnight->setText(FromCore(lines.fortnight));

@@ -36,8 +36,9 @@ class ReadingResultPanel : public QWidget {
 public:
     explicit ReadingResultPanel(QWidget* parent);
 
-    // Shows the reading and opens the first tab at its top.
-    void ShowReading(const ReadingResults& results);
+    // Shows the reading and opens the first tab at its top. `marginNote` is the
+    // line on a birth time near a change of star or fortnight; empty, none is shown.
+    void ShowReading(const ReadingResults& results, const QString& marginNote = QString());
 
     // The picture of the bird at `position` in the five birds; any other position shows none.
     void ShowBirdPicture(int position);
@@ -60,6 +61,7 @@ private:
     QTabBar* TS_ = nullptr;
     std::array<QScrollArea*, 4> pages_{}; // in the order of the tabs
     ResultLabels labels_;
+    QLabel* lblMargin_ = nullptr; // under the star, only for a birth time near a change
     SvgView* picBird_ = nullptr;
     LinkLabel* lblLabel_ = nullptr;
     QPushButton* cmdSave_ = nullptr;

@@ -87,6 +87,30 @@ private slots:
         }
     }
 
+    // A birth time a few minutes from a change of star says so under the star;
+    // the 1947 example, an hour from either change, shows nothing.
+    void nearChangeIsShownUnderTheStar_data() {
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("1947 example") << 0 << 0 << QString();
+        QTest::newRow("three minutes before Ashlesha")
+            << 20 << 5 << QStringLiteral("A birth time 3 minutes later gives Ashlesha, still with the Cock.");
+    }
+    void nearChangeIsShownUnderTheStar() {
+        QFETCH(int, hour);
+        QFETCH(int, minute);
+        QFETCH(QString, note);
+        fill(BirthData());
+        list(QStringLiteral("cboHH"))->setCurrentIndex(hour);
+        list(QStringLiteral("cboMM"))->setCurrentIndex(minute);
+        calculate();
+        const auto* margin = find<QLabel>(QStringLiteral("lblMargin"));
+        QCOMPARE(margin->isVisible(), !note.isEmpty());
+        QCOMPARE(margin->text(), note);
+        QCOMPARE(margin->accessibleName(), QStringLiteral("Birth time near a change"));
+    }
+
     void tabsBringTheirPages_data() {
         QTest::addColumn<int>("tab");
         for (int tab = 0; tab < 4; ++tab) {

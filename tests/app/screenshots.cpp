@@ -94,5 +94,12 @@ int main(int argc, char* argv[]) {
         window.findChild<QScrollArea*>(QStringLiteral("picNakshatraDetails"))->verticalScrollBar();
     scroll->setValue(scroll->maximum());
     ok = Save(window, folder.filePath(QStringLiteral("tab1-nakshatra-scrolled%1.png").arg(suffix))) && ok;
+
+    // A birth three minutes before the Moon enters the next star: the first tab says so.
+    window.findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+    list("cboHH")->setCurrentIndex(20);
+    list("cboMM")->setCurrentIndex(5);
+    window.findChild<QPushButton*>(QStringLiteral("cmdRashi"))->click();
+    ok = Save(window, folder.filePath(QStringLiteral("tab1-near-change%1.png").arg(suffix))) && ok;
     return ok && platform.messages.isEmpty() ? 0 : 1;
 }
