@@ -118,13 +118,13 @@ std::vector<std::string> ChennaiWith(const std::vector<std::pair<std::string, st
                                                                 {"--longitude", "80.27"},
                                                                 {"--latitude", "13.08"},
                                                                 {"--zone", "+5:30"}};
-    for (const auto& [option, value] : changes) {
+    for (const auto& change : changes) {
         const auto found = std::find_if(options.begin(), options.end(),
-                                        [&option](const auto& pair) { return pair.first == option; });
+                                        [&change](const auto& pair) { return pair.first == change.first; });
         if (found == options.end()) {
-            options.emplace_back(option, value);
+            options.push_back(change);
         } else {
-            found->second = value;
+            found->second = change.second;
         }
     }
     std::vector<std::string> arguments = {"schedule"};
