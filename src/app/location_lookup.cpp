@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
@@ -192,6 +193,9 @@ void LocationLookupWindow::searchTheWeb() {
 
 void LocationLookup(const QString& query, const QString& siteAddress, QWidget* parent) {
     auto* window = new LocationLookupWindow(query, siteAddress, parent);
+    // Esc closes it, as it closes the program's dialogs.
+    QObject::connect(new QShortcut(QKeySequence::Cancel, window), &QShortcut::activated, window,
+                     &QWidget::close);
     window->show();
     // The first search runs once the window is on screen, so the caller returns at once.
     QTimer::singleShot(0, window, &LocationLookupWindow::search);

@@ -65,17 +65,22 @@ private slots:
         QVERIFY(fake_->messages.isEmpty());
     }
 
+    // Every entry with its mnemonic and the keys the menu shows for it.
     void menusInOrder() {
         QStringList seen;
         for (QAction* menu : window_->menuBar()->actions()) {
             seen << menu->text();
             for (QAction* entry : menu->menu()->actions()) {
-                seen << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+                const QString keys = entry->shortcut().toString(QKeySequence::PortableText);
+                seen << (entry->isSeparator() ? QStringLiteral("-")
+                         : keys.isEmpty()     ? entry->text()
+                                              : entry->text() + QLatin1Char('\t') + keys);
             }
         }
-        QCOMPARE(seen,
-                 (QStringList{"&File", "&Calculate", "E&xit", "&Help", "&Online Help", "&Visit Us Online",
-                              "-", "Check for Software &Update", "-", "&About Software"}));
+        QCOMPARE(seen, (QStringList{"&File", "&Calculate", "-", "&Open...\tCtrl+O", "&Save...\tCtrl+S", "-",
+                                    "&Print...\tCtrl+P", "&Export as PDF...", "-", "E&xit\tCtrl+Q", "&Edit",
+                                    "&Copy Reading", "&Help", "&Online Help\tF1", "&Visit Us Online", "-",
+                                    "Check for Software &Update", "-", "&About Software"}));
     }
 
     void linksOpenTheirPages() {
