@@ -54,10 +54,6 @@ void frmMain::setUpWindow() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kProgramCaption));
     setFont(WindowFont());
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, kWindowGrey);
-    grey.setColor(QPalette::WindowText, Qt::black);
-    setPalette(grey);
 }
 
 void frmMain::createMenus() {
@@ -103,6 +99,13 @@ QWidget* frmMain::createClientArea() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(kClientSize);
+    // The grey is the client area's; the menu bar and the menus keep the desktop's colours,
+    // which a dark theme would otherwise leave unreadable on the grey.
+    QPalette grey = client->palette();
+    grey.setColor(QPalette::Window, kWindowGrey);
+    grey.setColor(QPalette::WindowText, Qt::black);
+    client->setPalette(grey);
+    client->setAutoFillBackground(true);
     setCentralWidget(client);
     return client;
 }

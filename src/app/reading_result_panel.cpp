@@ -134,7 +134,7 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     for (QLabel* paragraph :
          {labels_.starDescription, labels_.birdDescription, labels_.fortnightExplanation}) {
         paragraph->setAutoFillBackground(false);
-        paragraph->setPalette(window()->palette());
+        paragraph->setPalette(palette());
         paragraph->setFont(window()->font());
         paragraph->setMargin(0);
         paragraph->setWordWrap(true);
