@@ -34,7 +34,8 @@ void DescribeCommandLine(QCommandLineParser& parser) {
     parser.addOption(kHelpOption);
     parser.addOption(kVersionOption);
     parser.addOption(kPdfOption);
-    parser.addPositionalArgument(QStringLiteral("FILE.tam"), QStringLiteral("A saved reading to show."),
+    parser.addPositionalArgument(QStringLiteral("FILE.tam"),
+                                 QStringLiteral("A saved reading to show, or to write with --pdf."),
                                  QStringLiteral("[FILE.tam]"));
 }
 
