@@ -14,6 +14,7 @@ namespace velmora {
 
 void PrintReading(Platform& platform, QWidget* parent, const ReadingSession& session) {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Velmora reading")); // the print job's name
     SetReportMargins(printer);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Reading"));

@@ -3,6 +3,8 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -164,6 +166,30 @@ private slots:
         QCOMPARE(fake_->MessageTexts().size(), 1);
         QVERIFY(
             fake_->MessageTexts().front().startsWith(QStringLiteral("The reading could not be exported")));
+    }
+
+    // The printer dialog chooses where the pages go; here a PDF file stands in for the printer.
+    void printGoesToThePrinterChosen() {
+        fill(BirthData());
+        calculate();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("printed.pdf"));
+        ModalWatch watch;
+        OnNextModal<QPrintDialog>(&watch, [&](QPrintDialog* dialog) {
+            // Without a print server the dialog offers only "Print to File (PDF)".
+            auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            QVERIFY(fileName != nullptr);
+            fileName->setText(path);
+            dialog->accept();
+        });
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(watch.seen);
+        QVERIFY(!watch.timedOut);
+        QVERIFY(fake_->messages.isEmpty());
+        const QString text = PdfText(path);
+        for (const QString& expected : kExampleValues + QStringList{QStringLiteral("Velmora v1.90")}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        }
     }
 
     // A saved reading keeps only its two lines: the page says there is no birth data.
