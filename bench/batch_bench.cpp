@@ -26,20 +26,23 @@ std::string BatchInput(int rows) {
     return input;
 }
 
-constexpr int kRows = 10000;
+constexpr int kRows = 100000;
 
-// The whole batch path: CSV in, checks, reading, CSV out with the intermediate values.
+// The whole batch path: CSV in, checks, reading, CSV out with the intermediate
+// values; on one thread and on one per core (argument 0).
 void BM_BatchDetails(benchmark::State& state) {
     const std::string input = BatchInput(kRows);
+    const auto jobs = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
         std::istringstream in(input);
         std::ostringstream out;
         std::ostringstream errors;
-        benchmark::DoNotOptimize(RunBatch(in, out, errors, {.details = true, .showProgress = false}));
+        benchmark::DoNotOptimize(
+            RunBatch(in, out, errors, {.details = true, .showProgress = false, .jobs = jobs}));
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
-BENCHMARK(BM_BatchDetails)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchDetails)->ArgName("jobs")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The CSV reader alone, to tell its share from the computation's.
 void BM_CsvReader(benchmark::State& state) {

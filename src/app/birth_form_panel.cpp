@@ -369,6 +369,9 @@ bool BirthFormPanel::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & Qt::AltModifier) {
+        return true; // an Alt key that is no mnemonic types nothing and is no mistake
+    }
     bool accepted = false;
     if (IsCopyOrPaste(key)) {
         accepted = false;

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -186,7 +187,11 @@ void frmMain::openReading() {
 
 void frmMain::OpenSavedReading(const QString& fileName) {
     if (const std::optional<SavedReadingLines> saved = OpenReadingFile(platform_, this, fileName)) {
-        session_.Reopen(*saved);
+        if (session_.Reopen(*saved) == ReadingSession::ReopenOutcome::NotAReading) {
+            platform_.ShowMessage(this, FromCore(kMsgNotAReading).arg(QDir::toNativeSeparators(fileName)),
+                                  MessageIcon::Error);
+            return;
+        }
         showReading();
     }
 }
@@ -210,6 +215,10 @@ void frmMain::showAbout() {
 
 void frmMain::bringToFront(QWidget* panel) {
     QWidget* behind = panel == fraMain_ ? static_cast<QWidget*>(fraResult_) : fraMain_;
+    // A panel already in front keeps its focus: the remembered one is only for coming back.
+    if (panel->isEnabled() && !behind->isEnabled()) {
+        return;
+    }
     QWidget* focus = QApplication::focusWidget();
     if (behind == fraMain_ && focus != nullptr && fraMain_->isAncestorOf(focus)) {
         inputFocus_ = focus;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "platform/platform.h"
@@ -14,6 +15,7 @@ namespace {
 const QString kMsgCheckFile = QStringLiteral("Please Check The File.");
 const QString kMsgSaveFailed = QStringLiteral("The reading could not be saved to %1: %2");
 const QString kMsgCannotOpen = QStringLiteral("The reading could not be opened from %1: %2");
+const QString kNotARegularFile = QStringLiteral("it is not a regular file");
 
 // Unbuffered and repeated until done or refused: a short write (a full disk, a
 // size limit) then reports its reason instead of a buffered flush losing it.
@@ -63,6 +65,13 @@ std::optional<SavedReadingLines> OpenReadingFile(Platform& platform, QWidget* pa
         return std::nullopt;
     }
     if (fileName.isEmpty()) {
+        return std::nullopt;
+    }
+    // A pipe or a device would block the window or never end; only a plain file is read.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile()) {
+        platform.ShowMessage(parent, kMsgCannotOpen.arg(QDir::toNativeSeparators(fileName), kNotARegularFile),
+                             MessageIcon::Error);
         return std::nullopt;
     }
     QFile file(fileName);

@@ -91,10 +91,10 @@ ReadingResultPanel::ReadingResultPanel(QWidget* parent) : QWidget(parent) {
     connect(lblLabel_, &LinkLabel::clicked, this, &ReadingResultPanel::homePageRequested);
 
     cmdSave_ = Named(new QPushButton(QStringLiteral("&Save"), this), QStringLiteral("cmdSave"));
-    cmdSave_->setGeometry(472, 314, 67, 27);
+    cmdSave_->setGeometry(472, 320, 67, 27);
     connect(cmdSave_, &QPushButton::clicked, this, &ReadingResultPanel::saveRequested);
     cmdBack_ = Named(new QPushButton(QStringLiteral("&Back"), this), QStringLiteral("cmdBack"));
-    cmdBack_->setGeometry(544, 314, 67, 27);
+    cmdBack_->setGeometry(544, 320, 67, 27);
     connect(cmdBack_, &QPushButton::clicked, this, &ReadingResultPanel::backRequested);
 
     showPage(0);

@@ -19,7 +19,10 @@ QFont WindowFont() {
 }
 
 QLabel* MakeLabel(const QString& objectName, const QString& text, QWidget* parent) {
-    return Named(new QLabel(text, parent), objectName);
+    QLabel* label = Named(new QLabel(text, parent), objectName);
+    // Texts from a saved file or a typed field are shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 QLabel* MakeParagraph(const QString& objectName, const QString& text, QWidget* parent) {

@@ -8,13 +8,14 @@
 
 #include "cli/csv_reader.h"
 #include "cli/margins_output.h"
+#include "cli/printable.h"
 #include "cli/reading_output.h"
+#include "cli/row_chunks.h"
 #include "reading/field_conversion.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::size_t kOutputFlushBytes = 64 * 1024;
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 const std::string& Column(const std::vector<std::string>& row, BatchColumn column) {
@@ -184,6 +185,44 @@ private:
     Clock::time_point lastShown_{};
 };
 
+std::string DescribeSkipped(CsvResult result) {
+    if (result == CsvResult::Malformed) {
+        return "malformed quoted field";
+    }
+    return "record longer than " + std::to_string(CsvReader::kDefaultMaxRecordBytes) + " bytes";
+}
+
+// Checks one input record and computes its reading into `session`; returns
+// the refusal, if any.
+std::optional<std::string> CheckAndCompute(CsvResult result, const CsvRecord& record,
+                                           ReadingSession& session) {
+    if (result != CsvResult::Record) {
+        return DescribeSkipped(result);
+    }
+    if (record.fields.size() != kBatchInputColumns.size()) {
+        return "expected " + std::to_string(kBatchInputColumns.size()) + " fields, found " +
+               std::to_string(record.fields.size());
+    }
+    if (const auto error = ComputeRow(record.fields, session)) {
+        const std::string_view column = kBatchInputColumns[static_cast<std::size_t>(error->column)];
+        return std::string(column) + ": " + error->message;
+    }
+    return std::nullopt;
+}
+
+// A chunk's readings and refusals, computed on any thread.
+void ComputeChunk(RowChunk& chunk, const BatchOptions& options) {
+    for (std::size_t row = 0; row < chunk.size; ++row) {
+        const CsvRecord& record = chunk.records[row];
+        ReadingSession session;
+        if (auto refusal = CheckAndCompute(chunk.results[row], record, session)) {
+            chunk.refusals.push_back({row, record.line, std::move(*refusal)});
+            continue;
+        }
+        AppendReading(chunk.output, record.fields, session, options);
+    }
+}
+
 } // namespace
 
 std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::string>& row) {
@@ -244,12 +283,31 @@ std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingS
         return std::move(*error);
     }
     if (const auto failure = session.Calculate(std::get<BirthFormFields>(fields))) {
-        return RowError{ColumnOfFormField(failure->focus), std::string(failure->message)};
+        const BatchColumn column = ColumnOfFormField(failure->focus);
+        // A value that was given is named, so that it can be found and mended.
+        switch (failure->problem) {
+        case FieldProblem::NotANumber:
+            return RowError{column, QuoteForMessage(Column(row, column)) + " is not a number"};
+        case FieldProblem::OutOfRange:
+            return RowError{column, QuoteForMessage(Column(row, column)) + " is out of range (" +
+                                        std::string(failure->allowed) + ")"};
+        case FieldProblem::Missing:
+        case FieldProblem::NoSuchDate:
+            break;
+        }
+        return RowError{column, std::string(failure->message)};
     }
     return std::nullopt;
 }
 
-void AppendCsvField(std::string& out, std::string_view field) {
+void AppendCsvField(std::string& out, std::string_view rawField) {
+    // An echoed name may hold any bytes; none may reach a terminal as a control.
+    std::string escaped;
+    std::string_view field = rawField;
+    if (HasControls(rawField, true)) {
+        escaped = EscapeControls(rawField, true);
+        field = escaped;
+    }
     if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
         out.append(field);
         return;
@@ -294,20 +352,6 @@ std::string QuoteForMessage(std::string_view text) {
 int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, const BatchOptions& options) {
     CsvReader reader(input);
     CsvRecord record;
-    ProgressLine progress(errors, options.showProgress);
-    bool anyFailed = false;
-    const auto refuse = [&](std::uint64_t line, std::string_view what) {
-        progress.Clear();
-        errors << "line " << line << ": " << what << '\n';
-        anyFailed = true;
-    };
-    const auto describe = [&](CsvResult result) -> std::string {
-        if (result == CsvResult::Malformed) {
-            return "malformed quoted field";
-        }
-        return "record longer than " + std::to_string(CsvReader::kDefaultMaxRecordBytes) + " bytes";
-    };
-
     const CsvResult headerResult = reader.Next(record);
     if (headerResult != CsvResult::Record || !IsHeader(record.fields)) {
         std::string expected;
@@ -316,41 +360,29 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
         errors << "line " << line << ": expected the header row: " << expected << '\n';
         return 1;
     }
+    std::string header;
+    AppendHeader(header, options.details, options.margins);
+    output.write(header.data(), static_cast<std::streamsize>(header.size()));
 
-    std::string pending;
-    AppendHeader(pending, options.details, options.margins);
+    ProgressLine progress(errors, options.showProgress);
     std::uint64_t rows = 0;
-    for (;;) {
-        const CsvResult result = reader.Next(record);
-        if (result == CsvResult::End) {
-            break;
-        }
-        progress.Update(++rows);
-        if (result != CsvResult::Record) {
-            refuse(record.line, describe(result));
-            continue;
-        }
-        if (record.fields.size() != kBatchInputColumns.size()) {
-            refuse(record.line, "expected " + std::to_string(kBatchInputColumns.size()) + " fields, found " +
-                                    std::to_string(record.fields.size()));
-            continue;
-        }
-        ReadingSession session;
-        if (const auto error = ComputeRow(record.fields, session)) {
-            const std::string_view column = kBatchInputColumns[static_cast<std::size_t>(error->column)];
-            refuse(record.line, std::string(column) + ": " + error->message);
-            continue;
-        }
-        AppendReading(pending, record.fields, session, options);
-        if (pending.size() >= kOutputFlushBytes) {
-            output.write(pending.data(), static_cast<std::streamsize>(pending.size()));
-            pending.clear();
-            if (!output) {
-                break; // nowhere to write to: reading on would only burn time
+    bool anyRefused = false;
+    const auto write = [&](const RowChunk& chunk) {
+        auto refusal = chunk.refusals.begin();
+        for (std::size_t row = 0; row < chunk.size; ++row) {
+            progress.Update(++rows);
+            if (refusal != chunk.refusals.end() && refusal->row == row) {
+                progress.Clear();
+                errors << "line " << refusal->line << ": " << EscapeControls(refusal->message) << '\n';
+                anyRefused = true;
+                ++refusal;
             }
         }
-    }
-    output.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+        output.write(chunk.output.data(), static_cast<std::streamsize>(chunk.output.size()));
+        return static_cast<bool>(output); // nowhere to write to: reading on would only burn time
+    };
+    ProcessInOrder(
+        reader, options.jobs, [&](RowChunk& chunk) { ComputeChunk(chunk, options); }, write);
     output.flush();
     progress.Clear();
     if (input.bad()) {
@@ -361,7 +393,7 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
         errors << "velmora-cli: error while writing the output\n";
         return 1;
     }
-    return anyFailed ? 1 : 0;
+    return anyRefused ? 1 : 0;
 }
 
 } // namespace velmora

@@ -101,11 +101,14 @@ struct BatchOptions {
     bool details = false;
     bool margins = false;      // the four birth-time margins, after everything else
     bool showProgress = false; // a progress line on `errors` for long inputs
+    unsigned jobs = 0;         // threads computing rows; 0 for one per core
 };
 
 // Reads CSV birth data with a header row from `input` and writes one CSV row
 // per reading to `output`; each refused row gives one line on `errors` and no
-// output. Returns the exit status: 0 when every row was read, 1 otherwise.
+// output. Rows are computed on `options.jobs` threads; the output, the
+// messages and their order do not depend on the count. Returns the exit
+// status: 0 when every row was read, 1 otherwise.
 int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, const BatchOptions& options);
 
 } // namespace velmora

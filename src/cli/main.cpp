@@ -10,6 +10,7 @@
 #include "cli/batch.h"
 #include "cli/input_file.h"
 #include "cli/place_command.h"
+#include "cli/printable.h"
 #include "cli/reading_command.h"
 #include "cli/schedule_command.h"
 #include "reading/saved_reading_name.h"
@@ -33,7 +34,7 @@ int RunBatchCommand(const std::string& path, velmora::BatchOptions options) {
     std::string error;
     const int fd = velmora::OpenRegularFile(path, error);
     if (fd < 0) {
-        std::cerr << "velmora-cli: " << error << '\n';
+        std::cerr << "velmora-cli: " << velmora::EscapeControls(error) << '\n';
         return velmora::kExitRefused;
     }
     __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in | std::ios::binary);
@@ -98,6 +99,10 @@ int main(int argc, char** argv) {
     batchCommand->add_flag("--margins", batchOptions.margins,
                            "Also write the minutes of birth time to the nearest change of star and of "
                            "fortnight, each way (empty when none within 24 hours)");
+    batchCommand
+        ->add_option("--jobs", batchOptions.jobs,
+                     "Threads computing rows (default: one per core); the output is the same for any count")
+        ->check(CLI::Range(1U, 1024U));
     batchCommand->footer(
         "Input columns: "
         "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,longitude_min,\n"

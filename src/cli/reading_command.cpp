@@ -11,6 +11,7 @@
 #include "cli/atomic_file.h"
 #include "cli/batch.h"
 #include "cli/input_file.h"
+#include "cli/printable.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
@@ -166,13 +167,13 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
                std::ostream& out, std::ostream& errors, bool margins) {
     const auto row = RowFromOptions(options);
     if (const auto* shapeError = std::get_if<std::string>(&row)) {
-        errors << "velmora-cli: " << *shapeError << '\n';
+        errors << "velmora-cli: " << EscapeControls(*shapeError) << '\n';
         return kExitUsage;
     }
     ReadingSession session;
     if (const auto error = ComputeRow(std::get<std::vector<std::string>>(row), session)) {
         errors << "velmora-cli: " << OptionOfColumn(error->column, !options.zone.empty()) << ": "
-               << error->message << '\n';
+               << EscapeControls(error->message) << '\n';
         return kExitRefused;
     }
     const std::optional<BirthTimeMargins> found =
@@ -180,7 +181,7 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
     int status = WriteAndCheck(out, session.Results(), output, errors, found ? &*found : nullptr);
     if (!savePath.empty()) {
         if (const auto failure = WriteFileAtomically(savePath, EncodeSavedReading(session.Results()))) {
-            errors << "velmora-cli: " << *failure << '\n';
+            errors << "velmora-cli: " << EscapeControls(*failure) << '\n';
             status = kExitRefused;
         }
     }
@@ -189,17 +190,22 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
 
 int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& out, std::ostream& errors) {
     if (!PassesSavedReadingNameTest(path)) {
-        errors << "velmora-cli: " << path << ": " << kMsgCheckFile << '\n';
+        errors << "velmora-cli: " << EscapeControls(path) << ": " << kMsgCheckFile << '\n';
         return kExitRefused;
     }
     std::string error;
     const auto bytes = ReadSavedReading(path, error);
     if (!bytes) {
-        errors << "velmora-cli: " << error << '\n';
+        errors << "velmora-cli: " << EscapeControls(error) << '\n';
         return kExitRefused;
     }
     ReadingSession session;
-    session.Reopen(DecodeSavedReading(*bytes));
+    if (session.Reopen(DecodeSavedReading(*bytes)) == ReadingSession::ReopenOutcome::NotAReading) {
+        std::string message(kMsgNotAReading);
+        message.replace(message.find("%1"), 2, path);
+        errors << "velmora-cli: " << EscapeControls(message) << '\n';
+        return kExitRefused;
+    }
     return WriteAndCheck(out, session.Results(), output, errors);
 }
 

@@ -199,8 +199,7 @@ std::string BirdDayWords(const BirdDayKind& kind) {
 }
 
 void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours) {
-    out << "Bird:          " << BirdName(day.bird) << '\n'
-        << "Day:           " << DateText(day.Date) << '\n';
+    out << "Bird:          " << BirdName(day.bird) << '\n' << "Day:           " << DateText(day.Date) << '\n';
     if (day.Sun.Status != SunDayStatus::Normal) {
         out << "Sun:           " << SunWords(day.Sun.Status) << "; no periods\n";
         return;

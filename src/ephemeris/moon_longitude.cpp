@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "ephemeris/angle_sums.h"
 #include "ephemeris/angles.h"
 
 namespace velmora {
@@ -60,10 +61,16 @@ double MoonTropicalLongitudeDeg(double julianCenturiesUT) {
     const double f = (93.2720993 + 483202.0175273 * t) * kDegreesToRadians;
     const double e = 1.0 - 0.002516 * t - 0.0000074 * t * t;
 
+    // Each term's angle is a whole combination of the four arguments.
+    const AngleMultiples<LargestMultiple(kLunarLongitudeTerms, &LunarTerm::d)> dMultiples(d);
+    const AngleMultiples<LargestMultiple(kLunarLongitudeTerms, &LunarTerm::m)> mMultiples(m);
+    const AngleMultiples<LargestMultiple(kLunarLongitudeTerms, &LunarTerm::mp)> mpMultiples(mp);
+    const AngleMultiples<LargestMultiple(kLunarLongitudeTerms, &LunarTerm::f)> fMultiples(f);
     double sum = 0.0;
     for (const LunarTerm& term : kLunarLongitudeTerms) {
-        const double argument = term.d * d + term.m * m + term.mp * mp + term.f * f;
-        double value = term.coefficientDeg * std::sin(argument);
+        const double sine = SinOfSum(Sum(dMultiples.At(term.d), mMultiples.At(term.m)),
+                                     Sum(mpMultiples.At(term.mp), fMultiples.At(term.f)));
+        double value = term.coefficientDeg * sine;
         if (term.timesE) {
             value *= e;
         }

@@ -5,6 +5,7 @@
 #include "ephemeris/calendar.h"
 #include "panchang/delta_t.h"
 #include "panchang/moon.h"
+#include "panchang/nutation.h"
 #include "panchang/sun.h"
 
 namespace velmora {
@@ -24,8 +25,9 @@ PanchangValues ComputePanchang(const BirthMoment& moment) {
         CivilDayNumber(moment.month, moment.day, moment.year) + moment.universalHoursUT / 24.0;
     PanchangValues values;
     values.momentJulianDateTT = universalMoment + DeltaTHours(universalMoment) / 24.0;
-    values.moonLongitudeDeg = MoonApparentLongitudeDeg(values.momentJulianDateTT);
-    values.sunLongitudeDeg = SunApparentLongitudeDeg(values.momentJulianDateTT);
+    const double nutationDeg = NutationInLongitude(values.momentJulianDateTT);
+    values.moonLongitudeDeg = MoonApparentLongitudeDeg(values.momentJulianDateTT, nutationDeg);
+    values.sunLongitudeDeg = SunApparentLongitudeDeg(values.momentJulianDateTT, nutationDeg);
     values.fortnight = FortnightOf(static_cast<int>(std::floor(values.sunLongitudeDeg)),
                                    static_cast<int>(std::floor(values.moonLongitudeDeg)));
     return values;

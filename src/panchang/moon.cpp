@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
+#include <utility>
 
+#include "ephemeris/angle_sums.h"
 #include "ephemeris/angles.h"
 #include "panchang/epoch.h"
 #include "panchang/nutation.h"
@@ -150,6 +153,78 @@ constexpr auto kMinorTerms = std::to_array<LunarTerm>({
 });
 static_assert(kMinorTerms.size() == 27);
 
+// Both series, for the largest multiple of each argument.
+constexpr auto kAllTerms = [] {
+    std::array<LunarTerm, kMainTerms.size() + kMinorTerms.size()> all{};
+    std::size_t i = 0;
+    for (const LunarTerm& term : kMainTerms) {
+        all[i++] = term;
+    }
+    for (const LunarTerm& term : kMinorTerms) {
+        all[i++] = term;
+    }
+    return all;
+}();
+
+constexpr int kLargestL = LargestMultiple(kAllTerms, &LunarTerm::l);
+constexpr int kLargestM = LargestMultiple(kAllTerms, &LunarTerm::m);
+constexpr int kLargestF = LargestMultiple(kAllTerms, &LunarTerm::f);
+constexpr int kLargestD = LargestMultiple(kAllTerms, &LunarTerm::d);
+
+// cos and sin of the multiples of l, M, F and D the series use.
+struct LunarArguments {
+    AngleMultiples<kLargestL> l;
+    AngleMultiples<kLargestM> m;
+    AngleMultiples<kLargestF> f;
+    AngleMultiples<kLargestD> d;
+};
+
+// Adds k times an argument to `angle`; a zero multiple costs nothing.
+template <int kMultiple, int kMax>
+void AddMultiple(CosSin& angle, bool& started, const AngleMultiples<kMax>& multiples) {
+    if constexpr (kMultiple != 0) {
+        const CosSin part = multiples.At(kMultiple);
+        angle = started ? Sum(angle, part) : part;
+        started = true;
+    }
+}
+
+// sin(l*l + m*M + f*F + d*D) of one row, with the row's multipliers known
+// when compiling: each term costs a few products instead of a sine.
+template <const auto& kTerms, std::size_t kRow> double SineOfRow(const LunarArguments& arguments) {
+    constexpr LunarTerm term = kTerms[kRow];
+    CosSin angle;
+    bool started = false;
+    AddMultiple<term.l>(angle, started, arguments.l);
+    AddMultiple<term.m>(angle, started, arguments.m);
+    AddMultiple<term.f>(angle, started, arguments.f);
+    AddMultiple<term.d>(angle, started, arguments.d);
+    return angle.sin;
+}
+
+// Main-series rows take e^2 when |m| is 2, e for any other m but 0, and g^2 when F appears.
+template <std::size_t kRow> constexpr std::size_t PowerOfE() {
+    constexpr int m = kMainTerms[kRow].m;
+    return m == 0 ? 0 : (m == 2 || m == -2 ? 2 : 1);
+}
+
+template <std::size_t... kRows>
+double MainSeries(const LunarArguments& arguments, const std::array<std::array<double, 2>, 3>& factors,
+                  std::index_sequence<kRows...> /*rows*/) {
+    double sum = 0.0;
+    ((sum += kMainTerms[kRows].coefficientArcSec * SineOfRow<kMainTerms, kRows>(arguments) *
+             factors[PowerOfE<kRows>()][kMainTerms[kRows].f != 0 ? 1 : 0]),
+     ...);
+    return sum;
+}
+
+template <std::size_t... kRows>
+double MinorSeries(const LunarArguments& arguments, std::index_sequence<kRows...> /*rows*/) {
+    double sum = 0.0;
+    ((sum += kMinorTerms[kRows].coefficientArcSec * SineOfRow<kMinorTerms, kRows>(arguments)), ...);
+    return sum;
+}
+
 // Planetary terms: coefficient (arc-seconds) * sin(2 pi (a + b d)).
 struct PlanetaryTerm {
     double coefficientArcSec;
@@ -171,7 +246,7 @@ static_assert(kPlanetaryTerms.size() == 8);
 
 } // namespace
 
-double MoonApparentLongitudeDeg(double julianDateTT) {
+double MoonApparentLongitudeDeg(double julianDateTT, double nutationDeg) {
     const double d = julianDateTT - kEpoch1900;
     const double t = d / 36525.0;
     const double twoPi = 360.0 * kDegreesToRadians;
@@ -222,34 +297,26 @@ double MoonApparentLongitudeDeg(double julianDateTT) {
     const double e = 1.0 - 6.832e-08 * d; // the Earth's orbital eccentricity decreases
     const double g2 = g * g;
 
-    const auto argument = [&](const LunarTerm& term) {
-        return term.l * moonAnomaly + term.m * sunAnomaly + term.f * latitudeArgument + term.d * elongation;
-    };
-    double mainSeries = 0.0;
-    for (const LunarTerm& term : kMainTerms) {
-        double factor = 1.0;
-        if (term.m == 2 || term.m == -2) {
-            factor = e * e;
-        } else if (term.m != 0) {
-            factor = e;
-        }
-        if (term.f != 0) {
-            factor *= g2;
-        }
-        mainSeries += term.coefficientArcSec * std::sin(argument(term)) * factor;
-    }
-    double minorSeries = 0.0;
-    for (const LunarTerm& term : kMinorTerms) {
-        minorSeries += term.coefficientArcSec * std::sin(argument(term));
-    }
+    // Every term's angle is a whole combination of the four arguments.
+    const LunarArguments arguments{
+        AngleMultiples<kLargestL>(moonAnomaly), AngleMultiples<kLargestM>(sunAnomaly),
+        AngleMultiples<kLargestF>(latitudeArgument), AngleMultiples<kLargestD>(elongation)};
+    // The eccentricity and inclination factors by the power of e and whether g^2 applies.
+    const std::array<std::array<double, 2>, 3> factors = {{{1.0, g2}, {e, e * g2}, {e * e, e * e * g2}}};
+    const double mainSeries = MainSeries(arguments, factors, std::make_index_sequence<kMainTerms.size()>());
+    const double minorSeries = MinorSeries(arguments, std::make_index_sequence<kMinorTerms.size()>());
     double planetary = 0.0;
     for (const PlanetaryTerm& term : kPlanetaryTerms) {
         planetary += term.coefficientArcSec * std::sin(twoPi * (term.a + term.b * d));
     }
 
-    const double longitude = meanLongitude + NutationInLongitude(julianDateTT) +
-                             (dL + mainSeries + minorSeries + planetary) / 3600.0;
+    const double longitude =
+        meanLongitude + nutationDeg + (dL + mainSeries + minorSeries + planetary) / 3600.0;
     return WrapTurns(longitude);
+}
+
+double MoonApparentLongitudeDeg(double julianDateTT) {
+    return MoonApparentLongitudeDeg(julianDateTT, NutationInLongitude(julianDateTT));
 }
 
 } // namespace velmora

@@ -6,4 +6,7 @@ namespace velmora {
 // Julian date in dynamical time.
 double MoonApparentLongitudeDeg(double julianDateTT);
 
+// The same with the nutation in longitude of that date already known, in degrees.
+double MoonApparentLongitudeDeg(double julianDateTT, double nutationDeg);
+
 } // namespace velmora

@@ -1,7 +1,6 @@
 #include "panchang/nutation.h"
 
-#include <cmath>
-
+#include "ephemeris/angle_sums.h"
 #include "ephemeris/angles.h"
 #include "panchang/epoch.h"
 #include "panchang/powers.h"
@@ -20,14 +19,19 @@ double NutationInLongitude(double julianDateTT) {
         Radians(350.737486111058 + 445267.114216667 * t - 0.00143611113230387 * Squared(t));
     const double node = Radians(259.183275000254 - 1934.14200833321 * t + 0.0020777778 * Squared(t));
 
-    const double arcSeconds =
-        (-17.2327 - 0.01737 * t) * std::sin(node) + 0.2088 * std::sin(2.0 * node) +
-        0.0675 * std::sin(moonAnomaly) - 0.0149 * std::sin(moonAnomaly - 2.0 * elongation) -
-        0.0342 * std::sin(2.0 * moonMean - node) + 0.0114 * std::sin(2.0 * moonMean - moonAnomaly) -
-        0.2037 * std::sin(2.0 * moonMean) - 0.0261 * std::sin(2.0 * moonMean + moonAnomaly) +
-        0.0124 * std::sin(2.0 * sunMean - node) + 0.0214 * std::sin(2.0 * sunMean - sunAnomaly) -
-        1.2729 * std::sin(2.0 * sunMean) - 0.0497 * std::sin(2.0 * sunMean + sunAnomaly) +
-        0.1261 * std::sin(sunAnomaly);
+    // Thirteen terms from six sincos: the terms are sums of the arguments.
+    const CosSin n = CosSinOf(node);
+    const CosSin lm = CosSinOf(moonAnomaly);
+    const CosSin twoD = CosSinOf(2.0 * elongation);
+    const CosSin twoMoon = CosSinOf(2.0 * moonMean);
+    const CosSin twoSun = CosSinOf(2.0 * sunMean);
+    const CosSin ls = CosSinOf(sunAnomaly);
+    const double arcSeconds = (-17.2327 - 0.01737 * t) * n.sin + 0.2088 * (2.0 * n.sin * n.cos) +
+                              0.0675 * lm.sin - 0.0149 * SinOfDifference(lm, twoD) -
+                              0.0342 * SinOfDifference(twoMoon, n) + 0.0114 * SinOfDifference(twoMoon, lm) -
+                              0.2037 * twoMoon.sin - 0.0261 * SinOfSum(twoMoon, lm) +
+                              0.0124 * SinOfDifference(twoSun, n) + 0.0214 * SinOfDifference(twoSun, ls) -
+                              1.2729 * twoSun.sin - 0.0497 * SinOfSum(twoSun, ls) + 0.1261 * ls.sin;
     return arcSeconds / 3600.0;
 }
 

@@ -10,7 +10,7 @@
 
 namespace velmora {
 
-double SunApparentLongitudeDeg(double julianDateTT) {
+double SunApparentLongitudeDeg(double julianDateTT, double nutationDeg) {
     const double d = julianDateTT - kEpoch1900;
     const double t = d / 36525.0;
     const double meanLongitude = 279.696678 + 0.9856473354 * d + 1.089 * Squared(t) / 3600.0;
@@ -46,8 +46,12 @@ double SunApparentLongitudeDeg(double julianDateTT) {
     const double radius = 1.0000002 * (1.0 - Squared(e)) / (1.0 + e * std::cos(Radians(trueAnomaly)));
     const double radiusPerturbed = radius + dr;
     const double aberration = 20.496 * (1.0 - Squared(e)) / radiusPerturbed / 3600.0;
-    const double apparent = trueLongitude + NutationInLongitude(julianDateTT) - aberration;
+    const double apparent = trueLongitude + nutationDeg - aberration;
     return WrapTurns(apparent);
+}
+
+double SunApparentLongitudeDeg(double julianDateTT) {
+    return SunApparentLongitudeDeg(julianDateTT, NutationInLongitude(julianDateTT));
 }
 
 } // namespace velmora

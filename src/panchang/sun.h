@@ -6,4 +6,7 @@ namespace velmora {
 // date in dynamical time.
 double SunApparentLongitudeDeg(double julianDateTT);
 
+// The same with the nutation in longitude of that date already known, in degrees.
+double SunApparentLongitudeDeg(double julianDateTT, double nutationDeg);
+
 } // namespace velmora

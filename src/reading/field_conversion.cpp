@@ -48,6 +48,14 @@ double RoundHalfEven(double x) {
 
 } // namespace
 
+bool IsFieldNumber(std::string_view text) {
+    std::string_view number = TrimSpaces(text);
+    if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+        number.remove_prefix(1);
+    }
+    return IsPlainDecimal(number);
+}
+
 std::optional<std::int16_t> ConvertFieldText(std::string_view text, bool absoluteValue) {
     std::string_view number = TrimSpaces(text);
     bool negative = false;

@@ -15,4 +15,7 @@ std::string_view TrimSpaces(std::string_view text);
 // not a number or the result does not fit in 16 bits.
 std::optional<std::int16_t> ConvertFieldText(std::string_view text, bool absoluteValue = false);
 
+// True when `text` is a number by that rule, whatever its size.
+bool IsFieldNumber(std::string_view text);
+
 } // namespace velmora

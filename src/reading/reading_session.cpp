@@ -26,9 +26,16 @@ void ReadingSession::Compute(const BirthRecord& record) {
     Show(birthStar_.star, panchang_.fortnight);
 }
 
-void ReadingSession::Reopen(const SavedReadingLines& lines) {
+ReadingSession::ReopenOutcome ReadingSession::Reopen(const SavedReadingLines& lines) {
+    const std::optional<Star> star = FindStar(lines.starLine);
+    const bool knownFortnight = lines.fortnightLine == kShuklaPaksha || lines.fortnightLine == kKrishnaPaksha;
+    const bool empty = lines.starLine.empty() && lines.fortnightLine.empty();
+    if (!empty && (!star || !knownFortnight)) {
+        return ReopenOutcome::NotAReading;
+    }
     results_.asRead = lines;
-    Show(FindStar(lines.starLine), FortnightFromName(lines.fortnightLine));
+    Show(star, FortnightFromName(lines.fortnightLine));
+    return ReopenOutcome::Shown;
 }
 
 void ReadingSession::Show(std::optional<Star> star, Fortnight fortnight) {
@@ -39,7 +46,7 @@ void ReadingSession::Show(std::optional<Star> star, Fortnight fortnight) {
     if (!star) {
         return;
     }
-    results_.starTexts = LookUpStarTexts(*star);
+    results_.starTexts = LookUpStarTexts(*star, fortnight);
     results_.bird = LookUpRulingBird(*star, fortnight);
 }
 

@@ -18,9 +18,13 @@ public:
     // Returns the failed check (and changes nothing), or nothing when computed.
     std::optional<ValidationFailure> Calculate(const BirthFormFields& fields);
 
+    enum class ReopenOutcome { Shown, NotAReading };
+
     // A saved reading: its lines are shown as read and looked up; the record
-    // and the computed values are left alone.
-    void Reopen(const SavedReadingLines& lines);
+    // and the computed values are left alone. Lines that are not a star and a
+    // fortnight name are refused and change nothing; two empty lines (a
+    // reading saved before any star was found) are shown as they are.
+    ReopenOutcome Reopen(const SavedReadingLines& lines);
 
     const BirthRecord& Record() const { return record_; }
     const BirthMoment& Moment() const { return moment_; }

@@ -18,8 +18,8 @@ constexpr int kMostLongitudeDeg = 180;
 constexpr int kMostLatitudeDeg = 90;
 constexpr std::string_view kZoneRange = "-12:00 to +14:00";
 constexpr std::string_view kMinuteRange = "0 to 59";
-constexpr std::string_view kLongitudeRange = "0 to 180 degrees";
-constexpr std::string_view kLatitudeRange = "0 to 90 degrees";
+constexpr std::string_view kLongitudeRange = "0 to 180 degrees, 180 only with 0 minutes";
+constexpr std::string_view kLatitudeRange = "0 to 90 degrees, 90 only with 0 minutes";
 
 int WholeMinutes(int whole, int minutes) {
     return whole * 60 + minutes;
@@ -72,8 +72,10 @@ std::variant<BirthRecord, ValidationFailure> CheckBirthForm(const BirthFormField
         const int step = kFirstStep + static_cast<int>(i);
         const auto value = ConvertFieldText(*numeric.text, numeric.absoluteValue);
         if (!value) {
-            const bool blank = TrimSpaces(*numeric.text).empty();
-            return refuse(numeric, blank ? FieldProblem::Missing : FieldProblem::NotANumber, step);
+            const FieldProblem problem = TrimSpaces(*numeric.text).empty() ? FieldProblem::Missing
+                                         : IsFieldNumber(*numeric.text)    ? FieldProblem::OutOfRange
+                                                                           : FieldProblem::NotANumber;
+            return refuse(numeric, problem, step);
         }
         if (*value < 0 || *value > numeric.most) {
             return refuse(numeric, FieldProblem::OutOfRange, step);
@@ -103,14 +105,14 @@ std::variant<BirthRecord, ValidationFailure> CheckBirthForm(const BirthFormField
         const int lastDayIndex = leapYear ? 28 : 27;
         if (fields.dayIndex > lastDayIndex) {
             return ValidationFailure{
-                8, kMsgFebruary, MessageIcon::Information, FormField::None, FieldProblem::OutOfRange, {}};
+                8, kMsgFebruary, MessageIcon::Information, FormField::None, FieldProblem::NoSuchDate, {}};
         }
     }
     const bool thirtyDayMonth =
         fields.monthIndex == 3 || fields.monthIndex == 5 || fields.monthIndex == 8 || fields.monthIndex == 10;
     if (thirtyDayMonth && fields.dayIndex == 30) {
         return ValidationFailure{
-            9, kMsgThirtyDayMonth, MessageIcon::Information, FormField::None, FieldProblem::OutOfRange, {}};
+            9, kMsgThirtyDayMonth, MessageIcon::Information, FormField::None, FieldProblem::NoSuchDate, {}};
     }
 
     record.BirthMonth = fields.monthIndex + 1;

@@ -43,7 +43,7 @@ enum class FormField {
 enum class MessageIcon { Information, Error };
 
 // What is wrong with a refused number field.
-enum class FieldProblem { Missing, NotANumber, OutOfRange };
+enum class FieldProblem { Missing, NotANumber, OutOfRange, NoSuchDate };
 
 struct ValidationFailure {
     int step = 0; // 1..9, the order of the checks

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "texts/dark_fortnight_paragraphs.h"
 #include "texts/paragraphs.h"
 
 namespace velmora {
@@ -72,8 +73,11 @@ static_assert(kDarkDays.size() == kBirdCount);
 
 } // namespace
 
-StarTexts LookUpStarTexts(Star star) {
-    return {StarDescriptionTable[IndexOf(star)], PakshiDescriptionTable[IndexOf(star)]};
+StarTexts LookUpStarTexts(Star star, Fortnight fortnight) {
+    const std::size_t index = IndexOf(star);
+    return {StarDescriptionTable[index], fortnight == Fortnight::Bright
+                                             ? PakshiDescriptionTable[index]
+                                             : DarkFortnightBirdParagraph(static_cast<int>(index))};
 }
 
 RulingBird LookUpRulingBird(Star star, Fortnight fortnight) {

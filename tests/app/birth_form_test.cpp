@@ -82,6 +82,24 @@ private slots:
         QVERIFY(result(0).isEmpty());
     }
 
+    // Back on the form after a reading, a date refused from the date list leaves
+    // the cursor on the list, not on the field the form remembered.
+    void dateMessageKeepsTheFocusOnTheDateList() {
+        fill(BirthData());
+        calculate();
+        QCOMPARE(panelInFront(), QStringLiteral("fraResult"));
+        find<QPushButton>(QStringLiteral("cmdBack"))->click();
+        list(QStringLiteral("cboMonth"))->setCurrentIndex(10);
+        list(QStringLiteral("cboDate"))->setCurrentIndex(30);
+        list(QStringLiteral("cboDate"))->setFocus();
+        action(QStringLiteral("mnuCalculate"))->trigger();
+        QCOMPARE(fake_->MessageTexts(), QStringList{QStringLiteral("Please Enter Correct Date Or Month !")});
+        fake_->messages.clear();
+        QCOMPARE(focused(), QStringLiteral("cboDate"));
+        QCOMPARE(find<QPushButton>(QStringLiteral("cmdSave"))->geometry().top(), 320); // 4800 twips
+        QCOMPARE(find<QPushButton>(QStringLiteral("cmdBack"))->geometry().top(), 320);
+    }
+
     void datesOfShortMonths_data() {
         QTest::addColumn<int>("month"); // 1..12
         QTest::addColumn<int>("day");
@@ -145,6 +163,8 @@ private slots:
         QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << "1" << false;
         QTest::newRow("left") << int(Qt::Key_Left) << none << "12" << false;
         QTest::newRow("home") << int(Qt::Key_Home) << none << "12" << false;
+        QTest::newRow("alt+q, no mnemonic")
+            << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::AltModifier) << "12" << false;
     }
 
     void coordinateFieldsTakeDigitsOnly() {

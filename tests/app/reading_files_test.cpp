@@ -6,6 +6,7 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "app/svg_view.h"
 #include "main_window_fixture.h"
@@ -155,22 +156,59 @@ private slots:
         QCOMPARE(panelInFront(), QStringLiteral("fraResult"));
     }
 
-    void hugeFileIsReadOnlyAtItsStart() {
+    // Files that are no saved reading: refused at once with a message naming the
+    // file and why, and nothing shown changes.
+    void whatIsNoReadingIsRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("kind"); // 0 file, 1 pipe, 2 a gigabyte of one line
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("random bytes") << QByteArray("\xff\x01\x80zz\r\n\"\\\r\n", 11) << 0
+                                      << QStringLiteral("is not a Velmora reading.");
+        QTest::newRow("markup and escape codes")
+            << QByteArray::fromStdString(velmora::EncodeSavedReading("a<br>b<b>Star</b>", "\x1b]0;t\x07"))
+            << 0 << QStringLiteral("is not a Velmora reading.");
+        QTest::newRow("pipe") << QByteArray() << 1 << QStringLiteral("it is not a regular file");
+        QTest::newRow("huge") << QByteArray::fromStdString(
+                                     velmora::EncodeSavedReading("Pushya", "").substr(0, 6))
+                              << 2 << QStringLiteral("is not a Velmora reading.");
+    }
+    void whatIsNoReadingIsRefused() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, kind);
+        QFETCH(QString, reason);
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("huge.tam"));
-        QFile huge(path);
-        QVERIFY(huge.open(QIODevice::WriteOnly));
-        huge.write(QByteArray(velmora::EncodeSavedReading("Pushya", "").substr(0, 6).c_str()));
-        QVERIFY(huge.resize(qint64(1) << 30)); // sparse: one line of a gigabyte
-        huge.close();
+        const QString path = folder.filePath(QStringLiteral("odd.tam"));
+        if (kind == 1) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            if (kind == 2) {
+                QVERIFY(file.resize(qint64(1) << 30)); // sparse: one line of a gigabyte
+            }
+        }
         fake_->openFileAnswers = {path};
         QElapsedTimer clock;
         clock.start();
         find<QPushButton>(QStringLiteral("cmdOpen"))->click();
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(fake_->messages.isEmpty());
-        QVERIFY(result(0).startsWith(QStringLiteral("Pushya")));
-        QCOMPARE(panelInFront(), QStringLiteral("fraResult"));
+        QCOMPARE(fake_->messages.size(), 1);
+        QVERIFY2(fake_->messages[0].text.contains(path) && fake_->messages[0].text.endsWith(reason),
+                 qPrintable(fake_->messages[0].text));
+        QCOMPARE(fake_->messages[0].icon, MessageIcon::Error);
+        fake_->messages.clear();
+        QCOMPARE(result(0), QString());
+        QCOMPARE(panelInFront(), QStringLiteral("fraMain"));
+    }
+
+    // The result labels show their text as it is, never as markup.
+    void resultsArePlainText() {
+        fill(BirthData());
+        calculate();
+        for (int i = 0; i < 9; ++i) {
+            QCOMPARE(find<QLabel>(QStringLiteral("lblResult%1").arg(i))->textFormat(), Qt::PlainText);
+        }
     }
 };
 

@@ -1,9 +1,12 @@
 #include "cli/batch.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <sstream>
+#include <string>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -76,20 +79,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{
             "April31", {{C::Month, "4"}, {C::Day, "31"}}, "day", "Please Enter Correct Date Or Month !"},
         RefusedRow{"ZoneHourBlank", {{C::ZoneHour, ""}}, "zone_hour", "Please Enter Hour of the Time Zone"},
-        RefusedRow{
-            "ZoneHourLetters", {{C::ZoneHour, "ab"}}, "zone_hour", "Please Enter Hour of the Time Zone"},
+        RefusedRow{"ZoneHourLetters", {{C::ZoneHour, "ab"}}, "zone_hour", "\"ab\" is not a number"},
         RefusedRow{"ZoneHourBeyond16Bits",
                    {{C::ZoneHour, "40000"}},
                    "zone_hour",
-                   "Please Enter Hour of the Time Zone"},
-        RefusedRow{"ZoneMinuteLetters",
-                   {{C::ZoneMinute, "3o"}},
-                   "zone_minute",
-                   "Please Enter Minute of the Time Zone"},
+                   "\"40000\" is out of range (-12:00 to +14:00)"},
+        RefusedRow{"ZoneMinuteLetters", {{C::ZoneMinute, "3o"}}, "zone_minute", "\"3o\" is not a number"},
         RefusedRow{"LongitudeDegreeLetters",
                    {{C::LongitudeDegrees, "7a"}},
                    "longitude_deg",
-                   "Please Enter Degree of Longitude"},
+                   "\"7a\" is not a number"},
         RefusedRow{"LongitudeMinuteBlank",
                    {{C::LongitudeMinutes, " "}},
                    "longitude_min",
@@ -97,11 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"LatitudeDegreeExponent",
                    {{C::LatitudeDegrees, "1e1"}},
                    "latitude_deg",
-                   "Please Enter Degree of Latitude"},
-        RefusedRow{"LatitudeMinuteLetters",
-                   {{C::LatitudeMinutes, "x"}},
-                   "latitude_min",
-                   "Please Enter Minute of Latitude"},
+                   "\"1e1\" is not a number"},
+        RefusedRow{
+            "LatitudeMinuteLetters", {{C::LatitudeMinutes, "x"}}, "latitude_min", "\"x\" is not a number"},
         RefusedRow{"DstTwo", {{C::Dst, "2"}}, "dst", "expected 0 or 1, got \"2\""},
         RefusedRow{"DstWord", {{C::Dst, "yes"}}, "dst", "expected 0 or 1, got \"yes\""},
         RefusedRow{
@@ -227,6 +224,63 @@ TEST(RunBatch, RefusesMissingOrWrongHeader) {
         EXPECT_EQ(output.str(), "") << text;
         EXPECT_TRUE(errors.str().starts_with("line 1: expected the header row: name,year,month,"))
             << errors.str();
+    }
+}
+
+// Several chunks of rows with refusals of every kind among them: a bad year,
+// a wrong field count, a quote out of place, a bad zone for the form's checks.
+std::string MixedBatchInput(int rows) {
+    std::string text = "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,"
+                       "longitude_min,longitude_side,latitude_deg,latitude_min,latitude_side\n";
+    for (int i = 0; i < rows; ++i) {
+        const std::string n = std::to_string(i);
+        switch (i % 97) {
+        case 13:
+            text += "P" + n + ",1800,1,1,0,0,5,30,0,77,12,E,28,36,N\n";
+            break;
+        case 40:
+            text += "P" + n + ",1950,1,1,0,0\n";
+            break;
+        case 71:
+            text += "\"P" + n + "\"x,1950,1,1,0,0,5,30,0,77,12,E,28,36,N\n";
+            break;
+        case 85:
+            text += "P" + n + ",1950,1,1,0,0,x,30,0,77,12,E,28,36,N\n";
+            break;
+        default:
+            text += "\"P, " + n + "\"," + std::to_string(1901 + i % 150) + "," + std::to_string(1 + i % 12) +
+                    "," + std::to_string(1 + i % 28) + "," + std::to_string(i % 24) + "," +
+                    std::to_string(i % 60) + "," + std::to_string(i % 13) + ",0," + std::to_string(i % 2) +
+                    "," + std::to_string(i % 180) + ",5," + (i % 3 == 0 ? "W" : "E") + ",10,0,N\n";
+        }
+    }
+    return text;
+}
+
+TEST(RunBatch, AnyNumberOfJobsGivesTheSameOutputAndMessages) {
+    const std::string text = MixedBatchInput(5000);
+    const auto run = [&](unsigned jobs) {
+        std::istringstream input(text);
+        std::ostringstream output;
+        std::ostringstream errors;
+        const int status = RunBatch(input, output, errors, {.details = true, .jobs = jobs});
+        return std::tuple(status, output.str(), errors.str());
+    };
+    const auto [status, output, errors] = run(1);
+    EXPECT_EQ(status, 1);
+    // Of 5000 rows, 52 + 52 + 51 + 51 are refused (rows 13, 40, 71, 85 of every 97); line = row + 2.
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1 + 5000 - 206);
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 206);
+    EXPECT_TRUE(errors.starts_with("line 15: year: ")) << errors.substr(0, 80);
+    EXPECT_NE(
+        errors.find("\nline 42: expected 15 fields, found 6\nline 73: malformed quoted field\nline 87: "),
+        std::string::npos);
+    EXPECT_TRUE(errors.ends_with("\nline 4989: expected 15 fields, found 6\n")); // the last chunk's, last
+    for (const unsigned jobs : {2U, 3U, 8U}) {
+        const auto [otherStatus, otherOutput, otherErrors] = run(jobs);
+        EXPECT_EQ(otherStatus, status) << jobs;
+        EXPECT_TRUE(otherOutput == output) << jobs; // not printed: a megabyte
+        EXPECT_EQ(otherErrors, errors) << jobs;
     }
 }
 

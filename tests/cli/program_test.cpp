@@ -5,6 +5,8 @@
 #include <sstream>
 #include <tuple>
 
+#include <sys/stat.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -140,7 +142,10 @@ TEST(Reading, RefusedValuesInTheWindowsWords) {
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {"--date", "1947-02-30", "velmora-cli: --date: Please Enter Correct Date Or Month!\n"},
         {"--date", "1900-01-01", "velmora-cli: --date: expected a year from 1901 to 2050, got \"1900\"\n"},
-        {"--zone", "ab:30", "velmora-cli: --zone: Please Enter Hour of the Time Zone\n"},
+        {"--zone", "ab:30", "velmora-cli: --zone: \"ab\" is not a number\n"},
+        {"--zone", "+14:30", "velmora-cli: --zone: \"+14\" is out of range (-12:00 to +14:00)\n"},
+        {"--latitude", "91:00N",
+         "velmora-cli: --latitude: \"91\" is out of range (0 to 90 degrees, 90 only with 0 minutes)\n"},
         {"--time", "24:00", "velmora-cli: --time: expected an hour from 0 to 23, got \"24\"\n"},
         {"--name", " ", "velmora-cli: --name: Please Enter Name\n"},
         {"--latitude", "28:36E", "velmora-cli: --latitude: expected N or S, got \"E\"\n"},
@@ -220,12 +225,41 @@ TEST(Open, RefusesWhatTheWindowRefuses) {
     EXPECT_EQ(notThere.err, "velmora-cli: cannot open " + missing + ": No such file or directory\n");
 }
 
-TEST(Open, ArbitraryBytesStillGiveValidJson) {
+// What is not a saved reading is refused, without waiting on it and without a
+// control character reaching the terminal; the empty reading still opens.
+TEST(Open, WhatIsNoReadingIsRefused) {
     const TempFolder folder;
-    const auto path = folder.Write("odd.tam", std::string("\xff\x01\x80zz\r\n\"\\\r\n", 11));
-    const auto run = RunCli({"open", "--json", path.string()});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(nlohmann::json::accept(run.out)) << run.out;
+    const auto odd = folder.Write("odd.tam", std::string("\xff\x01\x80zz\r\n\"\\\r\n", 11));
+    const auto escapes =
+        folder.Write("esc.tam", EncodeSavedReading("\x1b]0;owned\x07\x1b[2J", "Shukla Paksha"));
+    const auto pipe = folder.Path() / "pipe.tam";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto empty = folder.Write("empty.tam", "\r\n\r\n");
+    struct Case {
+        std::string path;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {odd.string(), 1, "velmora-cli: " + odd.string() + " is not a Velmora reading.\n"},
+        {escapes.string(), 1, "velmora-cli: " + escapes.string() + " is not a Velmora reading.\n"},
+        {pipe.string(), 1, "velmora-cli: cannot read " + pipe.string() + ": not a regular file\n"},
+        {empty.string(), 0, ""},
+    };
+    for (const Case& c : cases) {
+        for (const char* json : {"--json", "--full"}) {
+            const auto run = RunCli({"open", json, c.path});
+            EXPECT_EQ(run.exitCode, c.exitCode) << c.path;
+            EXPECT_EQ(run.err, c.err);
+            EXPECT_EQ((run.out + run.err).find('\x1b'), std::string::npos) << c.path;
+        }
+    }
+    // A name with escape codes in batch input comes back escaped.
+    const auto batch =
+        RunCli({"batch"}, std::string(kHeader) + "\na\x1b[2Jb,1947,8,15,0,0,5,30,0,77,12,E,28,36,N\n");
+    EXPECT_EQ(batch.exitCode, 0);
+    EXPECT_THAT(batch.out, HasSubstr("\na\\x1b[2Jb,1947,"));
+    EXPECT_EQ(batch.out.find('\x1b'), std::string::npos);
 }
 
 TEST(Batch, GoodAndBadRows) {
@@ -253,7 +287,7 @@ TEST(Batch, GoodAndBadRows) {
                        "line 7: year: expected a year from 1901 to 2050, got \"1900\"\n"
                        "line 8: dst: expected 0 or 1, got \"2\"\n"
                        "line 9: longitude_side: expected E or W, got \"X\"\n"
-                       "line 10: latitude_deg: Please Enter Degree of Latitude\n"
+                       "line 10: latitude_deg: \"2x\" is not a number\n"
                        "line 11: malformed quoted field\n");
     const auto rows = ParseCsv(run.out);
     ASSERT_EQ(rows.size(), 4u) << run.out;
@@ -412,6 +446,8 @@ TEST(Usage, ErrorsExitTwo) {
          "--latitude", "28:36N"},
         {"open"},
         {"batch", "a.csv", "b.csv"},
+        {"batch", "--jobs", "0"},
+        {"batch", "--jobs", "two"},
     };
     for (const auto& arguments : cases) {
         const auto run = RunCli(arguments);

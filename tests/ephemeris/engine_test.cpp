@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 
+#include "ephemeris/angle_sums.h"
 #include "ephemeris/angles.h"
 #include "ephemeris/birth_moment.h"
 #include "ephemeris/birth_star.h"
@@ -217,6 +218,25 @@ TEST(WrapTurns, ValuesNoReadingProducesDoNotHang) {
     EXPECT_TRUE(std::isnan(WrapTurns(-std::numeric_limits<double>::infinity())));
     EXPECT_TRUE(std::isnan(WrapTurns(std::nan(""))));
     EXPECT_TRUE(std::isnan(WrapTurns(1e300)));
+}
+
+TEST(AngleMultiples, AgreeWithDirectSinesAndCosines) {
+    // Small, large (an unreduced elongation of a century and a half) and negative angles.
+    for (const double radians : {0.3, 2.0, -1.7, 11660.123, -4321.5}) {
+        const AngleMultiples<6> multiples(radians);
+        for (int k = -6; k <= 6; ++k) {
+            // k times a double is exact in long double, so the reference carries no rounding of the angle.
+            const long double angle = k * static_cast<long double>(radians);
+            EXPECT_NEAR(multiples.At(k).sin, static_cast<double>(std::sin(angle)), 4e-15)
+                << radians << " x " << k;
+            EXPECT_NEAR(multiples.At(k).cos, static_cast<double>(std::cos(angle)), 4e-15)
+                << radians << " x " << k;
+        }
+    }
+    const CosSin a = CosSinOf(0.4);
+    const CosSin b = CosSinOf(1.1);
+    EXPECT_NEAR(SinOfSum(a, b), std::sin(1.5), 1e-15);
+    EXPECT_NEAR(SinOfDifference(a, b), std::sin(-0.7), 1e-15);
 }
 
 } // namespace

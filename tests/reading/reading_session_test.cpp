@@ -22,9 +22,10 @@ TEST(ReadingSession, AWholeReading) {
     EXPECT_EQ(ShownBirdName(r), "Cock"); // Pushya's bird in the dark fortnight
     ASSERT_TRUE(r.bird.has_value());
     EXPECT_EQ(r.bird->rulingDaysDay, "Sunday, Tuesday");
-    EXPECT_EQ(r.starTexts.pakshiDescription.rfind(
-                  "        As per Panch-Pakshi Shastra, the bird of Pushya is Owl.", 0),
-              0u);
+    EXPECT_EQ(
+        r.starTexts.pakshiDescription.rfind(
+            "        As per Panch-Pakshi Shastra, in the dark fortnight the bird of Pushya is Cock.", 0),
+        0u);
 }
 
 TEST(ReadingSession, AFailedCheckChangesNothing) {
@@ -52,10 +53,11 @@ TEST(ReadingSession, ReopenRerunsTheLookUpsOnly) {
     EXPECT_EQ(session.Record().BirthYear, 1947);
     EXPECT_EQ(session.Moment().julianCenturiesUT, centuries);
 
-    // An unknown name is shown as it is; the look-up results stay those of Revati.
+    // The empty reading (both lines empty) is shown as it is; the look-up
+    // results stay those of Revati.
     const std::string_view revatiText = session.Results().starTexts.description;
-    session.Reopen({"Nowhere", ""});
-    EXPECT_EQ(ShownStarLine(session.Results()), "Nowhere");
+    EXPECT_EQ(session.Reopen({"", ""}), ReadingSession::ReopenOutcome::Shown);
+    EXPECT_EQ(ShownStarLine(session.Results()), "");
     EXPECT_EQ(ShownFortnightLine(session.Results()), "");
     EXPECT_EQ(session.Results().starTexts.description, revatiText);
     EXPECT_EQ(ShownBirdName(session.Results()), "Peacock");
@@ -65,21 +67,36 @@ TEST(ReadingSession, ReopenRerunsTheLookUpsOnly) {
     EXPECT_EQ(ShownStarLine(session.Results()), "Pushya");
 }
 
-// A star line that is not exactly one of the names changes nothing but the
-// lines shown, whether the session is fresh or holds an earlier reading.
-TEST(ReadingSession, UnknownStarNameKeepsPreviousLookUps) {
+// Lines that are not exactly a star's and a fortnight's name are no reading:
+// refused, and nothing changes, whether the session is fresh or holds one.
+TEST(ReadingSession, LinesThatAreNoReadingAreRefused) {
     ReadingSession magha;
     magha.Reopen({"Magha", "Shukla Paksha"});
     ASSERT_EQ(ShownBirdName(magha.Results()), "Owl");
     ASSERT_FALSE(magha.Results().starTexts.description.empty());
 
     for (const ReadingSession& before : {ReadingSession(), magha}) {
-        for (const char* name : {"", "ashwini", " Ashwini", "Ashwini ", "ASHWINI", "Jyeshta", "Aslesha",
-                                 "Poorva  Phalguni", "Krishna Paksha"}) {
-            SCOPED_TRACE(std::string("star \"") + name + "\"");
+        const SavedReadingLines refused[] = {
+            {"", "Krishna Paksha"},
+            {"ashwini", "Krishna Paksha"},
+            {" Ashwini", "Krishna Paksha"},
+            {"Ashwini ", "Krishna Paksha"},
+            {"ASHWINI", "Krishna Paksha"},
+            {"Jyeshta", "Krishna Paksha"},
+            {"Aslesha", "Shukla Paksha"},
+            {"Poorva  Phalguni", ""},
+            {"Krishna Paksha", "Rohini"},
+            {"Rohini", ""},
+            {"Rohini", "shukla paksha"},
+            {"Rohini", "Shukla Paksha "},
+            {"a<br>b<b>Star</b>", "\x1b]0;title\x07"},
+        };
+        for (const SavedReadingLines& lines : refused) {
+            SCOPED_TRACE("\"" + lines.starLine + "\" / \"" + lines.fortnightLine + "\"");
             ReadingSession after = before;
-            after.Reopen({name, "Krishna Paksha"});
-            EXPECT_EQ(ShownStarLine(after.Results()), name);
+            EXPECT_EQ(after.Reopen(lines), ReadingSession::ReopenOutcome::NotAReading);
+            EXPECT_EQ(ShownStarLine(after.Results()), ShownStarLine(before.Results()));
+            EXPECT_EQ(ShownFortnightLine(after.Results()), ShownFortnightLine(before.Results()));
             EXPECT_EQ(after.Results().starTexts.description, before.Results().starTexts.description);
             EXPECT_EQ(after.Results().starTexts.pakshiDescription,
                       before.Results().starTexts.pakshiDescription);

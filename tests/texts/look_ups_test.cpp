@@ -164,21 +164,43 @@ TEST(StarNames, OnlyTheExactNameIsFound) {
 }
 
 TEST(LookUps, KeyFindsItsOwnParagraphs) {
-    const StarTexts texts = LookUpStarTexts(Star::Jyeshtha);
+    const StarTexts texts = LookUpStarTexts(Star::Jyeshtha, Fortnight::Bright);
     EXPECT_EQ(texts.description.rfind("        Jyeshta is the eighteenth Nakshatra of the zodiac", 0), 0u);
     EXPECT_EQ(
         texts.pakshiDescription.rfind("        As per Panch-Pakshi Shastra, the bird of Jyeshta is Cock.", 0),
         0u);
 }
 
-// The bird paragraph always names the bright-fortnight bird, so a dark-fortnight
-// reading shows a ruling bird that differs from the one in the paragraph.
-TEST(LookUps, DarkArdraKeepsBrightBirdInParagraph) {
-    EXPECT_EQ(
-        LookUpStarTexts(Star::Ardra)
-            .pakshiDescription.rfind("        As per Panch-Pakshi Shastra, the bird of Ardra is Owl.", 0),
-        0u);
-    EXPECT_EQ(LookUpRulingBird(Star::Ardra, Fortnight::Dark).bird, Bird::Cock);
+// The bird paragraph's first sentence names the bird the reading shows, in
+// both fortnights; the bright paragraphs are the star's own, unchanged.
+TEST(LookUps, BirdParagraphNamesTheBirdShown) {
+    struct Group {
+        int first, last;
+        std::string_view bright, dark;
+    };
+    const Group groups[] = {{0, 4, "Vulture", "Peacock"},
+                            {5, 10, "Owl", "Cock"},
+                            {11, 15, "Crow", "Crow"},
+                            {16, 20, "Cock", "Owl"},
+                            {21, 26, "Peacock", "Vulture"}};
+    for (const Group& group : groups) {
+        for (int i = group.first; i <= group.last; ++i) {
+            for (const Fortnight fortnight : {Fortnight::Bright, Fortnight::Dark}) {
+                const auto star = static_cast<Star>(i);
+                const bool bright = fortnight == Fortnight::Bright;
+                const std::string_view bird = bright ? group.bright : group.dark;
+                const std::string_view paragraph = LookUpStarTexts(star, fortnight).pakshiDescription;
+                const std::string_view first = paragraph.substr(0, paragraph.find(". "));
+                SCOPED_TRACE(std::string(StarName(star)) + (bright ? " bright" : " dark"));
+                EXPECT_EQ(BirdName(LookUpRulingBird(star, fortnight).bird), bird);
+                EXPECT_TRUE(first.ends_with(" is " + std::string(bird))) << first;
+                EXPECT_EQ(first.find("in the dark fortnight") != std::string_view::npos, !bright) << first;
+                if (bright) {
+                    EXPECT_EQ(paragraph, PakshiDescriptionTable[static_cast<std::size_t>(i)]);
+                }
+            }
+        }
+    }
 }
 
 } // namespace

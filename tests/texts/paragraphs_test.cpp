@@ -69,7 +69,7 @@ TEST_P(ParagraphsOfStar, LookUpGivesParagraphsWithRequiredOpenings) {
     const StarProse& star = kStarProse[GetParam()];
     const auto id = FindStar(star.Key);
     ASSERT_TRUE(id.has_value()) << star.Key;
-    const StarTexts texts = LookUpStarTexts(*id);
+    const StarTexts texts = LookUpStarTexts(*id, Fortnight::Bright);
 
     const std::string description(texts.description);
     EXPECT_TRUE(description.starts_with(std::string(kEightBlanks) + star.ProseName + " is the " +
