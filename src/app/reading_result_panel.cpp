@@ -156,11 +156,7 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     auto* frame6Column = new QVBoxLayout(Frame6);
     frame6Column->addWidget(labels_.fortnight);
     frame6Column->addWidget(
-        MakeParagraph(QStringLiteral("lblCaption1"),
-                      QStringLiteral("The time taken by the Moon to move 12 degrees away from "
-                                     "the Sun. It is significant in choosing the time and "
-                                     "date for any auspicious event."),
-                      Frame6));
+        MakeParagraph(QStringLiteral("lblCaption1"), FromCore(kLunarDayExplanation), Frame6));
     frame6Column->addWidget(labels_.fortnightExplanation);
     columns[0]->addWidget(Frame6);
 
