@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/link_label.h"
 #include "app/widget_style.h"
 #include "platform/platform.h"
@@ -353,6 +355,29 @@ void BirthFormPanel::FocusField(FormField field) {
 void BirthFormPanel::SetZone(const QString& hourText, const QString& minuteText) {
     txtZoneHour_->setText(hourText);
     txtZoneMinute_->setText(minuteText);
+}
+
+void BirthFormPanel::SetPlace(const FormPlace& place) {
+    txtMCity_->setText(place.city);
+    txtMState_->setText(place.state);
+    txtMCountry_->setText(place.country);
+    txtLatD_->setText(place.latitudeDegrees);
+    txtLatM_->setText(place.latitudeMinutes);
+    optLat_[place.latitudeSouth ? 1 : 0]->setChecked(true);
+    txtLonD_->setText(place.longitudeDegrees);
+    txtLonM_->setText(place.longitudeMinutes);
+    optLong_[place.longitudeEast ? 0 : 1]->setChecked(true);
+    SetZone(place.zoneHour, place.zoneMinute);
+    chkDST_->setChecked(place.daylightSaving);
+}
+
+QDate BirthFormPanel::BirthDate() const {
+    const QDate first(cboYear_->currentText().toInt(), cboMonth_->currentIndex() + 1, 1);
+    return first.addDays(std::min(cboDate_->currentIndex(), first.daysInMonth() - 1));
+}
+
+QTime BirthFormPanel::BirthTime() const {
+    return {cboHH_->currentText().toInt(), cboMM_->currentText().toInt()};
 }
 
 std::array<QWidget*, 25> BirthFormPanel::TabChain() const {

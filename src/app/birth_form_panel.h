@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QTime>
 #include <QWidget>
 #include <array>
 
@@ -14,6 +16,24 @@ class QPushButton;
 class QRadioButton;
 
 namespace velmora {
+
+// What the place look-up writes into the form: the place's names, its
+// coordinates in whole degrees and minutes, and the standard zone with its sign
+// and the daylight-saving tick at the birth date and time.
+struct FormPlace {
+    QString city;
+    QString state;
+    QString country;
+    QString latitudeDegrees;
+    QString latitudeMinutes;
+    bool latitudeSouth = false;
+    QString longitudeDegrees;
+    QString longitudeMinutes;
+    bool longitudeEast = true;
+    QString zoneHour;
+    QString zoneMinute;
+    bool daylightSaving = false;
+};
 
 class LinkLabel;
 class Platform;
@@ -36,6 +56,14 @@ public:
 
     // Writes the zone texts chosen in the time-zone picker.
     void SetZone(const QString& hourText, const QString& minuteText);
+
+    // Writes the place chosen in the place look-up.
+    void SetPlace(const FormPlace& place);
+
+    // The birth date and clock time the lists show; a day past the month's end
+    // (31 February) gives the month's last day.
+    QDate BirthDate() const;
+    QTime BirthTime() const;
 
     // The panel's controls in tab order, from cmdOpen down to cmdRashi.
     std::array<QWidget*, 25> TabChain() const;

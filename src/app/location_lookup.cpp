@@ -1,6 +1,9 @@
 #include "app/location_lookup.h"
 
 #include "app/location_lookup_window.h"
+#include "app/place_format.h"
+#include "places/form_values.h"
+#include "places/match_words.h"
 
 #include <QDateEdit>
 #include <QDesktopServices>
@@ -11,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimeEdit>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
@@ -23,24 +27,34 @@ namespace velmora {
 
 namespace {
 
-// Typing pauses shorter than this do not start a search (a search takes about 50 ms).
+// Typing pauses shorter than this do not start a search (a search takes a few milliseconds,
+// the first one 0.1 s more to load the gazetteer).
 constexpr int kSearchDelayMs = 300;
 // More rows than this are of no use to anyone scanning for a place.
 constexpr std::size_t kMaxRows = 200;
 constexpr int kColumnPadding = 12;
 constexpr int kMaxColumnWidth = 150;
+constexpr int kDaylightSavingSeconds = 3600;
 
 const QString kNoPlaceFound = QStringLiteral("No place found");
 
 // The columns the birth form needs come before the zone's name.
 enum Column { Place, State, Country, Latitude, Longitude, UtcOffset, Daylight, TimeZone, ColumnCount };
 
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 } // namespace
 
-LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& siteAddress, QWidget* parent)
-    : QWidget(parent, Qt::Window), txtSearch_(new QLineEdit(StripCoordinateWords(query), this)),
-      dtpDate_(new QDateEdit(QDate::currentDate(), this)), lstPlaces_(new QTreeWidget(this)),
-      lblStatus_(new QLabel(this)), searchDelay_(new QTimer(this)) {
+LocationLookupWindow::LocationLookupWindow(const QString& query, const QDate& birthDate,
+                                           const QTime& birthTime, const QString& siteAddress,
+                                           QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      txtSearch_(new QLineEdit(FromUtf8(places::StripCoordinateWords(query.toStdString())), this)),
+      dtpDate_(new QDateEdit(birthDate, this)), dtpTime_(new QTimeEdit(birthTime, this)),
+      lstPlaces_(new QTreeWidget(this)), lblStatus_(new QLabel(this)), lblCaution_(new QLabel(this)),
+      cmdUse_(new QPushButton(QStringLiteral("&Use This Place"), this)), searchDelay_(new QTimer(this)) {
     setObjectName(QStringLiteral("frmLocationLookup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Find Latitude & Longitude - Velmora"));
@@ -52,6 +66,8 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
     dtpDate_->setObjectName(QStringLiteral("dtpDate"));
     dtpDate_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     dtpDate_->setCalendarPopup(true);
+    dtpTime_->setObjectName(QStringLiteral("dtpTime"));
+    dtpTime_->setDisplayFormat(QStringLiteral("HH:mm"));
 
     lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
     lstPlaces_->setColumnCount(ColumnCount);
@@ -68,6 +84,10 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
     QFont statusFont = lblStatus_->font();
     statusFont.setBold(true);
     lblStatus_->setFont(statusFont);
+
+    lblCaution_->setObjectName(QStringLiteral("lblCaution"));
+    lblCaution_->setWordWrap(true);
+    lblCaution_->setVisible(false);
 
     auto* lblHint = new QLabel(
         QStringLiteral("Type the degrees and minutes into Latitude and Longitude and choose North or South, "
@@ -88,6 +108,19 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
     cmdWeb->setAutoDefault(false);
     connect(cmdWeb, &QPushButton::clicked, this, &LocationLookupWindow::searchTheWeb);
 
+    cmdUse_->setObjectName(QStringLiteral("cmdUse"));
+    cmdUse_->setAutoDefault(false);
+    cmdUse_->setEnabled(false);
+    connect(cmdUse_, &QPushButton::clicked, this, &LocationLookupWindow::useThisPlace);
+    connect(lstPlaces_, &QTreeWidget::itemDoubleClicked, this, &LocationLookupWindow::useThisPlace);
+    // Enter on a row takes it; in the search field it searches.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        new QShortcut(QKeySequence(key), lstPlaces_, this, &LocationLookupWindow::useThisPlace,
+                      Qt::WidgetShortcut);
+    }
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    connect(lstPlaces_, &QTreeWidget::currentItemChanged, this, &LocationLookupWindow::showCaution);
+
     auto* cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
@@ -100,11 +133,13 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
     connect(txtSearch_, &QLineEdit::returnPressed, this, &LocationLookupWindow::search);
     // A new date changes only the offsets, not which places match.
     connect(dtpDate_, &QDateEdit::dateChanged, this, &LocationLookupWindow::showPlaces);
+    connect(dtpTime_, &QTimeEdit::timeChanged, this, &LocationLookupWindow::showPlaces);
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("&Place:"), txtSearch_);
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(dtpDate_);
+    dateRow->addWidget(dtpTime_);
     dateRow->addWidget(
         new QLabel(QStringLiteral("the UTC offset and daylight saving are shown for this day"), this));
     dateRow->addStretch();
@@ -115,6 +150,7 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lblSite);
     buttons->addStretch();
+    buttons->addWidget(cmdUse_);
     buttons->addWidget(cmdWeb);
     buttons->addWidget(cmdClose);
 
@@ -122,6 +158,7 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
     layout->addLayout(fields);
     layout->addWidget(lblStatus_);
     layout->addWidget(lstPlaces_, 1);
+    layout->addWidget(lblCaution_);
     layout->addWidget(lblHint);
     layout->addLayout(buttons);
 
@@ -130,7 +167,10 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QString& 
 
 void LocationLookupWindow::search() {
     searchDelay_->stop();
-    matches_ = SearchPlaces(txtSearch_->text());
+    if (!gazetteer_) {
+        gazetteer_.emplace();
+    }
+    matches_ = places::SearchPlaces(*gazetteer_, txtSearch_->text().toStdString());
     if (matches_.size() > kMaxRows) {
         matches_.resize(kMaxRows);
     }
@@ -139,6 +179,9 @@ void LocationLookupWindow::search() {
 
 void LocationLookupWindow::showPlaces() {
     lstPlaces_->clear();
+    zones_.clear();
+    cmdUse_->setEnabled(false);
+    showCaution();
     if (txtSearch_->text().trimmed().isEmpty()) {
         lblStatus_->setText(QStringLiteral("Type the name of a city"));
         return;
@@ -151,26 +194,32 @@ void LocationLookupWindow::showPlaces() {
                             ? QStringLiteral("1 place found")
                             : QStringLiteral("%1 places found, best first").arg(matches_.size()));
     const QDate date = dtpDate_->date();
-    for (const PlaceMatch& match : matches_) {
-        const GazetteerPlace& place = match.place;
+    const QTime time = dtpTime_->time();
+    const places::LocalDateTime when{date.year(), date.month(), date.day(), time.hour(), time.minute()};
+    for (const places::PlaceMatch& match : matches_) {
+        const places::Place& place = match.place;
         auto* row = new QTreeWidgetItem(lstPlaces_);
-        row->setText(Place, place.name);
-        row->setText(State, place.state);
-        row->setText(Country, place.country);
-        row->setToolTip(Place, place.name);
-        row->setToolTip(State, place.state);
-        row->setToolTip(Country, place.country);
+        const QString name = FromUtf8(place.name);
+        row->setText(Place, match.knownAs.empty()
+                                ? name
+                                : QStringLiteral("%1 (%2)").arg(name, FromUtf8(match.knownAs)));
+        row->setText(State, FromUtf8(place.state));
+        row->setText(Country, FromUtf8(place.country));
+        for (const Column column : {Place, State, Country}) {
+            row->setToolTip(column, row->text(column));
+        }
         row->setText(Latitude, FormatLatitude(place.latitudeDeg));
         row->setText(Longitude, FormatLongitude(place.longitudeDeg));
-        row->setText(TimeZone, place.timeZoneId);
-        const ZoneOnDate zone = ZoneOffsetOn(place.timeZoneId, date);
-        if (zone.valid) {
-            row->setText(UtcOffset, FormatUtcOffset(zone.offsetSeconds));
-            row->setText(
-                Daylight,
-                zone.daylightSaving
-                    ? QStringLiteral("yes, standard %1").arg(FormatUtcOffset(zone.standardOffsetSeconds))
-                    : QStringLiteral("no"));
+        row->setText(TimeZone, FromUtf8(place.timeZoneId));
+        const std::optional<places::ZoneAtTime>& zone = zones_.emplace_back(places::ZoneAtPlace(place, when));
+        if (zone) {
+            row->setText(UtcOffset, FormatUtcOffset(zone->utcOffsetSeconds));
+            // The form adds one hour for daylight saving, so the standard offset is an hour less.
+            row->setText(Daylight,
+                         zone->daylightSaving
+                             ? QStringLiteral("yes, standard %1")
+                                   .arg(FormatUtcOffset(zone->utcOffsetSeconds - kDaylightSavingSeconds))
+                             : QStringLiteral("no"));
         }
     }
     // Long state and country names are cut short so that the coordinates and
@@ -183,6 +232,40 @@ void LocationLookupWindow::showPlaces() {
     lstPlaces_->setCurrentItem(lstPlaces_->topLevelItem(0));
 }
 
+// The caution of the current row, when the time-zone database is coarse there and then.
+void LocationLookupWindow::showCaution() {
+    const int index = lstPlaces_->indexOfTopLevelItem(lstPlaces_->currentItem());
+    const bool known = index >= 0 && std::size_t(index) < zones_.size() && zones_[std::size_t(index)];
+    cmdUse_->setEnabled(known);
+    const QString caution = known ? FromUtf8(zones_[std::size_t(index)]->caution) : QString();
+    lblCaution_->setText(caution.isEmpty() ? QString() : QStringLiteral("Caution: ") + caution);
+    lblCaution_->setVisible(!caution.isEmpty());
+}
+
+void LocationLookupWindow::useThisPlace() {
+    const int index = lstPlaces_->indexOfTopLevelItem(lstPlaces_->currentItem());
+    if (index < 0 || std::size_t(index) >= zones_.size() || !zones_[std::size_t(index)]) {
+        return;
+    }
+    const places::Place& place = matches_[std::size_t(index)].place;
+    const places::PlaceFormValues values = places::FormValuesFor(place, *zones_[std::size_t(index)]);
+    emit placeChosen({
+        .city = FromUtf8(place.name),
+        .state = FromUtf8(place.state),
+        .country = FromUtf8(place.country),
+        .latitudeDegrees = FromUtf8(values.latitudeDegrees),
+        .latitudeMinutes = FromUtf8(values.latitudeMinutes),
+        .latitudeSouth = values.latitudeSouth,
+        .longitudeDegrees = FromUtf8(values.longitudeDegrees),
+        .longitudeMinutes = FromUtf8(values.longitudeMinutes),
+        .longitudeEast = values.longitudeEast,
+        .zoneHour = FromUtf8(values.zoneHour),
+        .zoneMinute = FromUtf8(values.zoneMinute),
+        .daylightSaving = values.daylightSaving,
+    });
+    close();
+}
+
 void LocationLookupWindow::searchTheWeb() {
     QUrl url(QStringLiteral("https://www.openstreetmap.org/search"));
     QUrlQuery query;
@@ -191,14 +274,13 @@ void LocationLookupWindow::searchTheWeb() {
     QDesktopServices::openUrl(url);
 }
 
-void LocationLookup(const QString& query, const QString& siteAddress, QWidget* parent) {
-    auto* window = new LocationLookupWindow(query, siteAddress, parent);
-    // Esc closes it, as it closes the program's dialogs.
-    QObject::connect(new QShortcut(QKeySequence::Cancel, window), &QShortcut::activated, window,
-                     &QWidget::close);
+LocationLookupWindow* LocationLookup(const QString& query, const QDate& birthDate, const QTime& birthTime,
+                                     const QString& siteAddress, QWidget* parent) {
+    auto* window = new LocationLookupWindow(query, birthDate, birthTime, siteAddress, parent);
     window->show();
     // The first search runs once the window is on screen, so the caller returns at once.
     QTimer::singleShot(0, window, &LocationLookupWindow::search);
+    return window;
 }
 
 } // namespace velmora

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <QTime>
 
 class QWidget;
 
 namespace velmora {
 
-// The place look-up: opens a non-modal window listing the places of the
-// offline gazetteer that match `query` ("City State Country Latitude Longitude"),
-// with their coordinates and UTC offset. It never writes into the caller.
-void LocationLookup(const QString& query, const QString& siteAddress, QWidget* parent);
+class LocationLookupWindow;
+
+// The place look-up: opens a non-modal window listing the places that match
+// `query` ("City State Country Latitude Longitude") with their coordinates and
+// the UTC offset at the birth date and time. Its placeChosen signal gives the
+// place the user picks; the window closes then.
+LocationLookupWindow* LocationLookup(const QString& query, const QDate& birthDate, const QTime& birthTime,
+                                     const QString& siteAddress, QWidget* parent);
 
 } // namespace velmora

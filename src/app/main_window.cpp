@@ -11,6 +11,7 @@
 #include "app/link_label.h"
 #include "app/links.h"
 #include "app/location_lookup.h"
+#include "app/location_lookup_window.h"
 #include "app/program_caption.h"
 #include "app/reading_files.h"
 #include "app/reading_result_panel.h"
@@ -205,7 +206,9 @@ void frmMain::pickTimeZone() {
 }
 
 void frmMain::lookUpPlace(const QString& query) {
-    LocationLookup(query, HomePageAddress(), this);
+    const LocationLookupWindow* lookup =
+        LocationLookup(query, fraMain_->BirthDate(), fraMain_->BirthTime(), HomePageAddress(), this);
+    connect(lookup, &LocationLookupWindow::placeChosen, fraMain_, &BirthFormPanel::SetPlace);
 }
 
 void frmMain::showAbout() {

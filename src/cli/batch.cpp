@@ -8,6 +8,7 @@
 
 #include "cli/csv_reader.h"
 #include "cli/margins_output.h"
+#include "cli/place_row.h"
 #include "cli/printable.h"
 #include "cli/reading_output.h"
 #include "cli/row_chunks.h"
@@ -81,8 +82,10 @@ template <std::size_t N> void AppendNames(std::string& out, const std::array<std
     }
 }
 
-void AppendHeader(std::string& out, bool details, bool margins) {
-    AppendNames(out, kBatchInputColumns);
+template <std::size_t N>
+void AppendHeader(std::string& out, const std::array<std::string_view, N>& inputColumns, bool details,
+                  bool margins) {
+    AppendNames(out, inputColumns);
     out.push_back(',');
     AppendNames(out, kBatchResultColumns);
     if (details) {
@@ -102,7 +105,7 @@ void AppendReading(std::string& out, const std::vector<std::string>& row, const 
         AppendCsvField(out, field);
         out.push_back(',');
     }
-    const ReadingLines lines = LinesOf(session.Results());
+    const ReadingLines lines = Localize(session.Results(), options.language).lines;
     for (const std::string_view text :
          {lines.star, lines.fortnight, lines.bird, lines.rulingDaysDay, lines.rulingDaysNight}) {
         AppendCsvField(out, text);
@@ -134,15 +137,13 @@ void AppendReading(std::string& out, const std::vector<std::string>& row, const 
     out.push_back('\n');
 }
 
-bool IsHeader(std::vector<std::string>& fields) {
-    if (!fields.empty() && fields.front().starts_with(kUtf8ByteOrderMark)) {
-        fields.front().erase(0, kUtf8ByteOrderMark.size());
-    }
-    if (fields.size() != kBatchInputColumns.size()) {
+template <std::size_t N>
+bool IsHeader(const std::vector<std::string>& fields, const std::array<std::string_view, N>& columns) {
+    if (fields.size() != N) {
         return false;
     }
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (TrimSpaces(fields[i]) != kBatchInputColumns[i]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (TrimSpaces(fields[i]) != columns[i]) {
             return false;
         }
     }
@@ -193,29 +194,40 @@ std::string DescribeSkipped(CsvResult result) {
 }
 
 // Checks one input record and computes its reading into `session`; returns
-// the refusal, if any.
-std::optional<std::string> CheckAndCompute(CsvResult result, const CsvRecord& record,
-                                           ReadingSession& session) {
+// the refusal, if any. With a gazetteer the record names its place instead of
+// giving the zone and coordinate columns.
+std::optional<std::string> CheckAndCompute(CsvResult result, const CsvRecord& record, ReadingSession& session,
+                                           const places::Gazetteer* gazetteer) {
     if (result != CsvResult::Record) {
         return DescribeSkipped(result);
     }
-    if (record.fields.size() != kBatchInputColumns.size()) {
-        return "expected " + std::to_string(kBatchInputColumns.size()) + " fields, found " +
+    const std::size_t fieldCount = gazetteer ? kBatchPlaceColumns.size() : kBatchInputColumns.size();
+    if (record.fields.size() != fieldCount) {
+        return "expected " + std::to_string(fieldCount) + " fields, found " +
                std::to_string(record.fields.size());
     }
-    if (const auto error = ComputeRow(record.fields, session)) {
-        const std::string_view column = kBatchInputColumns[static_cast<std::size_t>(error->column)];
+    std::optional<std::vector<std::string>> atPlace;
+    if (gazetteer) {
+        atPlace = RowAtPlace(record.fields, *gazetteer);
+        if (!atPlace) {
+            return "place: no place found for " + QuoteForMessage(record.fields[kPlaceColumn]);
+        }
+    }
+    if (const auto error = ComputeRow(atPlace ? *atPlace : record.fields, session)) {
+        const auto index = static_cast<std::size_t>(error->column);
+        const std::string_view column =
+            gazetteer && index >= kPlaceColumn ? "place" : kBatchInputColumns[index];
         return std::string(column) + ": " + error->message;
     }
     return std::nullopt;
 }
 
 // A chunk's readings and refusals, computed on any thread.
-void ComputeChunk(RowChunk& chunk, const BatchOptions& options) {
+void ComputeChunk(RowChunk& chunk, const BatchOptions& options, const places::Gazetteer* gazetteer) {
     for (std::size_t row = 0; row < chunk.size; ++row) {
         const CsvRecord& record = chunk.records[row];
         ReadingSession session;
-        if (auto refusal = CheckAndCompute(chunk.results[row], record, session)) {
+        if (auto refusal = CheckAndCompute(chunk.results[row], record, session, gazetteer)) {
             chunk.refusals.push_back({row, record.line, std::move(*refusal)});
             continue;
         }
@@ -353,15 +365,26 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
     CsvReader reader(input);
     CsvRecord record;
     const CsvResult headerResult = reader.Next(record);
-    if (headerResult != CsvResult::Record || !IsHeader(record.fields)) {
+    if (!record.fields.empty() && record.fields.front().starts_with(kUtf8ByteOrderMark)) {
+        record.fields.front().erase(0, kUtf8ByteOrderMark.size());
+    }
+    // A place column stands for the seven zone and coordinate columns.
+    const bool byPlace = headerResult == CsvResult::Record && IsHeader(record.fields, kBatchPlaceColumns);
+    if (headerResult != CsvResult::Record || !(byPlace || IsHeader(record.fields, kBatchInputColumns))) {
         std::string expected;
         AppendNames(expected, kBatchInputColumns);
         const std::uint64_t line = headerResult == CsvResult::End ? 1 : record.line;
         errors << "line " << line << ": expected the header row: " << expected << '\n';
         return 1;
     }
+    const std::optional<places::Gazetteer> gazetteer =
+        byPlace ? std::optional<places::Gazetteer>(std::in_place) : std::nullopt;
     std::string header;
-    AppendHeader(header, options.details, options.margins);
+    if (byPlace) {
+        AppendHeader(header, kBatchPlaceColumns, options.details, options.margins);
+    } else {
+        AppendHeader(header, kBatchInputColumns, options.details, options.margins);
+    }
     output.write(header.data(), static_cast<std::streamsize>(header.size()));
 
     ProgressLine progress(errors, options.showProgress);
@@ -381,8 +404,11 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
         output.write(chunk.output.data(), static_cast<std::streamsize>(chunk.output.size()));
         return static_cast<bool>(output); // nowhere to write to: reading on would only burn time
     };
+    // The place look-up has not been shown safe to share between threads.
+    const unsigned jobs = byPlace ? 1U : options.jobs;
+    const places::Gazetteer* places = gazetteer ? &*gazetteer : nullptr;
     ProcessInOrder(
-        reader, options.jobs, [&](RowChunk& chunk) { ComputeChunk(chunk, options); }, write);
+        reader, jobs, [&](RowChunk& chunk) { ComputeChunk(chunk, options, places); }, write);
     output.flush();
     progress.Clear();
     if (input.bad()) {

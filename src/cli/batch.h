@@ -11,6 +11,7 @@
 
 #include "reading/reading_session.h"
 #include "reading/validation.h"
+#include "texts/localized.h"
 
 namespace velmora {
 
@@ -99,9 +100,10 @@ std::string QuoteForMessage(std::string_view text);
 
 struct BatchOptions {
     bool details = false;
-    bool margins = false;      // the four birth-time margins, after everything else
-    bool showProgress = false; // a progress line on `errors` for long inputs
-    unsigned jobs = 0;         // threads computing rows; 0 for one per core
+    bool margins = false;                  // the four birth-time margins, after everything else
+    bool showProgress = false;             // a progress line on `errors` for long inputs
+    unsigned jobs = 0;                     // threads computing rows; 0 for one per core
+    Language language = Language::English; // of the values; the header stays English
 };
 
 // Reads CSV birth data with a header row from `input` and writes one CSV row

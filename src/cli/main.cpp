@@ -23,6 +23,7 @@ constexpr const char* kExamples = R"(Examples:
   velmora-cli place "Madras, India" --date 1950-01-26 --time 10:15
   velmora-cli batch births.csv > readings.csv
   velmora-cli open asha.tam --json
+  velmora-cli open asha.tam --lang ta --full
   velmora-cli schedule --star Pushya --paksha "Krishna Paksha" --day 2024-04-09 \
       --longitude 80.27 --latitude 13.08 --zone +5:30)";
 
@@ -56,13 +57,23 @@ int main(int argc, char** argv) {
     velmora::ReadingOptions reading;
     velmora::OutputOptions readingOutput;
     std::string savePath;
+    // One setting for whichever command runs; checked by CLI11, turned into a Language after parsing.
+    std::string languageCode = "en";
+    const auto addLanguage = [&languageCode](CLI::App* command) {
+        command
+            ->add_option("--lang", languageCode,
+                         "Language of the names, days, paragraphs and labels: en (default) or ta (Tamil); "
+                         "JSON keys, CSV headers and saved files stay English")
+            ->check(CLI::IsMember({"en", "ta"}));
+    };
     CLI::App* readingCommand = app.add_subcommand("reading", "Compute the reading of one birth");
     readingCommand->add_option("--name", reading.name, "Name of the person")->required();
     readingCommand->add_option("--date", reading.date, "Birth date, YYYY-MM-DD (1901 to 2050)")->required();
     readingCommand->add_option("--time", reading.time, "Clock time of the birth, HH:MM")->required();
     CLI::Option* zone = readingCommand->add_option(
         "--zone", reading.zone,
-        "Time zone of the birth place, H:MM ahead of or behind UTC (the sign is ignored)");
+        "Time zone of the birth place, H:MM: +H:MM ahead of UTC, -H:MM behind it; without a sign, "
+        "east of Greenwich is ahead and west behind");
     CLI::Option* zoneHour = readingCommand->add_option("--zone-hour", reading.zoneHour,
                                                        "Hours of the time zone, as typed in the form");
     CLI::Option* zoneMinute = readingCommand->add_option("--zone-minute", reading.zoneMinute,
@@ -70,17 +81,26 @@ int main(int argc, char** argv) {
     zone->excludes(zoneHour)->excludes(zoneMinute);
     zoneHour->needs(zoneMinute);
     zoneMinute->needs(zoneHour);
-    readingCommand->add_flag("--dst", reading.daylightSaving, "Daylight saving time was in force");
-    readingCommand->add_option("--longitude", reading.longitude, "Longitude of the birth place, e.g. 77:12E")
-        ->required();
-    readingCommand->add_option("--latitude", reading.latitude, "Latitude of the birth place, e.g. 28:36N")
-        ->required();
+    CLI::Option* dst =
+        readingCommand->add_flag("--dst", reading.daylightSaving, "Daylight saving time was in force");
+    CLI::Option* longitude = readingCommand->add_option("--longitude", reading.longitude,
+                                                        "Longitude of the birth place, e.g. 77:12E");
+    CLI::Option* latitude = readingCommand->add_option("--latitude", reading.latitude,
+                                                       "Latitude of the birth place, e.g. 28:36N");
+    CLI::Option* place = readingCommand->add_option(
+        "--place", reading.place,
+        "Birth place to look up, e.g. \"Madrid, Spain\": its first candidate gives the coordinates, "
+        "the zone and daylight saving at the birth date and time");
+    for (CLI::Option* placeGives : {zone, zoneHour, zoneMinute, dst, longitude, latitude}) {
+        place->excludes(placeGives);
+    }
     readingCommand->add_flag("--json", readingOutput.json, "Print the reading as one JSON object");
     readingCommand->add_flag("--full", readingOutput.full, "Also print the star's and the bird's paragraphs");
     bool readingMargins = false;
     readingCommand->add_flag("--margins", readingMargins,
                              "Also print the minutes of birth time to the nearest change of star and of "
                              "fortnight, each way, and the reading a change within 30 minutes gives");
+    addLanguage(readingCommand);
     readingCommand->add_option("--save", savePath, "Also save the reading, as the window does, to FILE.tam")
         ->type_name("FILE.tam")
         ->check([](const std::string& name) {
@@ -103,10 +123,12 @@ int main(int argc, char** argv) {
         ->add_option("--jobs", batchOptions.jobs,
                      "Threads computing rows (default: one per core); the output is the same for any count")
         ->check(CLI::Range(1U, 1024U));
+    addLanguage(batchCommand);
     batchCommand->footer(
         "Input columns: "
         "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,longitude_min,\n"
         "longitude_side,latitude_deg,latitude_min,latitude_side. dst is 0 or 1, the sides are E/W and N/S.\n"
+        "Or name,year,month,day,hour,minute,place: the place is looked up as reading --place does.\n"
         "Refused rows are reported on standard error and left out; the exit status is then 1.\n");
 
     std::string openPath;
@@ -115,6 +137,7 @@ int main(int argc, char** argv) {
     openCommand->add_option("file", openPath, "The saved reading")->required()->type_name("FILE.tam");
     openCommand->add_flag("--json", openOutput.json, "Print the reading as one JSON object");
     openCommand->add_flag("--full", openOutput.full, "Also print the star's and the bird's paragraphs");
+    addLanguage(openCommand);
 
     velmora::ScheduleOptions schedule;
     CLI::App* scheduleCommand =
@@ -165,13 +188,26 @@ int main(int argc, char** argv) {
         if (*scheduleCommand && !*star && !*bird) {
             throw CLI::RequiredError("--star with --paksha, or --bird");
         }
-        if (*readingCommand && !*zone && !*zoneHour) {
-            throw CLI::RequiredError("--zone or --zone-hour with --zone-minute");
+        if (*readingCommand && !*place) {
+            if (!*zone && !*zoneHour) {
+                throw CLI::RequiredError("--zone or --zone-hour with --zone-minute, or --place");
+            }
+            for (const CLI::Option* coordinate : {longitude, latitude}) {
+                if (!*coordinate) {
+                    throw CLI::RequiredError(coordinate->get_name() + " (or --place)");
+                }
+            }
         }
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error);
         return status == 0 ? 0 : velmora::kExitUsage;
     }
+
+    const velmora::Language language =
+        velmora::LanguageFromCode(languageCode).value_or(velmora::Language::English);
+    readingOutput.language = language;
+    openOutput.language = language;
+    batchOptions.language = language;
 
     if (*readingCommand) {
         return velmora::RunReading(reading, readingOutput, savePath, std::cout, std::cerr, readingMargins);

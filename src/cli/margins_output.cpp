@@ -12,16 +12,16 @@ std::array<std::optional<int>, 4> MinutesOf(const BirthTimeMargins& margins) {
             margins.fortnightMinutesAfter};
 }
 
-nlohmann::ordered_json NearJson(const std::optional<NearChange>& near) {
+nlohmann::ordered_json NearJson(const std::optional<NearChange>& near, Language language) {
     if (!near) {
         return nullptr;
     }
     const MinuteReading& r = near->reading;
     return {
         {"minutes", near->minutes},
-        {"star", r.star ? StarName(*r.star) : std::string_view()},
-        {"paksha", FortnightName(r.fortnight)},
-        {"bird", r.bird ? BirdName(r.bird->bird) : std::string_view()},
+        {"star", r.star ? StarName(*r.star, language) : std::string_view()},
+        {"paksha", FortnightName(r.fortnight, language)},
+        {"bird", r.bird ? BirdName(r.bird->bird, language) : std::string_view()},
     };
 }
 
@@ -54,13 +54,13 @@ void WriteMarginsText(std::ostream& out, const BirthTimeMargins& margins) {
     }
 }
 
-void AddMarginsJson(nlohmann::ordered_json& json, const BirthTimeMargins& margins) {
+void AddMarginsJson(nlohmann::ordered_json& json, const BirthTimeMargins& margins, Language language) {
     const auto minutes = MinutesOf(margins);
     for (std::size_t i = 0; i < minutes.size(); ++i) {
         json[kMarginColumns[i]] = minutes[i] ? nlohmann::ordered_json(*minutes[i]) : nullptr;
     }
-    json["reading_before"] = NearJson(margins.earlier);
-    json["reading_after"] = NearJson(margins.later);
+    json["reading_before"] = NearJson(margins.earlier, language);
+    json["reading_after"] = NearJson(margins.later, language);
 }
 
 void AppendMarginFields(std::string& out, const BirthTimeMargins& margins) {

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "reading/birth_time_margins.h"
+#include "texts/localized.h"
 
 namespace velmora {
 
@@ -20,12 +21,14 @@ inline constexpr auto kMarginColumns = std::to_array<std::string_view>({
 });
 static_assert(kMarginColumns.size() == 4);
 
-// Labelled lines: the four margins, the readings close by and the plain sentence.
+// Labelled lines: the four margins, the readings close by and the plain sentence,
+// in English whatever the language of the reading above them.
 void WriteMarginsText(std::ostream& out, const BirthTimeMargins& margins);
 
 // The four margins (null when nothing changes within a day) and, under
-// "reading_before" and "reading_after", the reading close by on each side or null.
-void AddMarginsJson(nlohmann::ordered_json& json, const BirthTimeMargins& margins);
+// "reading_before" and "reading_after", the reading close by on each side or null,
+// its names in `language`.
+void AddMarginsJson(nlohmann::ordered_json& json, const BirthTimeMargins& margins, Language language);
 
 // The four margins as CSV fields, each after a comma; empty for none.
 void AppendMarginFields(std::string& out, const BirthTimeMargins& margins);

@@ -12,6 +12,7 @@
 #include "cli/batch.h"
 #include "cli/input_file.h"
 #include "cli/printable.h"
+#include "cli/place_row.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
@@ -138,6 +139,10 @@ std::variant<std::vector<std::string>, std::string> RowFromOptions(const Reading
     if (!time) {
         return ShapeError("--time", "HH:MM", options.time);
     }
+    if (!options.place.empty()) {
+        return std::vector<std::string>{options.name, (*date)[0], (*date)[1],   (*date)[2],
+                                        (*time)[0],   (*time)[1], options.place};
+    }
     std::vector<std::string> zone = {options.zoneHour, options.zoneMinute};
     if (!options.zone.empty()) {
         const auto parts = SplitInto(options.zone, ':', 2);
@@ -170,8 +175,17 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
         errors << "velmora-cli: " << EscapeControls(*shapeError) << '\n';
         return kExitUsage;
     }
+    std::vector<std::string> fields = std::get<std::vector<std::string>>(row);
+    if (!options.place.empty()) {
+        auto atPlace = RowAtPlace(fields, places::Gazetteer());
+        if (!atPlace) {
+            errors << "velmora-cli: --place: no place found for " << QuoteForMessage(options.place) << '\n';
+            return kExitRefused;
+        }
+        fields = std::move(*atPlace);
+    }
     ReadingSession session;
-    if (const auto error = ComputeRow(std::get<std::vector<std::string>>(row), session)) {
+    if (const auto error = ComputeRow(fields, session)) {
         errors << "velmora-cli: " << OptionOfColumn(error->column, !options.zone.empty()) << ": "
                << EscapeControls(error->message) << '\n';
         return kExitRefused;

@@ -28,6 +28,12 @@ struct SavedReadingLines {
     std::string fortnightLine;
 };
 
+// The star and fortnight a reading's texts and bird were looked up for.
+struct LookedUp {
+    Star star = Star::Ashwini;
+    Fortnight fortnight = Fortnight::Bright;
+};
+
 // What a reading shows. Everything starts empty; texts and bird stay those of
 // the last star found while a reading names no known star.
 struct ReadingResults {
@@ -37,6 +43,8 @@ struct ReadingResults {
     std::optional<SavedReadingLines> asRead;
     StarTexts starTexts;
     std::optional<RulingBird> bird;
+    // What `starTexts` and `bird` belong to, so that they can be shown in another language.
+    std::optional<LookedUp> lookedUp;
 };
 
 } // namespace velmora

@@ -48,6 +48,7 @@ void ReadingSession::Show(std::optional<Star> star, Fortnight fortnight) {
     }
     results_.starTexts = LookUpStarTexts(*star, fortnight);
     results_.bird = LookUpRulingBird(*star, fortnight);
+    results_.lookedUp = LookedUp{*star, fortnight};
 }
 
 } // namespace velmora

@@ -3,9 +3,13 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDateEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimeEdit>
+#include <QTreeWidget>
 
 #include "app/time_zone_dialog.h"
 #include "main_window_fixture.h"
@@ -313,6 +317,74 @@ private slots:
         QCOMPARE(fake_->MessageTexts(), QStringList{message});
         QCOMPARE(fake_->messages[0].icon, MessageIcon::Information);
         QCOMPARE(focused(), focus);
+    }
+
+    // The look-up opens at the form's birth date and time; its chosen place fills the form, and
+    // the reading equals the command line's `reading --place` for the same date and time.
+    void placeLookUpFillsTheForm_data() {
+        QTest::addColumn<QStringList>("place"); // city, state, country as typed
+        QTest::addColumn<QString>("date");      // yyyy-MM-dd
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<QStringList>("filled"); // lat deg, min, N/S, lon deg, min, E/W, zone hour, min, DST
+        QTest::addColumn<QString>("star");
+        QTest::newRow("London, double summer time")
+            << QStringList{"London", "England", "United Kingdom"} << "1947-05-01" << 12 << 0
+            << QStringList{"51", "31", "N", "0", "8", "W", "+1", "00", "DST"} << "Uttara Phalguni";
+        QTest::newRow("Chennai") << QStringList{"Chennai", "Tamil Nadu", "India"} << "1990-01-01" << 5 << 30
+                                 << QStringList{"13", "5", "N", "80", "17", "E", "+5", "30", ""}
+                                 << "Dhanistha";
+    }
+
+    void placeLookUpFillsTheForm() {
+        QFETCH(QStringList, place);
+        QFETCH(QString, date);
+        QFETCH(int, hour);
+        QFETCH(int, minute);
+        QFETCH(QStringList, filled);
+        QFETCH(QString, star);
+        const QDate birthDate = QDate::fromString(date, Qt::ISODate);
+        BirthData data;
+        data.monthIndex = birthDate.month() - 1;
+        data.dayIndex = birthDate.day() - 1;
+        data.year = QString::number(birthDate.year());
+        fill(data);
+        list(QStringLiteral("cboHH"))->setCurrentIndex(hour);
+        list(QStringLiteral("cboMM"))->setCurrentIndex(minute);
+        edit(QStringLiteral("txtMCity"))->setText(place[0]);
+        edit(QStringLiteral("txtMState"))->setText(place[1]);
+        edit(QStringLiteral("txtMCountry"))->setText(place[2]);
+        find<QPushButton>(QStringLiteral("cmdBrowser"))->click();
+
+        auto* lookup = window_->findChild<QWidget*>(QStringLiteral("frmLocationLookup"));
+        QVERIFY(lookup != nullptr);
+        QCOMPARE(lookup->findChild<QDateEdit*>(QStringLiteral("dtpDate"))->date(), birthDate);
+        QCOMPARE(lookup->findChild<QTimeEdit*>(QStringLiteral("dtpTime"))->time(), QTime(hour, minute));
+        auto* rows = lookup->findChild<QTreeWidget*>(QStringLiteral("lstPlaces"));
+        QTRY_VERIFY(rows->topLevelItemCount() > 0);
+        QCOMPARE(rows->topLevelItem(0)->text(0), place[0]);
+        QPointer<QWidget> closing = lookup;
+        lookup->findChild<QPushButton*>(QStringLiteral("cmdUse"))->click();
+        QTRY_VERIFY(closing.isNull());
+
+        for (const auto& [name, text] :
+             std::initializer_list<std::pair<const char*, QString>>{{"txtMCity", place[0]},
+                                                                    {"txtMState", place[1]},
+                                                                    {"txtMCountry", place[2]},
+                                                                    {"txtLatD", filled[0]},
+                                                                    {"txtLatM", filled[1]},
+                                                                    {"txtLonD", filled[3]},
+                                                                    {"txtLonM", filled[4]},
+                                                                    {"txtZoneHour", filled[6]},
+                                                                    {"txtZoneMinute", filled[7]}}) {
+            QCOMPARE(edit(QString::fromLatin1(name))->text(), text);
+        }
+        QCOMPARE(find<QRadioButton>(QStringLiteral("optLat1"))->isChecked(), filled[2] == "S");
+        QCOMPARE(find<QRadioButton>(QStringLiteral("optLong1"))->isChecked(), filled[5] == "W");
+        QCOMPARE(find<QCheckBox>(QStringLiteral("chkDST"))->isChecked(), filled[8] == "DST");
+        calculate();
+        QVERIFY2(fake_->messages.isEmpty(), qPrintable(fake_->MessageTexts().join(u';')));
+        QCOMPARE(result(0), star);
     }
 
     // The picker opens modally from the link; its choice goes into the two zone fields and

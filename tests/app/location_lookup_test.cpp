@@ -1,33 +1,25 @@
 #include "app/location_lookup.h"
 #include "app/location_lookup_window.h"
-#include "app/location_search.h"
+#include "app/place_format.h"
 
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <QTimeEdit>
 #include <QTreeWidget>
 
 #include <limits>
-
-using velmora::GazetteerPlace;
+#include <vector>
 
 namespace {
 
 const QString kChennaiQuery = QStringLiteral("Chennai Tamil Nadu India Latitude Longitude");
 const QString kSite = QStringLiteral("https://velmora.example.org/");
-
-GazetteerPlace Place(const char* name, const char* state, const char* country, const char* code,
-                     quint32 population) {
-    GazetteerPlace place;
-    place.name = QString::fromUtf8(name);
-    place.state = QString::fromUtf8(state);
-    place.country = QString::fromUtf8(country);
-    place.countryCode = QString::fromUtf8(code);
-    place.population = population;
-    return place;
-}
+const QDate kBirthDate(2024, 6, 15);
+const QTime kBirthTime(6, 0);
 
 QStringList Row(const QTreeWidgetItem* item) {
     QStringList texts;
@@ -42,31 +34,6 @@ QStringList Row(const QTreeWidgetItem* item) {
 class LocationLookupTest : public QObject {
     Q_OBJECT
 private slots:
-    void coordinateWordsAreStripped_data() {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("stripped");
-        QTest::newRow("as built") << kChennaiQuery << "Chennai Tamil Nadu India";
-        QTest::newRow("typed in the window") << "Chennai India"
-                                             << "Chennai India";
-        QTest::newRow("spaces kept from the fields") << " Pune  Maharashtra India Latitude Longitude"
-                                                     << "Pune  Maharashtra India";
-        QTest::newRow("only the trailing pair") << "Latitude Town Latitude Longitude"
-                                                << "Latitude Town";
-    }
-    void coordinateWordsAreStripped() {
-        QFETCH(QString, query);
-        QFETCH(QString, stripped);
-        QCOMPARE(velmora::StripCoordinateWords(query), stripped);
-    }
-
-    void wordsMatchWithoutCaseOrAccents() {
-        QCOMPARE(velmora::MatchWords(QStringLiteral("São  PAULO")),
-                 (QStringList{QStringLiteral("sao"), QStringLiteral("paulo")}));
-        QCOMPARE(velmora::MatchWords(QStringLiteral("Île-de-France Region")),
-                 (QStringList{QStringLiteral("ile"), QStringLiteral("de"), QStringLiteral("france"),
-                              QStringLiteral("region")}));
-    }
-
     void anglesAreRoundedToTheMinute_data() {
         QTest::addColumn<double>("degrees");
         QTest::addColumn<QString>("latitude");
@@ -103,136 +70,102 @@ private slots:
         QCOMPARE(velmora::FormatUtcOffset(std::numeric_limits<int>::min()), QStringLiteral("-596523:14:08"));
     }
 
-    void zoneOffsetsFollowTheDate_data() {
-        QTest::addColumn<QString>("zone");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<int>("standard");
-        QTest::addColumn<bool>("daylight");
-        QTest::newRow("India today") << "Asia/Kolkata" << QDate(2024, 6, 15) << 19800 << 19800 << false;
-        QTest::newRow("India, war time") << "Asia/Kolkata" << QDate(1942, 9, 1) << 23400 << 19800 << true;
-        QTest::newRow("London summer") << "Europe/London" << QDate(2024, 7, 1) << 3600 << 0 << true;
-        QTest::newRow("London winter") << "Europe/London" << QDate(2024, 1, 15) << 0 << 0 << false;
-        QTest::newRow("Newfoundland")
-            << "America/St_Johns" << QDate(2024, 1, 15) << -12600 << -12600 << false;
-    }
-    void zoneOffsetsFollowTheDate() {
-        QFETCH(QString, zone);
-        QFETCH(QDate, date);
-        const velmora::ZoneOnDate result = velmora::ZoneOffsetOn(zone, date);
-        QVERIFY(result.valid);
-        QTEST(result.offsetSeconds, "offset");
-        QTEST(result.standardOffsetSeconds, "standard");
-        QTEST(result.daylightSaving, "daylight");
-    }
-
-    void anUnknownZoneHasNoOffset() {
-        QVERIFY(!velmora::ZoneOffsetOn(QStringLiteral("Nowhere/Atlantis"), QDate(2024, 1, 1)).valid);
-    }
-
-    void rankingPrefersWholeNamesThenRegionThenPopulation() {
-        const std::vector<GazetteerPlace> candidates = {
-            Place("Cormeilles-en-Parisis", "Île-de-France Region", "France", "FR", 21973),
-            Place("Paris", "Île-de-France Region", "France", "FR", 2138551),
-            Place("Paris", "Texas", "United States of America", "US", 24782),
-        };
-        const auto order = [&](const QString& query) {
-            QStringList names;
-            for (const velmora::PlaceMatch& match :
-                 velmora::RankPlaces(velmora::MatchWords(query), candidates)) {
-                names << match.place.name + u'/' + match.place.countryCode;
-            }
-            return names.join(u' ');
-        };
-        QCOMPARE(order(QStringLiteral("Paris Texas USA")),
-                 QStringLiteral("Paris/US Paris/FR Cormeilles-en-Parisis/FR"));
-        QCOMPARE(order(QStringLiteral("Paris Ile-de-France France")),
-                 QStringLiteral("Paris/FR Paris/US Cormeilles-en-Parisis/FR"));
-        QCOMPARE(order(QStringLiteral("Paris")),
-                 QStringLiteral("Paris/FR Paris/US Cormeilles-en-Parisis/FR"));
-        QCOMPARE(order(QStringLiteral("Par")), QStringLiteral("Paris/FR Paris/US Cormeilles-en-Parisis/FR"));
-    }
-
-    // The real gazetteer: the best match for each query, as the main window builds it.
-    void searchFindsThePlaceFirst_data() {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("countryCode");
-        QTest::newRow("Chennai") << kChennaiQuery << "Chennai"
-                                 << "Tamil Nadu"
-                                 << "IN";
-        QTest::newRow("two-word city, same state") << "New York New York United States Latitude Longitude"
-                                                   << "New York"
-                                                   << "New York"
-                                                   << "US";
-        QTest::newRow("three-word city") << "Rio de Janeiro Rio de Janeiro Brazil Latitude Longitude"
-                                         << "Rio de Janeiro"
-                                         << "Rio de Janeiro"
-                                         << "BR";
-        QTest::newRow("typed without accents")
-            << "Sao Paulo Sao Paulo Brazil Latitude Longitude" << QString::fromUtf8("São Paulo")
-            << QString::fromUtf8("São Paulo") << "BR";
-        QTest::newRow("smaller namesake by state") << "Paris Texas USA Latitude Longitude"
-                                                   << "Paris"
-                                                   << "Texas"
-                                                   << "US";
-        QTest::newRow("lower case") << "new delhi delhi india Latitude Longitude"
-                                    << "New Delhi"
-                                    << "National Capital Territory of Delhi"
-                                    << "IN";
-        QTest::newRow("York by country") << "York England UK Latitude Longitude"
-                                         << "York"
-                                         << "England"
-                                         << "GB";
-    }
-    void searchFindsThePlaceFirst() {
-        QFETCH(QString, query);
-        const std::vector<velmora::PlaceMatch> matches = velmora::SearchPlaces(query);
-        QVERIFY(!matches.empty());
-        QTEST(matches.front().place.name, "name");
-        QTEST(matches.front().place.state, "state");
-        QTEST(matches.front().place.countryCode, "countryCode");
-    }
-
-    void searchWithoutAMatchIsEmpty() {
-        QVERIFY(velmora::SearchPlaces(QStringLiteral("Qwxzyv Nowhere Land Latitude Longitude")).empty());
-        QVERIFY(velmora::SearchPlaces(QStringLiteral("   Latitude Longitude")).empty());
-    }
-
     void windowShowsWhatTheFormNeeds() {
-        velmora::LocationLookupWindow window(kChennaiQuery, kSite);
+        velmora::LocationLookupWindow window(kChennaiQuery, kBirthDate, kBirthTime, kSite);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("txtSearch"))->text(),
                  QStringLiteral("Chennai Tamil Nadu India"));
         auto* dateEdit = window.findChild<QDateEdit*>(QStringLiteral("dtpDate"));
-        QCOMPARE(dateEdit->date(), QDate::currentDate());
+        QCOMPARE(dateEdit->date(), kBirthDate);
+        QCOMPARE(window.findChild<QTimeEdit*>(QStringLiteral("dtpTime"))->time(), kBirthTime);
         window.search();
 
         auto* list = window.findChild<QTreeWidget*>(QStringLiteral("lstPlaces"));
+        auto* caution = window.findChild<QLabel*>(QStringLiteral("lblCaution"));
         QVERIFY(list->topLevelItemCount() >= 1);
-        dateEdit->setDate(QDate(2024, 6, 15));
         QCOMPARE(Row(list->topLevelItem(0)),
                  (QStringList{"Chennai", "Tamil Nadu", "India", QString::fromUtf8("13°05' N"),
                               QString::fromUtf8("80°17' E"), "+5:30", "no", "Asia/Kolkata"}));
-        // Another date changes the offset of the same places.
+        QVERIFY(caution->isHidden());
+        // Another date changes the offset of the same places, and India before 1955 earns a caution.
         dateEdit->setDate(QDate(1942, 9, 1));
         QCOMPARE(list->topLevelItem(0)->text(5), QStringLiteral("+6:30"));
         QCOMPARE(list->topLevelItem(0)->text(6), QStringLiteral("yes, standard +5:30"));
+        QVERIFY(!caution->isHidden());
+        QVERIFY(caution->text().startsWith(QStringLiteral("Caution: Before 1955")));
+    }
+
+    // Each way of taking a row gives the form the same values and closes the look-up.
+    void usingAPlaceFillsTheFormAndCloses_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("button") << "button";
+        QTest::newRow("Enter") << "Enter";
+        QTest::newRow("double-click") << "double-click";
+    }
+    void usingAPlaceFillsTheFormAndCloses() {
+        QFETCH(QString, how);
+        QWidget owner;
+        auto* window = new velmora::LocationLookupWindow(QStringLiteral("London United Kingdom"),
+                                                         QDate(1947, 5, 1), QTime(12, 0), kSite, &owner);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->search();
+        std::vector<velmora::FormPlace> chosen;
+        connect(window, &velmora::LocationLookupWindow::placeChosen, this,
+                [&](const velmora::FormPlace& place) { chosen.push_back(place); });
+        auto* list = window->findChild<QTreeWidget*>(QStringLiteral("lstPlaces"));
+        if (how == QLatin1String("button")) {
+            window->findChild<QPushButton*>(QStringLiteral("cmdUse"))->click();
+        } else if (how == QLatin1String("Enter")) {
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Return);
+        } else {
+            const QRect cell = list->visualItemRect(list->topLevelItem(0));
+            // An item view takes a double-click only after the press that starts it.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        }
+        QCOMPARE(chosen.size(), std::size_t(1));
+        const velmora::FormPlace& place = chosen.front();
+        QCOMPARE((QStringList{place.city, place.state, place.country}),
+                 (QStringList{"London", "England", "United Kingdom"}));
+        QCOMPARE((QStringList{place.latitudeDegrees, place.latitudeMinutes, place.longitudeDegrees,
+                              place.longitudeMinutes}),
+                 (QStringList{"51", "31", "0", "8"}));
+        QVERIFY(!place.latitudeSouth);
+        QVERIFY(!place.longitudeEast);
+        // Double summer time, +2:00: the standard hour with its sign, and daylight saving.
+        QCOMPARE(place.zoneHour, QStringLiteral("+1"));
+        QCOMPARE(place.zoneMinute, QStringLiteral("00"));
+        QVERIFY(place.daylightSaving);
+        QVERIFY(!window->isVisible());
+    }
+
+    void escapeCloses() {
+        QWidget owner;
+        QPointer<velmora::LocationLookupWindow> window =
+            velmora::LocationLookup(kChennaiQuery, kBirthDate, kBirthTime, kSite, &owner);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::keyClick(window->findChild<QLineEdit*>(QStringLiteral("txtSearch")), Qt::Key_Escape);
+        QTRY_VERIFY(window.isNull());
     }
 
     void windowSaysWhenNothingMatches() {
-        velmora::LocationLookupWindow window(QStringLiteral("Qwxzyv Nowhere Land Latitude Longitude"), kSite);
+        velmora::LocationLookupWindow window(QStringLiteral("Qwxzyv Nowhere Land Latitude Longitude"),
+                                             kBirthDate, kBirthTime, kSite);
         window.search();
         QCOMPARE(window.findChild<QTreeWidget*>(QStringLiteral("lstPlaces"))->topLevelItemCount(), 0);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblStatus"))->text(),
                  QStringLiteral("No place found"));
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("cmdUse"))->isEnabled());
     }
 
     // Typing waits for a pause before searching; Enter searches at once.
     void typingRefinesTheSearch() {
-        velmora::LocationLookupWindow window(QStringLiteral("Qwxzyv Latitude Longitude"), kSite);
+        velmora::LocationLookupWindow window(QStringLiteral("Qwxzyv Latitude Longitude"), kBirthDate,
+                                             kBirthTime, kSite);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.search();
@@ -252,9 +185,8 @@ private slots:
 
     void lookupReturnsAtOnceAndTheWindowGoesWhenClosed() {
         QWidget mainWindow;
-        velmora::LocationLookup(kChennaiQuery, kSite, &mainWindow);
         QPointer<velmora::LocationLookupWindow> window =
-            mainWindow.findChild<velmora::LocationLookupWindow*>();
+            velmora::LocationLookup(kChennaiQuery, kBirthDate, kBirthTime, kSite, &mainWindow);
         QVERIFY(window != nullptr);
         QVERIFY(window->isVisible());
         QVERIFY(!window->isModal());

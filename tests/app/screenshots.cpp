@@ -1,7 +1,8 @@
-// Renders the main window's input panel and each result tab to PNG files, for
-// the README and for looking at the layout. Run under QT_QPA_PLATFORM=offscreen;
-// QT_SCALE_FACTOR=2 gives the high-density pictures; --dark draws them under a dark
-// system palette, named with "-dark" before the suffix.
+// Renders the main window's input panel, its File menu, the place look-up and each
+// result tab to PNG files, for the README, the user guide and for looking at the
+// layout. Run under QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 gives the
+// high-density pictures; --dark draws them under a dark desktop palette, named with
+// "-dark" before the suffix.
 //   velmora_screenshots [--dark] <folder> [suffix]
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTreeWidget>
 #include <cstdio>
 
 #include "app/main_window.h"
@@ -94,8 +96,8 @@ int main(int argc, char* argv[]) {
     list("cboMonth")->setCurrentIndex(7);
     list("cboDate")->setCurrentIndex(14);
     list("cboYear")->setCurrentText(QStringLiteral("1947"));
-    field("txtZoneHour")->setText(QStringLiteral("-5"));
-    field("txtZoneMinute")->setText(QStringLiteral("-30"));
+    field("txtZoneHour")->setText(QStringLiteral("+5"));
+    field("txtZoneMinute")->setText(QStringLiteral("30"));
     field("txtLonD")->setText(QStringLiteral("77"));
     field("txtLonM")->setText(QStringLiteral("12"));
     field("txtLatD")->setText(QStringLiteral("28"));
@@ -110,6 +112,17 @@ int main(int argc, char* argv[]) {
     mnuFile->popup(window.mapToGlobal(QPoint(0, 0)));
     ok = Save(*mnuFile, folder.filePath(QStringLiteral("menu-file%1.png").arg(suffix))) && ok;
     mnuFile->close();
+
+    // The place look-up for the form's place and birth date, with its first row current.
+    window.findChild<QPushButton*>(QStringLiteral("cmdBrowser"))->click();
+    auto* lookup = window.findChild<QWidget*>(QStringLiteral("frmLocationLookup"));
+    auto* places = lookup->findChild<QTreeWidget*>(QStringLiteral("lstPlaces"));
+    for (int waited = 0; places->topLevelItemCount() == 0 && waited < 100; ++waited) {
+        QTest::qWait(50);
+    }
+    places->setFocus();
+    ok = Save(*lookup, folder.filePath(QStringLiteral("place-lookup%1.png").arg(suffix))) && ok;
+    lookup->close();
 
     window.findChild<QPushButton*>(QStringLiteral("cmdRashi"))->click();
     auto* tabs = window.findChild<QTabBar*>(QStringLiteral("TS"));

@@ -159,5 +159,71 @@ TEST(PlaceCommand, RefusesImpossibleDatesAndUnknownPlaces) {
     }
 }
 
+// A reading at a named place equals the reading typed with that place's values
+// at universal time (zone 0:00), where no zone sign or daylight saving is involved.
+TEST(ReadingAtPlace, EqualsTheReadingTypedInUniversalTime) {
+    struct AtPlaceCase {
+        const char* place;
+        const char* date;
+        const char* localTime;
+        const char* universalTime;
+        const char* longitude;
+        const char* latitude;
+        const char* starLine;
+    };
+    const std::vector<AtPlaceCase> cases = {
+        // +1:00 west of Greenwich.
+        {"Madrid, Spain", "1990-01-01", "06:00", "05:00", "3:42W", "40:25N",
+         "Star:                Dhanistha\n"},
+        // Double summer time, +2:00.
+        {"London, United Kingdom", "1947-05-01", "12:00", "10:00", "0:08W", "51:31N",
+         "Star:                Uttara Phalguni\n"},
+        {"Madras", "1990-01-01", "05:30", "00:00", "80:17E", "13:05N", "Star:                Dhanistha\n"},
+    };
+    for (const AtPlaceCase& c : cases) {
+        SCOPED_TRACE(c.place);
+        const auto atPlace =
+            RunCli({"reading", "--name", "A", "--date", c.date, "--time", c.localTime, "--place", c.place});
+        const auto typed = RunCli({"reading", "--name", "A", "--date", c.date, "--time", c.universalTime,
+                                   "--zone", "0:00", "--longitude", c.longitude, "--latitude", c.latitude});
+        EXPECT_EQ(atPlace.exitCode, 0) << atPlace.err;
+        EXPECT_THAT(atPlace.out, ::testing::StartsWith(c.starLine));
+        EXPECT_EQ(atPlace.out, typed.out);
+    }
+}
+
+TEST(ReadingAtPlace, RefusesUnknownPlacesAndPlacesWithCoordinates) {
+    const std::vector<std::string> base = {"reading",    "--name", "A",    "--date",
+                                           "1990-01-01", "--time", "06:00"};
+    const auto with = [&](std::vector<std::string> more) {
+        more.insert(more.begin(), base.begin(), base.end());
+        return RunCli(more);
+    };
+    const auto unknown = with({"--place", "Qqxzv"});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_EQ(unknown.err, "velmora-cli: --place: no place found for \"Qqxzv\"\n");
+    EXPECT_EQ(with({"--place", "Madrid", "--zone", "1:00"}).exitCode, 2);
+    EXPECT_EQ(with({"--place", "Madrid", "--longitude", "3:42W"}).exitCode, 2);
+    EXPECT_EQ(with({"--place", "Madrid", "--dst"}).exitCode, 2);
+}
+
+TEST(BatchAtPlace, PlaceColumnInsteadOfZoneAndCoordinates) {
+    const std::string input = "name,year,month,day,hour,minute,place\n"
+                              "M,1990,1,1,6,0,\"Madrid, Spain\"\n" // 2
+                              "X,1990,1,1,6,0,Qqxzv\n"             // 3
+                              "F,1990,2,30,6,0,Madrid\n"           // 4
+                              "L,1947,5,1,12,0,London United Kingdom\n";
+    const auto run = RunCli({"batch"}, input);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "line 3: place: no place found for \"Qqxzv\"\n"
+                       "line 4: day: Please Enter Correct Date Or Month!\n");
+    EXPECT_EQ(run.out, "name,year,month,day,hour,minute,place,star,paksha,bird,ruling_days_day,"
+                       "ruling_days_night,death_days\n"
+                       "M,1990,1,1,6,0,\"Madrid, Spain\",Dhanistha,Shukla Paksha,Peacock,Saturday,Thursday,"
+                       "Wednesday\n"
+                       "L,1947,5,1,12,0,London United Kingdom,Uttara Phalguni,Shukla Paksha,Crow,Thursday,"
+                       "\"Sunday , Tuesday\",Monday\n");
+}
+
 } // namespace
 } // namespace velmora

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "places/zone_at_time.h"
+
+#include <string>
+
+namespace velmora::places {
+
+// A place and the clocks there at the birth, as the birth form's fields take
+// them: whole degrees and minutes with their sides, and the standard offset
+// with its sign plus the daylight-saving tick.
+struct PlaceFormValues {
+    std::string latitudeDegrees;
+    std::string latitudeMinutes;
+    bool latitudeSouth = false;
+    std::string longitudeDegrees;
+    std::string longitudeMinutes;
+    bool longitudeEast = true;
+    std::string zoneHour;   // always signed: "+5", "-3", "+0"
+    std::string zoneMinute; // "30", "00"
+    bool daylightSaving = false;
+};
+
+// The coordinates rounded to the nearest whole minute (59.6' carries into the
+// next degree). The form adds one hour for daylight saving, so the zone is the
+// offset in force less an hour when daylight saving applies: London's double
+// summer time (+2:00) gives "+1" and the tick.
+PlaceFormValues FormValuesFor(const Place& place, const ZoneAtTime& zone);
+
+} // namespace velmora::places

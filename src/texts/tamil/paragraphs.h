@@ -1,0 +1,27 @@
+#pragma once
+
+// Tamil counterparts of the English paragraphs, at the same positions and
+// with the same eight leading blanks; the terms are those of
+// docs/tamil-glossary.md.
+
+#include <array>
+#include <string_view>
+
+namespace velmora::tamil {
+
+// One paragraph per star, at the positions of velmora::kStarNames.
+extern const std::array<std::string_view, 27> StarDescriptionTable;
+// The star's bird in the bright fortnight.
+extern const std::array<std::string_view, 27> PakshiDescriptionTable;
+// The star's bird in the dark fortnight.
+extern const std::array<std::string_view, 27> DarkPakshiDescriptionTable;
+
+// Fixed paragraphs of the window.
+extern const std::string_view IntroductionText;
+extern const std::string_view NakshatraExplanationText;
+extern const std::string_view DeathDaysText;
+extern const std::string_view RulingDaysText;
+extern const std::string_view BrightFortnightExplanation;
+extern const std::string_view DarkFortnightExplanation;
+
+} // namespace velmora::tamil

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "reading/reading_session.h"
+#include "texts/localized.h"
+
+namespace velmora {
+namespace {
+
+TEST(Localized, LanguageCodes) {
+    EXPECT_EQ(LanguageFromCode("en"), Language::English);
+    EXPECT_EQ(LanguageFromCode("ta"), Language::Tamil);
+    for (const std::string_view code : {"", "TA", "tamil", "ta_IN", "de"}) {
+        EXPECT_EQ(LanguageFromCode(code), std::nullopt) << code;
+    }
+}
+
+struct ShownRow {
+    Star star;
+    Fortnight fortnight;
+    Language language;
+    std::string_view starName;
+    std::string_view fortnightName;
+    std::string_view birdName;
+    std::string_view rulingDay;
+    std::string_view rulingNight;
+    std::string_view death;
+    std::string_view birdParagraphOpening;
+};
+
+// Names and days from the almanac's tables and the glossary, typed here.
+constexpr auto kShown = std::to_array<ShownRow>({
+    {Star::Pushya, Fortnight::Dark, Language::English, "Pushya", "Krishna Paksha", "Cock", "Sunday, Tuesday",
+     "Monday, Saturday", "Thursday, Saturday",
+     "        As per Panch-Pakshi Shastra, in the dark fortnight the bird of Pushya is Cock."},
+    {Star::Pushya, Fortnight::Dark, Language::Tamil, "பூசம்", "தேய்பிறை", "கோழி", "ஞாயிறு, செவ்வாய்",
+     "திங்கள், சனி", "வியாழன், சனி", "        பஞ்சபட்சி சாஸ்திரத்தின்படி, தேய்பிறையில் பூசம் நட்சத்திரத்தின் பட்சி கோழி."},
+    {Star::Pushya, Fortnight::Bright, Language::English, "Pushya", "Shukla Paksha", "Owl",
+     "Monday , Wednesday", "Saturday", "Sunday , Friday",
+     "        As per Panch-Pakshi Shastra, the bird of Pushya is Owl."},
+    {Star::Revati, Fortnight::Bright, Language::Tamil, "ரேவதி", "வளர்பிறை", "மயில்", "சனி", "வியாழன்", "புதன்",
+     "        பஞ்சபட்சி சாஸ்திரத்தின்படி, ரேவதி நட்சத்திரத்தின் பட்சி மயில்."},
+});
+
+TEST(Localized, NamesDaysAndParagraphsOfEachLanguage) {
+    for (const ShownRow& row : kShown) {
+        SCOPED_TRACE(row.starName);
+        EXPECT_EQ(StarName(row.star, row.language), row.starName);
+        EXPECT_EQ(FortnightName(row.fortnight, row.language), row.fortnightName);
+        const RulingBird bird = LookUpRulingBird(row.star, row.fortnight, row.language);
+        EXPECT_EQ(BirdName(bird.bird, row.language), row.birdName);
+        EXPECT_EQ(bird.rulingDaysDay, row.rulingDay);
+        EXPECT_EQ(bird.rulingDaysNight, row.rulingNight);
+        EXPECT_EQ(bird.deathDays, row.death);
+        const StarTexts texts = LookUpStarTexts(row.star, row.fortnight, row.language);
+        EXPECT_TRUE(texts.pakshiDescription.starts_with(row.birdParagraphOpening));
+        EXPECT_TRUE(texts.description.starts_with(std::string("        ") + std::string(row.starName)));
+    }
+    EXPECT_TRUE(FortnightExplanation(Fortnight::Dark, Language::Tamil).starts_with("கிருஷ்ண பட்சம்"));
+    EXPECT_TRUE(FixedTextOf(FixedText::Introduction, Language::English).starts_with("Tamil Astrology"));
+    EXPECT_TRUE(FixedTextOf(FixedText::DeathDays, Language::Tamil).starts_with("        உங்கள் பட்சி"));
+}
+
+TEST(Localized, ReadingInTamilKeepsUnknownLinesAsRead) {
+    ReadingSession session;
+    session.Reopen({"Pushya", "Krishna Paksha"});
+    const LocalizedReading english = Localize(session.Results(), Language::English);
+    EXPECT_EQ(english.lines.star, "Pushya");
+    EXPECT_EQ(english.lines.bird, "Cock");
+    EXPECT_EQ(english.texts.description, session.Results().starTexts.description);
+
+    // The empty reading (a file saved before any star was found) shows its empty
+    // lines and keeps the last star's bird and texts, now in Tamil.
+    EXPECT_EQ(session.Reopen({"", ""}), ReadingSession::ReopenOutcome::Shown);
+    const LocalizedReading kept = Localize(session.Results(), Language::Tamil);
+    EXPECT_EQ(kept.lines.star, "");
+    EXPECT_EQ(kept.lines.fortnight, "");
+    EXPECT_EQ(kept.lines.bird, "கோழி");
+    EXPECT_EQ(kept.lines.deathDays, "வியாழன், சனி");
+    EXPECT_TRUE(kept.texts.description.starts_with("        பூசம், "));
+
+    ReadingSession fresh;
+    fresh.Reopen({"", ""});
+    const LocalizedReading empty = Localize(fresh.Results(), Language::Tamil);
+    EXPECT_EQ(empty.lines.star, "");
+    EXPECT_EQ(empty.lines.fortnight, "");
+    EXPECT_EQ(empty.lines.bird, "");
+    EXPECT_EQ(empty.texts.pakshiDescription, "");
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+#include <fstream>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "texts/look_ups.h"
+#include "texts/names.h"
+#include "texts/paragraphs.h"
+#include "texts/tamil/names.h"
+#include "texts/tamil/paragraphs.h"
+
+namespace velmora {
+namespace {
+
+static_assert(tamil::StarNames.size() == kStarCount);
+static_assert(tamil::BirdNames.size() == kBirdCount);
+
+// English term -> Tamil term, from every two-column row of the glossary tables.
+std::map<std::string, std::string> ReadGlossary() {
+    std::map<std::string, std::string> terms;
+    std::ifstream in(VELMORA_TAMIL_GLOSSARY);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("| ", 0) != 0) {
+            continue;
+        }
+        const auto middle = line.find(" | ", 2);
+        const auto end = line.find(" |", middle + 3);
+        if (middle == std::string::npos || end == std::string::npos) {
+            continue;
+        }
+        terms.emplace(line.substr(2, middle - 2), line.substr(middle + 3, end - middle - 3));
+    }
+    return terms;
+}
+
+const std::map<std::string, std::string>& Glossary() {
+    static const auto terms = ReadGlossary();
+    return terms;
+}
+
+std::string Term(std::string_view english) {
+    const auto it = Glossary().find(std::string(english));
+    return it == Glossary().end() ? "<" + std::string(english) + " missing from the glossary>" : it->second;
+}
+
+// Every code point must be well formed (no overlong or surrogate forms).
+bool IsValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        char32_t point = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            point = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            point = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            point = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            point = (point << 6) | (next & 0x3F);
+        }
+        constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
+        if (point < kSmallest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+// Tamil letters are U+0B80 to U+0BFF, encoded as E0 AE xx or E0 AF xx.
+bool HasTamilLetter(std::string_view text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '\xE0' && (text[i + 1] == '\xAE' || text[i + 1] == '\xAF')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HasLatinLetter(std::string_view text) {
+    for (const char c : text) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct Text {
+    std::string Label;
+    std::string_view Tamil;
+};
+
+std::vector<Text> AllTamilTexts() {
+    std::vector<Text> texts;
+    const auto add = [&texts](const std::string& label, std::string_view tamil) {
+        texts.push_back({label, tamil});
+    };
+    for (std::size_t i = 0; i < tamil::StarNames.size(); ++i) {
+        add("star name " + std::string(kStarNames[i]), tamil::StarNames[i]);
+        add("star paragraph " + std::string(kStarNames[i]), tamil::StarDescriptionTable[i]);
+        add("bird paragraph " + std::string(kStarNames[i]), tamil::PakshiDescriptionTable[i]);
+        add("dark bird paragraph " + std::string(kStarNames[i]), tamil::DarkPakshiDescriptionTable[i]);
+    }
+    for (std::size_t b = 0; b < tamil::BirdNames.size(); ++b) {
+        add("bird " + std::string(kBirdNames[b]), tamil::BirdNames[b]);
+        for (const auto* days : {&tamil::BrightFortnightDays[b], &tamil::DarkFortnightDays[b]}) {
+            add("days of " + std::string(kBirdNames[b]), days->RulingDay);
+            add("days of " + std::string(kBirdNames[b]), days->RulingNight);
+            add("days of " + std::string(kBirdNames[b]), days->Death);
+        }
+    }
+    for (const auto name : tamil::FortnightNames) {
+        add("fortnight", name);
+    }
+    for (const auto name : tamil::WeekdayNames) {
+        add("weekday", name);
+    }
+    for (const auto name : tamil::ActivityNames) {
+        add("activity", name);
+    }
+    add("introduction", tamil::IntroductionText);
+    add("nakshatra explanation", tamil::NakshatraExplanationText);
+    add("death days", tamil::DeathDaysText);
+    add("ruling days", tamil::RulingDaysText);
+    add("bright fortnight", tamil::BrightFortnightExplanation);
+    add("dark fortnight", tamil::DarkFortnightExplanation);
+    return texts;
+}
+
+TEST(TamilTexts, EveryTextIsWellFormedTamilWithNoEnglishLeft) {
+    for (const auto& text : AllTamilTexts()) {
+        SCOPED_TRACE(text.Label);
+        EXPECT_TRUE(IsValidUtf8(text.Tamil));
+        EXPECT_TRUE(HasTamilLetter(text.Tamil));
+        EXPECT_FALSE(HasLatinLetter(text.Tamil));
+        EXPECT_EQ(text.Tamil.find("  ", 8), std::string_view::npos);
+        EXPECT_NE(text.Tamil.back(), ' ');
+    }
+}
+
+TEST(TamilTexts, NamesFollowTheGlossary) {
+    EXPECT_EQ(tamil::StarNames[0], "அசுவினி");
+    EXPECT_EQ(tamil::StarNames[7], "பூசம்");
+    EXPECT_EQ(tamil::StarNames[26], "ரேவதி");
+    EXPECT_EQ(tamil::BirdNames,
+              (std::to_array<std::string_view>({"வல்லூறு", "ஆந்தை", "காகம்", "கோழி", "மயில்"})));
+    EXPECT_EQ(tamil::FortnightNames, (std::to_array<std::string_view>({"வளர்பிறை", "தேய்பிறை"})));
+
+    for (std::size_t i = 0; i < tamil::StarNames.size(); ++i) {
+        EXPECT_EQ(Term(kStarNames[i]), tamil::StarNames[i]);
+    }
+    for (std::size_t b = 0; b < tamil::BirdNames.size(); ++b) {
+        EXPECT_EQ(Term(kBirdNames[b]), tamil::BirdNames[b]);
+    }
+    EXPECT_EQ(Term(kShuklaPaksha), tamil::kBrightFortnight);
+    EXPECT_EQ(Term(kKrishnaPaksha), tamil::kDarkFortnight);
+    constexpr std::array<std::string_view, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                           "Thursday", "Friday", "Saturday"};
+    for (std::size_t d = 0; d < kWeekdays.size(); ++d) {
+        EXPECT_EQ(Term(kWeekdays[d]), tamil::WeekdayNames[d]);
+    }
+    constexpr std::array<std::string_view, 5> kActivities = {"Ruling", "Eating", "Walking", "Sleeping",
+                                                             "Dying"};
+    for (std::size_t a = 0; a < kActivities.size(); ++a) {
+        EXPECT_EQ(Term(kActivities[a]), tamil::ActivityNames[a]);
+    }
+}
+
+// "Sunday , Tuesday" and "Sunday, Tuesday" both become "ஞாயிறு, செவ்வாய்".
+std::string TamilDays(const std::string& english) {
+    std::string joined;
+    std::size_t start = 0;
+    while (start <= english.size()) {
+        auto end = english.find(',', start);
+        if (end == std::string::npos) {
+            end = english.size();
+        }
+        auto day = english.substr(start, end - start);
+        day.erase(0, day.find_first_not_of(' '));
+        day.erase(day.find_last_not_of(' ') + 1);
+        joined += (joined.empty() ? "" : ", ") + Term(day);
+        start = end + 1;
+    }
+    return joined;
+}
+
+// Every star in both fortnights: the Tamil days of its bird are the English ones, day by day.
+TEST(TamilTexts, DayListsMatchTheEnglishOnes) {
+    for (const auto fortnight : {Fortnight::Bright, Fortnight::Dark}) {
+        for (std::size_t i = 0; i < kStarCount; ++i) {
+            SCOPED_TRACE(std::string(kStarNames[i]) + " " + std::string(FortnightName(fortnight)));
+            const RulingBird english = LookUpRulingBird(static_cast<Star>(i), fortnight);
+            const auto& days =
+                (fortnight == Fortnight::Bright ? tamil::BrightFortnightDays
+                                                : tamil::DarkFortnightDays)[IndexOf(english.bird)];
+            EXPECT_EQ(TamilDays(std::string(english.rulingDaysDay)), days.RulingDay);
+            EXPECT_EQ(TamilDays(std::string(english.rulingDaysNight)), days.RulingNight);
+            EXPECT_EQ(TamilDays(std::string(english.deathDays)), days.Death);
+        }
+    }
+}
+
+// Each paragraph opens with its own star (and, for the bird, the star's bird
+// in that fortnight), and keeps the English paragraph's leading blanks.
+TEST(TamilTexts, ParagraphsNameTheirStarAndBird) {
+    const std::string blanks = "        ";
+    for (std::size_t i = 0; i < tamil::StarNames.size(); ++i) {
+        SCOPED_TRACE(kStarNames[i]);
+        const std::string star(tamil::StarNames[i]);
+        EXPECT_TRUE(tamil::StarDescriptionTable[i].starts_with(blanks + star + ", "));
+        for (const auto fortnight : {Fortnight::Bright, Fortnight::Dark}) {
+            const Bird bird = LookUpRulingBird(static_cast<Star>(i), fortnight).bird;
+            const bool bright = fortnight == Fortnight::Bright;
+            const auto paragraph =
+                bright ? tamil::PakshiDescriptionTable[i] : tamil::DarkPakshiDescriptionTable[i];
+            EXPECT_TRUE(paragraph.starts_with(blanks + "பஞ்சபட்சி சாஸ்திரத்தின்படி, " +
+                                              (bright ? "" : "தேய்பிறையில் ") + star + " நட்சத்திரத்தின் பட்சி " +
+                                              std::string(tamil::BirdNames[IndexOf(bird)]) + ". "))
+                << paragraph.substr(0, 200);
+        }
+    }
+    for (const auto& [english, translated] :
+         {std::pair{IntroductionText, tamil::IntroductionText},
+          std::pair{NakshatraExplanationText, tamil::NakshatraExplanationText},
+          std::pair{DeathDaysText, tamil::DeathDaysText}, std::pair{RulingDaysText, tamil::RulingDaysText},
+          std::pair{kBrightFortnightExplanation, tamil::BrightFortnightExplanation},
+          std::pair{kDarkFortnightExplanation, tamil::DarkFortnightExplanation}}) {
+        EXPECT_EQ(english.starts_with(blanks), translated.starts_with(blanks)) << translated;
+    }
+}
+
+} // namespace
+} // namespace velmora
