@@ -7,8 +7,10 @@
 
 #include <cstdio>
 
+#include "app/hand_over.h"
 #include "app/links.h"
 #include "app/main_window.h"
+#include "app/pdf_command.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
 
@@ -18,6 +20,11 @@ const QCommandLineOption kHelpOption({QStringLiteral("h"), QStringLiteral("help"
                                      QStringLiteral("Show this help and exit."));
 const QCommandLineOption kVersionOption({QStringLiteral("v"), QStringLiteral("version")},
                                         QStringLiteral("Show the version and exit."));
+const QCommandLineOption
+    kPdfOption(QStringLiteral("pdf"),
+               QStringLiteral("Write the saved reading FILE.tam as a PDF file to OUT.pdf, "
+                              "without opening a window, and exit."),
+               QStringLiteral("OUT.pdf"));
 
 void DescribeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
@@ -26,7 +33,9 @@ void DescribeCommandLine(QCommandLineParser& parser) {
                        "Given a saved reading (a .tam file), the window opens with that reading shown."));
     parser.addOption(kHelpOption);
     parser.addOption(kVersionOption);
-    parser.addPositionalArgument(QStringLiteral("FILE.tam"), QStringLiteral("A saved reading to show."),
+    parser.addOption(kPdfOption);
+    parser.addPositionalArgument(QStringLiteral("FILE.tam"),
+                                 QStringLiteral("A saved reading to show, or to write with --pdf."),
                                  QStringLiteral("[FILE.tam]"));
 }
 
@@ -62,6 +71,11 @@ bool AnswerHelpOrVersion(int argc, char* argv[]) {
         std::fputs("velmora " VELMORA_VERSION "\n", stdout);
         return true;
     }
+    // A PDF needs fonts but no screen: without a display it is drawn off-screen.
+    if (parser.isSet(kPdfOption) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     return false;
 }
 
@@ -89,6 +103,9 @@ int main(int argc, char* argv[]) {
         Print(stderr, QStringLiteral("velmora: only one saved reading can be opened at a time\n"));
         return 2;
     }
+    if (parser.isSet(kPdfOption)) {
+        return velmora::WriteSavedReadingPdf(parser.value(kPdfOption), files.value(0));
+    }
 
     velmora::QtPlatform platform;
     velmora::InstanceLock lock;
@@ -97,8 +114,9 @@ int main(int argc, char* argv[]) {
         if (!files.isEmpty() && lock.HandOver(files.front())) {
             return 0;
         }
-        platform.ShowMessage(nullptr, QStringLiteral("Application is already running"),
-                             velmora::MessageIcon::Information);
+        const QString running = QStringLiteral("Application is already running");
+        Print(stderr, QStringLiteral("velmora: %1\n").arg(running));
+        platform.ShowMessage(nullptr, running, velmora::MessageIcon::Information);
         return files.isEmpty() ? 0 : 1;
     }
 #if VELMORA_UPDATE_REMINDER
@@ -109,11 +127,7 @@ int main(int argc, char* argv[]) {
     // After the window, whose library brings the picture in.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.svg")));
     window.show();
-    QObject::connect(&lock, &velmora::InstanceLock::fileHandedOver, &window, [&window](const QString& path) {
-        window.OpenSavedReading(path);
-        window.raise();
-        window.activateWindow();
-    });
+    velmora::ShowHandedOverFiles(lock, window);
     if (!files.isEmpty()) {
         window.OpenSavedReading(files.front());
     }

@@ -15,6 +15,7 @@
 #include "app/program_caption.h"
 #include "app/reading_files.h"
 #include "app/reading_result_panel.h"
+#include "app/reading_sharing.h"
 #include "app/time_zone_dialog.h"
 #include "app/widget_style.h"
 #include "platform/platform.h"
@@ -56,39 +57,58 @@ void frmMain::setUpWindow() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kProgramCaption));
     setFont(WindowFont());
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, kWindowGrey);
-    grey.setColor(QPalette::WindowText, Qt::black);
-    setPalette(grey);
 }
 
 void frmMain::createMenus() {
+    const auto add = [this](QMenu* menu, const char* text, const char* name, auto slot,
+                            const QKeySequence& keys = {}) {
+        QAction* action = menu->addAction(QString::fromLatin1(text), this, slot);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        return action;
+    };
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFile->addAction(QStringLiteral("&Calculate"), this, &frmMain::calculate)
-        ->setObjectName(QStringLiteral("mnuCalculate"));
-    mnuFile->addAction(QStringLiteral("E&xit"), this, &frmMain::close)
-        ->setObjectName(QStringLiteral("mnuExit"));
+    add(mnuFile, "&Calculate", "mnuCalculate", &frmMain::calculate);
+    mnuFile->addSeparator();
+    add(mnuFile, "&Open...", "mnuOpen", &frmMain::openReading, QKeySequence(Qt::CTRL | Qt::Key_O));
+    readingActions_[0] =
+        add(mnuFile, "&Save...", "mnuSave", &frmMain::saveReading, QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFile->addSeparator();
+    readingActions_[1] = add(
+        mnuFile, "&Print...", "mnuPrint", [this] { PrintReading(platform_, this, session_); },
+        QKeySequence(Qt::CTRL | Qt::Key_P));
+    readingActions_[2] = add(mnuFile, "&Export as PDF...", "mnuExportPdf",
+                             [this] { ExportReadingPdf(platform_, this, session_); });
+    mnuFile->addSeparator();
+    add(mnuFile, "E&xit", "mnuExit", &frmMain::close, QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    readingActions_[3] = add(mnuEdit, "&Copy Reading", "mnuCopyReading", [this] { CopyReading(session_); });
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelp->addAction(QStringLiteral("&Online Help"), this, [this] { OpenHelpPage(platform_); })
-        ->setObjectName(QStringLiteral("mnuOnline"));
-    mnuHelp->addAction(QStringLiteral("&Visit Us Online"), this, [this] { OpenHomePage(platform_); })
-        ->setObjectName(QStringLiteral("mnuVisit"));
+    add(
+        mnuHelp, "&Online Help", "mnuOnline", [this] { OpenHelpPage(platform_); }, QKeySequence(Qt::Key_F1));
+    add(mnuHelp, "&Visit Us Online", "mnuVisit", [this] { OpenHomePage(platform_); });
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    mnuHelp
-        ->addAction(QStringLiteral("Check for Software &Update"), this, [this] { OpenUpdatePage(platform_); })
-        ->setObjectName(QStringLiteral("mnuUpdate"));
+    add(mnuHelp, "Check for Software &Update", "mnuUpdate", [this] { OpenUpdatePage(platform_); });
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    mnuHelp->addAction(QStringLiteral("&About Software"), this, &frmMain::showAbout)
-        ->setObjectName(QStringLiteral("mnuAbout"));
+    add(mnuHelp, "&About Software", "mnuAbout", &frmMain::showAbout);
 }
 
 QWidget* frmMain::createClientArea() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(kClientSize);
+    // The grey is the client area's; the menu bar and the menus keep the desktop's colours,
+    // which a dark theme would otherwise leave unreadable on the grey.
+    QPalette grey = client->palette();
+    grey.setColor(QPalette::Window, kWindowGrey);
+    grey.setColor(QPalette::WindowText, Qt::black);
+    client->setPalette(grey);
+    client->setAutoFillBackground(true);
     setCentralWidget(client);
     return client;
 }
@@ -212,6 +232,9 @@ void frmMain::bringToFront(QWidget* panel) {
     }
     panel->setEnabled(true);
     panel->raise();
+    for (QAction* action : readingActions_) {
+        action->setEnabled(panel == fraResult_);
+    }
     behind->setEnabled(false);
     if (panel == fraResult_) {
         fraResult_->FocusTabs();

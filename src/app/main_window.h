@@ -2,8 +2,11 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 
 #include "reading/reading_session.h"
+
+class QAction;
 
 namespace velmora {
 
@@ -53,6 +56,8 @@ private:
     LinkLabel* Label14_ = nullptr;
     BirthFormPanel* fraMain_ = nullptr;
     ReadingResultPanel* fraResult_ = nullptr;
+    // Save, Print, Export as PDF and Copy Reading: usable while a reading shows.
+    std::array<QAction*, 4> readingActions_{};
     QPointer<QWidget> inputFocus_; // where the focus was when the input panel went behind
 };
 

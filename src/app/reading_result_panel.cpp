@@ -134,7 +134,7 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     for (QLabel* paragraph :
          {labels_.starDescription, labels_.birdDescription, labels_.fortnightExplanation}) {
         paragraph->setAutoFillBackground(false);
-        paragraph->setPalette(window()->palette());
+        paragraph->setPalette(palette());
         paragraph->setFont(window()->font());
         paragraph->setMargin(0);
         paragraph->setWordWrap(true);
@@ -160,11 +160,7 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     auto* frame6Column = new QVBoxLayout(Frame6);
     frame6Column->addWidget(labels_.fortnight);
     frame6Column->addWidget(
-        MakeParagraph(QStringLiteral("lblCaption1"),
-                      QStringLiteral("The time taken by the Moon to move 12 degrees away from "
-                                     "the Sun. It is significant in choosing the time and "
-                                     "date for any auspicious event."),
-                      Frame6));
+        MakeParagraph(QStringLiteral("lblCaption1"), FromCore(kLunarDayExplanation), Frame6));
     frame6Column->addWidget(labels_.fortnightExplanation);
     columns[0]->addWidget(Frame6);
 

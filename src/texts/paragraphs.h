@@ -24,6 +24,11 @@ inline constexpr std::string_view kDarkFortnightExplanation =
     "Also known as the dark fortnight indicates the begining of a new lunar month. This period ends on a new "
     "moon day (Amaavasya).";
 
+// What a lunar day is, shown with the fortnight.
+inline constexpr std::string_view kLunarDayExplanation =
+    "The time taken by the Moon to move 12 degrees away from the Sun. It is significant in choosing the time "
+    "and date for any auspicious event.";
+
 // The explanation shown for a fortnight.
 std::string_view FortnightExplanation(Fortnight fortnight);
 

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
+#include <cmath>
 
 #include "app/about_dialog.h"
 #include "app/links.h"
@@ -15,6 +16,24 @@
 #include "platform/qt_platform.h"
 
 using velmora::frmMain;
+
+namespace {
+
+// The contrast of two colours by their relative luminance, from 1 (the same) to 21.
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto channel = [](double value) {
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+               0.0722 * channel(colour.blueF());
+    };
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+} // namespace
 using velmora::MessageIcon;
 using velmora::testing::BirthData;
 using velmora::testing::ModalWatch;
@@ -65,17 +84,62 @@ private slots:
         QVERIFY(fake_->messages.isEmpty());
     }
 
+    // Every entry with its mnemonic and the keys the menu shows for it.
     void menusInOrder() {
         QStringList seen;
         for (QAction* menu : window_->menuBar()->actions()) {
             seen << menu->text();
             for (QAction* entry : menu->menu()->actions()) {
-                seen << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+                const QString keys = entry->shortcut().toString(QKeySequence::PortableText);
+                seen << (entry->isSeparator() ? QStringLiteral("-")
+                         : keys.isEmpty()     ? entry->text()
+                                              : entry->text() + QLatin1Char('\t') + keys);
             }
         }
-        QCOMPARE(seen,
-                 (QStringList{"&File", "&Calculate", "E&xit", "&Help", "&Online Help", "&Visit Us Online",
-                              "-", "Check for Software &Update", "-", "&About Software"}));
+        QCOMPARE(seen, (QStringList{"&File", "&Calculate", "-", "&Open...\tCtrl+O", "&Save...\tCtrl+S", "-",
+                                    "&Print...\tCtrl+P", "&Export as PDF...", "-", "E&xit\tCtrl+Q", "&Edit",
+                                    "&Copy Reading", "&Help", "&Online Help\tF1", "&Visit Us Online", "-",
+                                    "Check for Software &Update", "-", "&About Software"}));
+    }
+
+    // Under the desktop's light or dark colours, every text keeps a clear contrast with what
+    // it is drawn on: the window's own colours where it sets them, the desktop's elsewhere.
+    void textStandsOutFromItsBackground_data() {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light") << QColor(239, 239, 239) << QColor(0, 0, 0);
+        QTest::newRow("dark") << QColor(45, 45, 48) << QColor(235, 235, 235);
+    }
+    void textStandsOutFromItsBackground() {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        const QPalette before = QApplication::palette();
+        QPalette desktop(text, window, window.lighter(150), window.darker(150), window.darker(120), text,
+                         QColor(Qt::white), window.darker(110), window);
+        QApplication::setPalette(desktop);
+        frmMain shown(*fake_);
+        shown.show();
+        QStringList poor;
+        QList<QWidget*> widgets = shown.findChildren<QWidget*>();
+        for (QWidget* widget : widgets) {
+            if (widget->property("text").toString().isEmpty() && !widget->inherits("QMenuBar") &&
+                !widget->inherits("QMenu") && !widget->inherits("QTabBar") &&
+                !widget->inherits("QGroupBox")) {
+                continue;
+            }
+            // The styles draw the captions of check boxes and option buttons on the window.
+            const bool onWindow = widget->inherits("QCheckBox") || widget->inherits("QRadioButton");
+            const QPalette& colours = widget->palette();
+            const double ratio =
+                ContrastRatio(colours.color(onWindow ? QPalette::WindowText : widget->foregroundRole()),
+                              colours.color(onWindow ? QPalette::Window : widget->backgroundRole()));
+            if (ratio < 3.0) {
+                poor << QStringLiteral("%1 (%2)").arg(widget->objectName(), QString::number(ratio, 'f', 1));
+            }
+        }
+        QApplication::setPalette(before);
+        QVERIFY2(poor.isEmpty(), qPrintable(poor.join(QStringLiteral(", "))));
+        QCOMPARE(shown.menuBar()->palette().color(QPalette::Window), window);
     }
 
     void linksOpenTheirPages() {

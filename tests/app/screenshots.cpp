@@ -1,13 +1,16 @@
-// Renders the main window's input panel, the place look-up and each result tab
-// to PNG files, for the README, the user guide and for looking at the layout.
-// Run under QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 gives the high-density
-// pictures.
-//   velmora_screenshots <folder> [suffix]
+// Renders the main window's input panel, its File menu, the place look-up and each
+// result tab to PNG files, for the README, the user guide and for looking at the
+// layout. Run under QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 gives the
+// high-density pictures; --dark draws them under a dark desktop palette, named with
+// "-dark" before the suffix.
+//   velmora_screenshots [--dark] <folder> [suffix]
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -31,16 +34,53 @@ bool Save(QWidget& window, const QString& path) {
     return true;
 }
 
+// A desktop's dark theme, as a user may have chosen it.
+QPalette DarkPalette() {
+    QPalette dark;
+    const QColor window(45, 45, 48);
+    const QColor base(30, 30, 32);
+    const QColor text(235, 235, 235);
+    for (auto [role, colour] : {std::pair{QPalette::Window, window},
+                                {QPalette::WindowText, text},
+                                {QPalette::Base, base},
+                                {QPalette::AlternateBase, window},
+                                {QPalette::Text, text},
+                                {QPalette::Button, window},
+                                {QPalette::ButtonText, text},
+                                {QPalette::ToolTipBase, base},
+                                {QPalette::ToolTipText, text},
+                                {QPalette::Highlight, QColor(42, 130, 218)},
+                                {QPalette::HighlightedText, QColor(Qt::white)},
+                                {QPalette::Link, QColor(110, 170, 255)},
+                                {QPalette::PlaceholderText, QColor(150, 150, 150)},
+                                {QPalette::Light, QColor(80, 80, 84)},
+                                {QPalette::Midlight, QColor(62, 62, 66)},
+                                {QPalette::Mid, QColor(38, 38, 40)},
+                                {QPalette::Dark, QColor(20, 20, 22)},
+                                {QPalette::Shadow, QColor(Qt::black)}}) {
+        dark.setColor(role, colour);
+    }
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+    return dark;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: velmora_screenshots <folder> [suffix]\n");
+    QStringList arguments = QApplication::arguments().mid(1);
+    const bool dark = arguments.removeAll(QStringLiteral("--dark")) > 0;
+    if (arguments.isEmpty()) {
+        std::fprintf(stderr, "usage: velmora_screenshots [--dark] <folder> [suffix]\n");
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (dark) {
+        QApplication::setPalette(DarkPalette());
+    }
+    const QDir folder(arguments.front());
+    const QString suffix = (dark ? QStringLiteral("-dark") : QString()) + arguments.value(1);
     if (!QDir().mkpath(folder.path())) {
         return 1;
     }
@@ -67,6 +107,11 @@ int main(int argc, char* argv[]) {
     field("txtMCountry")->setText(QStringLiteral("India"));
     field("txtName")->setFocus();
     bool ok = Save(window, folder.filePath(QStringLiteral("input%1.png").arg(suffix)));
+    // The menus follow the system's palette, whatever the window's own colours.
+    auto* mnuFile = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    mnuFile->popup(window.mapToGlobal(QPoint(0, 0)));
+    ok = Save(*mnuFile, folder.filePath(QStringLiteral("menu-file%1.png").arg(suffix))) && ok;
+    mnuFile->close();
 
     // The place look-up for the form's place and birth date, with its first row current.
     window.findChild<QPushButton*>(QStringLiteral("cmdBrowser"))->click();

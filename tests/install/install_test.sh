@@ -40,6 +40,9 @@ echo "$reading" | grep -q '^Star: *Pushya$' || fail "velmora-cli reading gave: $
 noscreen="env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
 [ "$($noscreen "$prefix/bin/velmora" --version)" = "velmora $version" ] || fail "velmora --version"
 $noscreen "$prefix/bin/velmora" --help | grep -q '^Usage: velmora \[options\] \[FILE.tam\]$' || fail "velmora --help"
+# The reading as a PDF, with no display either.
+$noscreen "$prefix/bin/velmora" --pdf asha.pdf asha.tam || fail "velmora --pdf"
+pdftotext asha.pdf - | grep -q 'Krishna Paksha' || fail "the PDF does not show the fortnight"
 
 # The window with a saved reading: it must still be running when it is told to stop.
 mkdir -m 700 runtime

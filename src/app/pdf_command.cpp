@@ -1,0 +1,55 @@
+#include "app/pdf_command.h"
+
+#include <QDate>
+#include <QDir>
+#include <cstdio>
+
+#include "app/reading_files.h"
+#include "app/reading_report.h"
+#include "platform/platform.h"
+#include "reading/reading_session.h"
+
+namespace velmora {
+
+namespace {
+
+void PrintError(const QString& text) {
+    std::fputs(QStringLiteral("velmora: %1\n").arg(text).toLocal8Bit().constData(), stderr);
+}
+
+// Without a window the reading's files report to the standard error and nothing is asked.
+class ConsolePlatform : public Platform {
+public:
+    void ShowMessage(QWidget*, const QString& text, MessageIcon) override { PrintError(text); }
+    bool AskYesNo(QWidget*, const QString&) override { return false; }
+    QString GetSaveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    QString GetOpenFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    bool OpenUrl(const QUrl&) override { return false; }
+    std::optional<QString> ReadSetting(const QString&) override { return std::nullopt; }
+    bool WriteSetting(const QString&, const QString&) override { return false; }
+    QDate Today() override { return QDate::currentDate(); }
+};
+
+} // namespace
+
+int WriteSavedReadingPdf(const QString& pdfPath, const QString& readingPath) {
+    ConsolePlatform console;
+    if (readingPath.isEmpty()) {
+        PrintError(QStringLiteral("--pdf needs a saved reading (FILE.tam) to write"));
+        return 1;
+    }
+    const std::optional<SavedReadingLines> saved = OpenReadingFile(console, nullptr, readingPath);
+    if (!saved) {
+        return 1;
+    }
+    ReadingSession session;
+    session.Reopen(*saved);
+    if (!WriteReadingPdf(session, pdfPath)) {
+        PrintError(
+            QStringLiteral("the PDF could not be written to %1").arg(QDir::toNativeSeparators(pdfPath)));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace velmora

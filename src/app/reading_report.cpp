@@ -1,0 +1,309 @@
+#include "app/reading_report.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgRenderer>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QTextTableFormat>
+#include <QUrl>
+#include <vector>
+
+#include "app/program_caption.h"
+#include "app/widget_style.h"
+#include "reading/reading_session.h"
+#include "texts/names.h"
+#include "texts/paragraphs.h"
+#include "texts/reading_lines.h"
+
+static void InitReportResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace velmora {
+
+namespace {
+
+constexpr qreal kMarginMm = 20.0;
+constexpr qreal kBodyPt = 10.5;
+constexpr qreal kHeadingPt = 13.0;
+constexpr qreal kTitlePt = 17.0;
+constexpr qreal kFooterPt = 8.0;
+constexpr int kPictureSidePx = 240; // drawn 1.25 inch wide
+constexpr qreal kPictureWidthPx = 120.0;
+
+struct ReportRow {
+    QString caption;
+    QString value;
+};
+
+struct ReportSection {
+    QString heading;
+    std::vector<ReportRow> rows;
+    bool birdPicture = false;
+    QStringList paragraphs;
+};
+
+QString TwoDigits(int number) {
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+QString ZoneText(const BirthRecord& record) {
+    QString sign;
+    if (record.TypedZoneSign == ZoneSign::Ahead) {
+        sign = QStringLiteral("+");
+    } else if (record.TypedZoneSign == ZoneSign::Behind) {
+        sign = QStringLiteral("-");
+    }
+    QString text =
+        QStringLiteral("%1%2:%3").arg(sign).arg(record.ZoneHours).arg(TwoDigits(record.ZoneMinutes));
+    if (record.TypedZoneSign == ZoneSign::Unsigned) {
+        text += QStringLiteral(" (its direction from the longitude)");
+    }
+    return text;
+}
+
+QString AngleText(int degrees, int minutes, const char* side) {
+    return QStringLiteral("%1\u00b0 %2' %3").arg(degrees).arg(TwoDigits(minutes), QLatin1String(side));
+}
+
+ReportSection BirthSection(const ReadingSession& session) {
+    ReportSection section{QStringLiteral("Birth data"), {}, false, {}};
+    if (session.Results().asRead) {
+        section.paragraphs.append(
+            QStringLiteral("This reading was opened from a saved file, which keeps no birth data."));
+        return section;
+    }
+    const BirthRecord& record = session.Record();
+    const QString date = QStringLiteral("%1 %2 %3")
+                             .arg(record.BirthDay)
+                             .arg(QLocale::c().monthName(record.BirthMonth))
+                             .arg(record.BirthYear);
+    section.rows = {
+        {QStringLiteral("Name"), QString::fromStdString(record.BirthName)},
+        {QStringLiteral("Date of birth"), date},
+        {QStringLiteral("Time of birth"),
+         QStringLiteral("%1:%2").arg(TwoDigits(record.BirthHour), TwoDigits(record.BirthMinute))},
+        {QStringLiteral("Time zone"), ZoneText(record)},
+        {QStringLiteral("Daylight saving"),
+         record.DaylightSaving ? QStringLiteral("Yes") : QStringLiteral("No")},
+        {QStringLiteral("Longitude"),
+         AngleText(record.LongitudeDegrees, record.LongitudeMinutes, record.LongitudeEast ? "E" : "W")},
+        {QStringLiteral("Latitude"),
+         AngleText(record.LatitudeDegrees, record.LatitudeMinutes, record.LatitudeSouth ? "S" : "N")},
+    };
+    return section;
+}
+
+// Paragraphs the reading has not filled yet are left out.
+void AddParagraph(ReportSection& section, std::string_view text) {
+    if (!text.empty()) {
+        section.paragraphs.append(FromCore(text));
+    }
+}
+
+std::vector<ReportSection> Sections(const ReadingSession& session) {
+    const ReadingResults& results = session.Results();
+    const ReadingLines lines = LinesOf(results);
+    std::vector<ReportSection> sections{BirthSection(session)};
+
+    ReportSection star{QStringLiteral("Nakshatra / Birth Star"),
+                       {{QStringLiteral("Nakshatra / BirthStar"), FromCore(lines.star)}},
+                       false,
+                       {}};
+    AddParagraph(star, NakshatraExplanationText);
+    AddParagraph(star, results.starTexts.description);
+    sections.push_back(star);
+
+    ReportSection fortnight{QStringLiteral("Tithi / Lunar Day"),
+                            {{QStringLiteral("Fortnight"), FromCore(lines.fortnight)}},
+                            false,
+                            {}};
+    AddParagraph(fortnight, kLunarDayExplanation);
+    AddParagraph(fortnight, FortnightExplanation(results.fortnight.value_or(Fortnight::Dark)));
+    sections.push_back(fortnight);
+
+    ReportSection bird{QStringLiteral("Pakshi / Bird"),
+                       {{QStringLiteral("Ruling Bird"), FromCore(lines.bird)}},
+                       results.bird.has_value(),
+                       {}};
+    AddParagraph(bird, results.starTexts.pakshiDescription);
+    sections.push_back(bird);
+
+    ReportSection ruling{QStringLiteral("Ruling Days"),
+                         {{QStringLiteral("Ruling Day(s) in Day time"), FromCore(lines.rulingDaysDay)},
+                          {QStringLiteral("Ruling Day(s) in Night time"), FromCore(lines.rulingDaysNight)}},
+                         false,
+                         {}};
+    AddParagraph(ruling, RulingDaysText);
+    sections.push_back(ruling);
+
+    ReportSection death{QStringLiteral("Death Day"),
+                        {{QStringLiteral("Death Day(s)"), FromCore(lines.deathDays)}},
+                        false,
+                        {}};
+    AddParagraph(death, DeathDaysText);
+    sections.push_back(death);
+    return sections;
+}
+
+QString ReportTitle() {
+    return QStringLiteral("Panch-Pakshi Birth Reading");
+}
+
+QImage BirdPicture(const ReadingResults& results) {
+    InitReportResources();
+    const QString name = FromCore(kBirdNames[IndexOf(results.bird->bird)]).toLower();
+    QSvgRenderer renderer(QStringLiteral(":/birds/%1.svg").arg(name));
+    QImage picture(kPictureSidePx, kPictureSidePx, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    renderer.render(&painter);
+    return picture;
+}
+
+QTextCharFormat TextFormat(qreal pointSize, bool bold) {
+    QTextCharFormat format;
+    format.setFontPointSize(pointSize);
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    return format;
+}
+
+void InsertBlock(QTextCursor& cursor, const QString& text, const QTextCharFormat& format, qreal topMargin) {
+    QTextBlockFormat block;
+    block.setTopMargin(topMargin);
+    block.setBottomMargin(4);
+    cursor.insertBlock(block, format);
+    cursor.insertText(text, format);
+}
+
+void InsertRows(QTextCursor& cursor, const std::vector<ReportRow>& rows) {
+    QTextTableFormat table;
+    table.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    table.setCellPadding(2);
+    table.setCellSpacing(0);
+    QTextTable* grid = cursor.insertTable(int(rows.size()), 2, table);
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        QTextCursor caption = grid->cellAt(int(row), 0).firstCursorPosition();
+        caption.insertText(rows[row].caption + QStringLiteral(":  "), TextFormat(kBodyPt, false));
+        QTextCursor value = grid->cellAt(int(row), 1).firstCursorPosition();
+        value.insertText(rows[row].value, TextFormat(kBodyPt, true));
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session) {
+    auto document = std::make_unique<QTextDocument>();
+    document->setMetaInformation(QTextDocument::DocumentTitle, ReportTitle());
+    QTextCursor cursor(document.get());
+    QTextBlockFormat titleBlock;
+    titleBlock.setAlignment(Qt::AlignHCenter);
+    titleBlock.setBottomMargin(6);
+    cursor.setBlockFormat(titleBlock);
+    cursor.insertText(ReportTitle(), TextFormat(kTitlePt, true));
+
+    int pictures = 0;
+    for (const ReportSection& section : Sections(session)) {
+        InsertBlock(cursor, section.heading, TextFormat(kHeadingPt, true), 12);
+        if (!section.rows.empty()) {
+            InsertRows(cursor, section.rows);
+        }
+        if (section.birdPicture) {
+            const QUrl source(QStringLiteral("velmora-report:bird%1").arg(pictures++));
+            document->addResource(QTextDocument::ImageResource, source, BirdPicture(session.Results()));
+            QTextImageFormat image;
+            image.setName(source.toString());
+            image.setWidth(kPictureWidthPx);
+            image.setHeight(kPictureWidthPx);
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            cursor.insertImage(image);
+        }
+        for (const QString& paragraph : section.paragraphs) {
+            InsertBlock(cursor, paragraph, TextFormat(kBodyPt, false), 4);
+        }
+    }
+    return document;
+}
+
+QString ReadingReportText(const ReadingSession& session) {
+    QString text = ReportTitle() + QLatin1Char('\n');
+    for (const ReportSection& section : Sections(session)) {
+        text += QLatin1Char('\n') + section.heading + QLatin1Char('\n');
+        for (const ReportRow& row : section.rows) {
+            text += row.caption + QStringLiteral(": ") + row.value + QLatin1Char('\n');
+        }
+        for (const QString& paragraph : section.paragraphs) {
+            text += paragraph + QLatin1Char('\n');
+        }
+    }
+    return text + QLatin1Char('\n') + QString::fromLatin1(kProgramCaption) + QLatin1Char('\n');
+}
+
+QPageSize::PageSizeId LocalPaperSize() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                              : QPageSize::A4;
+}
+
+void SetReportMargins(QPagedPaintDevice& device) {
+    device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+}
+
+bool PaintReadingReport(QTextDocument& document, QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    // Laid out at the device's resolution: fonts in points and pictures keep their size.
+    document.documentLayout()->setPaintDevice(&device);
+    const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    QFont footerFont(document.defaultFont());
+    footerFont.setPointSizeF(kFooterPt);
+    const QFontMetricsF footerMetrics(footerFont, &device);
+    const qreal footerHeight = 2.5 * footerMetrics.height();
+    const qreal bodyHeight = area.height() - footerHeight;
+    document.setPageSize(QSizeF(area.width(), bodyHeight));
+
+    const int pageCount = document.pageCount();
+    for (int page = 0; page < pageCount; ++page) {
+        if (page > 0 && !device.newPage()) {
+            return false;
+        }
+        const QRectF body(0, page * bodyHeight, area.width(), bodyHeight);
+        painter.save();
+        painter.translate(0, -body.top());
+        document.drawContents(&painter, body);
+        painter.restore();
+
+        painter.setFont(footerFont);
+        painter.setPen(Qt::black);
+        const QRectF footer(0, area.height() - footerMetrics.height(), area.width(), footerMetrics.height());
+        painter.drawLine(QPointF(0, footer.top() - footerMetrics.height() / 2),
+                         QPointF(area.width(), footer.top() - footerMetrics.height() / 2));
+        painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kProgramCaption));
+        painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
+                         QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount));
+    }
+    return painter.end();
+}
+
+bool WriteReadingPdf(const ReadingSession& session, const QString& path) {
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(LocalPaperSize()));
+    SetReportMargins(writer);
+    writer.setTitle(ReportTitle());
+    writer.setCreator(QString::fromLatin1(kProgramCaption));
+    const std::unique_ptr<QTextDocument> document = BuildReadingReport(session);
+    return PaintReadingReport(*document, writer);
+}
+
+} // namespace velmora

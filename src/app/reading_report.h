@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+#include <memory>
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+namespace velmora {
+
+class ReadingSession;
+
+// The whole reading of a session on paper: the birth data as entered (a reopened file
+// keeps none, and the page says so), the six values, the bird's picture and the
+// paragraphs of the four tabs. Every text goes in as plain text, never as markup.
+std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session);
+
+// The same reading as plain text, for the clipboard.
+QString ReadingReportText(const ReadingSession& session);
+
+// A4, or Letter where the system's measurements are those of the United States.
+QPageSize::PageSizeId LocalPaperSize();
+
+// The margins every report page gets; the printer's own page size is kept.
+void SetReportMargins(QPagedPaintDevice& device);
+
+// Lays the document out on the device's pages, the program's caption and the page
+// number in each page's footer. False when the device cannot be painted on.
+bool PaintReadingReport(QTextDocument& document, QPagedPaintDevice& device);
+
+// Writes the report as a PDF file at `path`; false when the file cannot be written.
+bool WriteReadingPdf(const ReadingSession& session, const QString& path);
+
+} // namespace velmora

@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+namespace velmora {
+
+class Platform;
+class ReadingSession;
+
+// File > Print...: the printer dialog, then the report on the chosen printer.
+void PrintReading(Platform& platform, QWidget* parent, const ReadingSession& session);
+
+// File > Export as PDF...: asks where through the platform, then writes the report there.
+void ExportReadingPdf(Platform& platform, QWidget* parent, const ReadingSession& session);
+
+// Edit > Copy Reading: the report as plain text on the clipboard.
+void CopyReading(const ReadingSession& session);
+
+} // namespace velmora
