@@ -4,7 +4,7 @@
 # without a display.
 set -eu
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja
+cmake -S . -B build -G Ninja -DVELMORA_WERROR=ON
 cmake --build build --target velmora_screenshots
 export QT_QPA_PLATFORM=offscreen
 runtime=$(mktemp -d)
