@@ -9,6 +9,7 @@
 
 #include "app/links.h"
 #include "app/main_window.h"
+#include "app/translation.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
 
@@ -91,13 +92,14 @@ int main(int argc, char* argv[]) {
     }
 
     velmora::QtPlatform platform;
+    velmora::InstallTranslation(velmora::StartingLanguage(platform));
     velmora::InstanceLock lock;
     if (!lock.TryLock()) {
         // A file given to a second start is shown by the window that already runs.
         if (!files.isEmpty() && lock.HandOver(files.front())) {
             return 0;
         }
-        platform.ShowMessage(nullptr, QStringLiteral("Application is already running"),
+        platform.ShowMessage(nullptr, QCoreApplication::translate("main", "Application is already running"),
                              velmora::MessageIcon::Information);
         return files.isEmpty() ? 0 : 1;
     }

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QLayout>
@@ -16,6 +17,7 @@
 #include "app/reading_files.h"
 #include "app/reading_result_panel.h"
 #include "app/time_zone_dialog.h"
+#include "app/translation.h"
 #include "app/widget_style.h"
 #include "platform/platform.h"
 
@@ -32,13 +34,17 @@ namespace {
 constexpr QSize kClientSize(622, 421);
 constexpr QRect kPanelGeometry(1, 24, 620, 347);
 
+const char* const kContext = "velmora::frmMain";
+
 QString FromZoneTable(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 } // namespace
 
-frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+frmMain::frmMain(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), language_(StartingLanguage(platform)) {
+    InstallTranslation(language_);
     setUpWindow();
     createMenus();
     QWidget* client = createClientArea();
@@ -46,6 +52,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     createResultPanel(client);
     createInputPanel(client);
     createTabOrder();
+    SetLanguage(language_);
     showFirstDisplay();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the user cannot resize the window
 }
@@ -62,26 +69,64 @@ void frmMain::setUpWindow() {
 }
 
 void frmMain::createMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFile->addAction(QStringLiteral("&Calculate"), this, &frmMain::calculate)
+    Captioned(mnuFile->addAction(QString(), this, &frmMain::calculate), kContext, QT_TR_NOOP("&Calculate"))
         ->setObjectName(QStringLiteral("mnuCalculate"));
-    mnuFile->addAction(QStringLiteral("E&xit"), this, &frmMain::close)
+    Captioned(mnuFile->addAction(QString(), this, &frmMain::close), kContext, QT_TR_NOOP("E&xit"))
         ->setObjectName(QStringLiteral("mnuExit"));
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    createLanguageMenu();
+
+    QMenu* mnuHelp = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelp->addAction(QStringLiteral("&Online Help"), this, [this] { OpenHelpPage(platform_); })
+    Captioned(mnuHelp->addAction(QString(), this, [this] { OpenHelpPage(platform_); }), kContext,
+              QT_TR_NOOP("&Online Help"))
         ->setObjectName(QStringLiteral("mnuOnline"));
-    mnuHelp->addAction(QStringLiteral("&Visit Us Online"), this, [this] { OpenHomePage(platform_); })
+    Captioned(mnuHelp->addAction(QString(), this, [this] { OpenHomePage(platform_); }), kContext,
+              QT_TR_NOOP("&Visit Us Online"))
         ->setObjectName(QStringLiteral("mnuVisit"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    mnuHelp
-        ->addAction(QStringLiteral("Check for Software &Update"), this, [this] { OpenUpdatePage(platform_); })
+    Captioned(mnuHelp->addAction(QString(), this, [this] { OpenUpdatePage(platform_); }), kContext,
+              QT_TR_NOOP("Check for Software &Update"))
         ->setObjectName(QStringLiteral("mnuUpdate"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    mnuHelp->addAction(QStringLiteral("&About Software"), this, &frmMain::showAbout)
+    Captioned(mnuHelp->addAction(QString(), this, &frmMain::showAbout), kContext,
+              QT_TR_NOOP("&About Software"))
         ->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+// View > Language: each language named in itself, so that a reader finds theirs whatever is shown.
+void frmMain::createLanguageMenu() {
+    QMenu* mnuView = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    QMenu* mnuLanguage = Captioned(mnuView->addMenu(QString()), kContext, QT_TR_NOOP("&Language"));
+    mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* choices = new QActionGroup(mnuLanguage);
+    for (const Language language : {Language::English, Language::Tamil}) {
+        QAction* choice = mnuLanguage->addAction(language == Language::Tamil ? QStringLiteral("தமிழ்")
+                                                                             : QStringLiteral("English"));
+        choice->setObjectName(QStringLiteral("mnuLanguage_%1").arg(LanguageCode(language)));
+        choice->setCheckable(true);
+        choice->setChecked(language == language_);
+        choices->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, language] {
+            platform_.WriteSetting(kLanguageSetting, LanguageCode(language));
+            SetLanguage(language);
+        });
+    }
+}
+
+void frmMain::SetLanguage(Language language) {
+    language_ = language;
+    InstallTranslation(language);
+    RetranslateCaptions(this);
+    Label14_->setText(tr("Readings, help and updates at %1").arg(HomePageAddress()));
+    fraMain_->Retranslate(language);
+    fraResult_->Retranslate(language);
+    if (QAction* choice = findChild<QAction*>(QStringLiteral("mnuLanguage_%1").arg(LanguageCode(language)))) {
+        choice->setChecked(true);
+    }
 }
 
 QWidget* frmMain::createClientArea() {
@@ -93,9 +138,7 @@ QWidget* frmMain::createClientArea() {
 }
 
 void frmMain::createLinkStrip(QWidget* client) {
-    Label14_ =
-        Named(new LinkLabel(QStringLiteral("Readings, help and updates at ") + HomePageAddress(), client),
-              QStringLiteral("Label14"));
+    Label14_ = Named(new LinkLabel(QString(), client), QStringLiteral("Label14"));
     Label14_->setGeometry(0, 4, kClientSize.width(), 16);
     Label14_->setAlignment(Qt::AlignCenter);
     QPalette link = Label14_->palette();
@@ -146,7 +189,7 @@ void frmMain::calculate() {
     if (failure) {
         // The field to correct must be in sight, also when the menu was used on the result panel.
         bringToFront(fraMain_);
-        platform_.ShowMessage(this, FromCore(failure->message), failure->icon);
+        platform_.ShowMessage(this, TranslatedMessage(failure->message), failure->icon);
         fraMain_->FocusField(failure->focus);
         return;
     }
@@ -169,7 +212,8 @@ void frmMain::openReading() {
 void frmMain::OpenSavedReading(const QString& fileName) {
     if (const std::optional<SavedReadingLines> saved = OpenReadingFile(platform_, this, fileName)) {
         if (session_.Reopen(*saved) == ReadingSession::ReopenOutcome::NotAReading) {
-            platform_.ShowMessage(this, FromCore(kMsgNotAReading).arg(QDir::toNativeSeparators(fileName)),
+            platform_.ShowMessage(this,
+                                  TranslatedMessage(kMsgNotAReading).arg(QDir::toNativeSeparators(fileName)),
                                   MessageIcon::Error);
             return;
         }

@@ -73,9 +73,9 @@ private slots:
                 seen << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
             }
         }
-        QCOMPARE(seen,
-                 (QStringList{"&File", "&Calculate", "E&xit", "&Help", "&Online Help", "&Visit Us Online",
-                              "-", "Check for Software &Update", "-", "&About Software"}));
+        QCOMPARE(seen, (QStringList{"&File", "&Calculate", "E&xit", "&View", "&Language", "&Help",
+                                    "&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
+                                    "-", "&About Software"}));
     }
 
     void linksOpenTheirPages() {
