@@ -49,14 +49,7 @@
     </message>
 </context>
 <context>
-    <name>main</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>Velmora ஏற்கெனவே இயங்கிக்கொண்டிருக்கிறது</translation>
-    </message>
-</context>
-<context>
-    <name>velmora::BirthFormPanel</name>
+    <name>Months</name>
     <message>
         <source>January</source>
         <translation>ஜனவரி</translation>
@@ -105,6 +98,16 @@
         <source>December</source>
         <translation>டிசம்பர்</translation>
     </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Velmora ஏற்கெனவே இயங்கிக்கொண்டிருக்கிறது</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::BirthFormPanel</name>
     <message>
         <source>Please Enter City</source>
         <translation>நகரத்தை உள்ளிடவும்</translation>
@@ -179,19 +182,19 @@
     </message>
     <message>
         <source>DST</source>
-        <translation>கோடை நேரம்</translation>
+        <translation>கோடை</translation>
     </message>
     <message>
         <source>TZ Help</source>
-        <translation>மண்டல உதவி</translation>
+        <translation>உதவி</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation>மணி</translation>
+        <translation>ம.</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation>நிமி.</translation>
+        <translation>நி.</translation>
     </message>
     <message>
         <source>Time Zone</source>
@@ -266,6 +269,11 @@ Latitude &amp;&amp; Longitude</source>
     <message>
         <source>Click Here To Find Latitude &amp; Longitude</source>
         <translation>அட்சரேகை, தீர்க்கரேகை அறிய இங்கே அழுத்தவும்</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>minutes of arc</comment>
+        <translation>கலை</translation>
     </message>
 </context>
 <context>
@@ -356,7 +364,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>yes, standard %1</source>
-        <translation>ஆம், நிலையான நேரம் %1</translation>
+        <translation>ஆம், இயல்பு %1</translation>
     </message>
     <message>
         <source>no</source>
@@ -397,16 +405,8 @@ Latitude &amp;&amp; Longitude</source>
 <context>
     <name>velmora::ReadingResultPanel</name>
     <message>
-        <source>Your Nakshatra / BirthStar Details</source>
-        <translation>உங்கள் ஜென்ம நட்சத்திர விவரங்கள்</translation>
-    </message>
-    <message>
         <source>Your Pakshi / Bird Details</source>
         <translation>உங்கள் பட்சி விவரங்கள்</translation>
-    </message>
-    <message>
-        <source>Your Ruling Days</source>
-        <translation>உங்கள் அரசு நாட்கள்</translation>
     </message>
     <message>
         <source>Your Death Day</source>
@@ -455,6 +455,26 @@ Latitude &amp;&amp; Longitude</source>
     <message>
         <source>For Detailed Analysis Visit %1</source>
         <translation>விரிவான பலன்களுக்கு %1 தளத்தைப் பார்க்கவும்</translation>
+    </message>
+    <message>
+        <source>Your Nakshatra / BirthStar Details</source>
+        <comment>tab</comment>
+        <translation>ஜென்ம நட்சத்திரம்</translation>
+    </message>
+    <message>
+        <source>Your Pakshi / Bird Details</source>
+        <comment>tab</comment>
+        <translation>ஜென்ம பட்சி</translation>
+    </message>
+    <message>
+        <source>Your Ruling Days</source>
+        <comment>tab</comment>
+        <translation>அரசு நாட்கள்</translation>
+    </message>
+    <message>
+        <source>Your Death Day</source>
+        <comment>tab</comment>
+        <translation>படு நாள்</translation>
     </message>
 </context>
 <context>

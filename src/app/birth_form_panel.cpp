@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,21 +28,6 @@ namespace {
 
 const char* const kContext = "velmora::BirthFormPanel";
 
-constexpr auto kMonthNames = std::to_array<const char*>({
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "January"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "February"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "March"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "April"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "May"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "June"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "July"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "August"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "September"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "October"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "November"),
-    QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "December"),
-});
-static_assert(kMonthNames.size() == 12);
 const char* const kMsgEnterCity = QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "Please Enter City");
 const char* const kMsgEnterState = QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "Please Enter State");
 const char* const kMsgEnterCountry = QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "Please Enter Country");
@@ -110,8 +96,15 @@ BirthFormPanel::BirthFormPanel(Platform& platform, QWidget* parent) : QWidget(pa
 
 // The introduction and the five birds, in a column left of the form.
 void BirthFormPanel::createIntroduction() {
-    auto* introduction = Named(new QWidget(this), QStringLiteral("introduction"));
-    introduction->setGeometry(8, 6, 264, 336);
+    // Scrolls only when a language's longer text needs more than the column's height.
+    auto* scroller = Named(new QScrollArea(this), QStringLiteral("introductionScroller"));
+    scroller->setGeometry(8, 6, 264, 336);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // the Tab chain runs through the form, as it always has
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidgetResizable(true);
+    scroller->viewport()->setAutoFillBackground(false);
+    auto* introduction = Named(new QWidget, QStringLiteral("introduction"));
     auto* column = new QVBoxLayout(introduction);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
@@ -131,6 +124,7 @@ void BirthFormPanel::createIntroduction() {
         column->addWidget(birdLabels_[i]);
     }
     column->addStretch(1);
+    scroller->setWidget(introduction);
 }
 
 QGroupBox* BirthFormPanel::createPersonalDetails() {
@@ -206,7 +200,6 @@ QGroupBox* BirthFormPanel::createPersonalDetails() {
     txtZoneMinute_ = MakeField(QStringLiteral("txtZoneMinute"), QT_TR_NOOP("Time zone minutes"), fraZone);
     for (QLineEdit* zone : {txtZoneHour_, txtZoneMinute_}) {
         PaintAsEntry(zone, Qt::white, Qt::black);
-        zone->setFixedWidth(34);
     }
     txtZoneHour_->setValidator(new LengthLimit(3, txtZoneHour_));
     txtZoneMinute_->setValidator(new LengthLimit(2, txtZoneMinute_));
@@ -267,7 +260,6 @@ QLayout* BirthFormPanel::createCoordinates(QWidget* content) {
         *target.minutes = MakeField(QStringLiteral("txt%1M").arg(prefix), captions.minutes, box);
         for (QLineEdit* edit : {*target.degrees, *target.minutes}) {
             edit->installEventFilter(this);
-            edit->setFixedWidth(40);
         }
         boxGrid->addWidget(*target.degrees, 0, 0);
         boxGrid->addWidget(Captioned(MakeLabel(degLabel, QString(), box), kContext,
@@ -275,7 +267,7 @@ QLayout* BirthFormPanel::createCoordinates(QWidget* content) {
                            0, 1);
         boxGrid->addWidget(*target.minutes, 0, 2);
         boxGrid->addWidget(Captioned(MakeLabel(minLabel, QString(), box), kContext,
-                                     QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "Min")),
+                                     QT_TRANSLATE_NOOP3("velmora::BirthFormPanel", "Min", "minutes of arc")),
                            0, 3);
         auto* group = new QButtonGroup(box);
         for (int i = 0; i < 2; ++i) {
@@ -345,14 +337,23 @@ void BirthFormPanel::Retranslate(Language language) {
         const QString bird = FromCore(BirdName(static_cast<Bird>(i), language), language);
         birdLabels_[i]->setText(QStringLiteral("%1. %2").arg(i + 1).arg(bird));
     }
-    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
-        cboMonth_->setItemText(int(i), QCoreApplication::translate(kContext, kMonthNames[i]));
+    for (std::size_t i = 0; i < kMonthCount; ++i) {
+        cboMonth_->setItemText(int(i), MonthName(i));
+    }
+    // Tamil captions are wider than the English ones; the number boxes give up the room
+    // that two or three digits do not need, so that the captions beside them stay whole.
+    const bool english = language == Language::English;
+    for (QLineEdit* zone : {txtZoneHour_, txtZoneMinute_}) {
+        zone->setFixedWidth(english ? 34 : 26);
+    }
+    for (QLineEdit* coordinate : {txtLatD_, txtLatM_, txtLonD_, txtLonM_}) {
+        coordinate->setFixedWidth(english ? 40 : 28);
     }
 }
 
 void BirthFormPanel::fillLists() {
-    for (const char* month : kMonthNames) {
-        cboMonth_->addItem(QCoreApplication::translate(kContext, month));
+    for (std::size_t i = 0; i < kMonthCount; ++i) {
+        cboMonth_->addItem(MonthName(i));
     }
     AddNumbers(cboDate_, 1, 31);
     AddNumbers(cboYear_, 1901, 2050);

@@ -27,11 +27,12 @@ namespace {
 
 const char* const kContext = "velmora::ReadingResultPanel";
 
-constexpr auto kTabCaptions = std::to_array<const char*>({
-    QT_TRANSLATE_NOOP("velmora::ReadingResultPanel", "Your Nakshatra / BirthStar Details"),
-    QT_TRANSLATE_NOOP("velmora::ReadingResultPanel", "Your Pakshi / Bird Details"),
-    QT_TRANSLATE_NOOP("velmora::ReadingResultPanel", "Your Ruling Days"),
-    QT_TRANSLATE_NOOP("velmora::ReadingResultPanel", "Your Death Day"),
+// The four tabs share one line, where a translation may need shorter words than on the pages.
+constexpr auto kTabCaptions = std::to_array<AmbiguousSource>({
+    QT_TRANSLATE_NOOP3("velmora::ReadingResultPanel", "Your Nakshatra / BirthStar Details", "tab"),
+    QT_TRANSLATE_NOOP3("velmora::ReadingResultPanel", "Your Pakshi / Bird Details", "tab"),
+    QT_TRANSLATE_NOOP3("velmora::ReadingResultPanel", "Your Ruling Days", "tab"),
+    QT_TRANSLATE_NOOP3("velmora::ReadingResultPanel", "Your Death Day", "tab"),
 });
 static_assert(kTabCaptions.size() == 4);
 
@@ -226,7 +227,8 @@ void ReadingResultPanel::Retranslate(Language language) {
     language_ = language;
     RetranslateCaptions(this);
     for (std::size_t i = 0; i < kTabCaptions.size(); ++i) {
-        TS_->setTabText(int(i), QCoreApplication::translate(kContext, kTabCaptions[i]));
+        TS_->setTabText(int(i), QCoreApplication::translate(kContext, kTabCaptions[i].source,
+                                                            kTabCaptions[i].disambiguation));
     }
     lblLabel_->setText(tr("For Detailed Analysis Visit %1").arg(HomePageAddress()));
     constexpr auto kFixedTexts =

@@ -22,6 +22,7 @@ namespace {
 
 const char* const kCaptionContext = "velmoraCaptionContext";
 const char* const kCaptionSource = "velmoraCaptionSource";
+const char* const kCaptionDisambiguation = "velmoraCaptionDisambiguation";
 const char* const kAccessibleSource = "velmoraAccessibleSource";
 const QString kTranslatorName = QStringLiteral("velmoraTranslator");
 
@@ -41,8 +42,26 @@ constexpr auto kCoreMessages = std::to_array<const char*>({
 });
 static_assert(kCoreMessages.size() == 11);
 
-QString Translate(const QVariant& context, const QVariant& source) {
-    return QCoreApplication::translate(context.toByteArray().constData(), source.toByteArray().constData());
+constexpr auto kMonthNames = std::to_array<const char*>({
+    QT_TRANSLATE_NOOP("Months", "January"),
+    QT_TRANSLATE_NOOP("Months", "February"),
+    QT_TRANSLATE_NOOP("Months", "March"),
+    QT_TRANSLATE_NOOP("Months", "April"),
+    QT_TRANSLATE_NOOP("Months", "May"),
+    QT_TRANSLATE_NOOP("Months", "June"),
+    QT_TRANSLATE_NOOP("Months", "July"),
+    QT_TRANSLATE_NOOP("Months", "August"),
+    QT_TRANSLATE_NOOP("Months", "September"),
+    QT_TRANSLATE_NOOP("Months", "October"),
+    QT_TRANSLATE_NOOP("Months", "November"),
+    QT_TRANSLATE_NOOP("Months", "December"),
+});
+static_assert(kMonthNames.size() == kMonthCount);
+
+QString Translate(const QVariant& context, const QVariant& source, const QVariant& disambiguation) {
+    return QCoreApplication::translate(context.toByteArray().constData(), source.toByteArray().constData(),
+                                       disambiguation.isValid() ? disambiguation.toByteArray().constData()
+                                                                : nullptr);
 }
 
 void ApplyCaption(QObject* object, const QString& caption) {
@@ -107,6 +126,10 @@ QString FromCore(std::string_view text, Language language) {
     return utf8.hasError() ? FromCore(text) : decoded;
 }
 
+QString MonthName(std::size_t index) {
+    return QCoreApplication::translate("Months", kMonthNames.at(index));
+}
+
 QString TranslatedMessage(std::string_view english) {
     for (const char* message : kCoreMessages) {
         if (english == message) {
@@ -119,7 +142,13 @@ QString TranslatedMessage(std::string_view english) {
 void SetCaption(QObject* object, const char* context, const char* source) {
     object->setProperty(kCaptionContext, QByteArray(context));
     object->setProperty(kCaptionSource, QByteArray(source));
-    ApplyCaption(object, QCoreApplication::translate(context, source));
+    ApplyCaption(
+        object, Translate(QByteArray(context), QByteArray(source), object->property(kCaptionDisambiguation)));
+}
+
+void SetCaption(QObject* object, const char* context, AmbiguousSource source) {
+    object->setProperty(kCaptionDisambiguation, QByteArray(source.disambiguation));
+    SetCaption(object, context, source.source);
 }
 
 void SetAccessibleCaption(QWidget* widget, const char* context, const char* source) {
@@ -135,10 +164,10 @@ void RetranslateCaptions(const QObject* root) {
             continue;
         }
         if (const QVariant source = object->property(kCaptionSource); source.isValid()) {
-            ApplyCaption(object, Translate(context, source));
+            ApplyCaption(object, Translate(context, source, object->property(kCaptionDisambiguation)));
         }
         if (const QVariant source = object->property(kAccessibleSource); source.isValid()) {
-            qobject_cast<QWidget*>(object)->setAccessibleName(Translate(context, source));
+            qobject_cast<QWidget*>(object)->setAccessibleName(Translate(context, source, {}));
         }
     }
 }

@@ -40,6 +40,10 @@ bool TranslationInstalled();
 // stay single bytes.
 QString FromCore(std::string_view text, Language language);
 
+// The name of month `index` (0 is January) in the installed translation.
+inline constexpr std::size_t kMonthCount = 12;
+QString MonthName(std::size_t index);
+
 // A message of the core (validation, files) in the installed language.
 QString TranslatedMessage(std::string_view english);
 
@@ -49,6 +53,18 @@ QString TranslatedMessage(std::string_view english);
 void SetCaption(QObject* object, const char* context, const char* source);
 void SetAccessibleCaption(QWidget* widget, const char* context, const char* source);
 template <class W> W* Captioned(W* object, const char* context, const char* source) {
+    SetCaption(object, context, source);
+    return object;
+}
+
+// A source that means two things in English, told apart for the translator:
+// QT_TRANSLATE_NOOP3(context, "Min", "minutes of arc").
+struct AmbiguousSource {
+    const char* source;
+    const char* disambiguation;
+};
+void SetCaption(QObject* object, const char* context, AmbiguousSource source);
+template <class W> W* Captioned(W* object, const char* context, AmbiguousSource source) {
     SetCaption(object, context, source);
     return object;
 }

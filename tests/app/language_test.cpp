@@ -146,6 +146,36 @@ private slots:
         QCOMPARE(this->button(QStringLiteral("cmdRashi")), button);
     }
 
+    // The captions and tabs of the result pages use the glossary's terms.
+    void captionsFollowTheGlossary() {
+        QFile glossary(QStringLiteral(VELMORA_TAMIL_GLOSSARY));
+        QVERIFY(glossary.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString text = QString::fromUtf8(glossary.readAll());
+        const qsizetype start = text.indexOf(QStringLiteral("## Captions of the result pages"));
+        QVERIFY(start >= 0);
+        const QStringList lines = text.mid(start).split('\n');
+        choose(QStringLiteral("ta"));
+        fill(BirthData());
+        calculate();
+        const QStringList shown = TextsOf(window_.get()).values();
+        int checked = 0;
+        int tables = 0;
+        for (const QString& line : lines) {
+            if (line.startsWith(QStringLiteral("## ")) && ++tables > 2) {
+                break; // the captions, then the tabs
+            }
+            const QStringList cells = line.split(QStringLiteral(" | "));
+            if (!line.startsWith(QStringLiteral("| ")) || cells.size() != 2 ||
+                line.startsWith(QStringLiteral("| English"))) {
+                continue;
+            }
+            const QString tamil = cells[1].chopped(2);
+            QVERIFY2(shown.contains(tamil), qPrintable(cells[0] + QStringLiteral(": ") + tamil));
+            ++checked;
+        }
+        QCOMPARE(checked, 14);
+    }
+
     void savedReadingsKeepEnglishNames() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("asha.tam"));

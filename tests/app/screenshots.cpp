@@ -1,7 +1,7 @@
 // Renders the main window's input panel, the place look-up and each result tab
 // to PNG files, for the README, the user guide and for looking at the layout.
 // Run under QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 gives the high-density
-// pictures.
+// pictures, LANG=ta_IN.UTF-8 the Tamil ones (the window follows the locale).
 //   velmora_screenshots <folder> [suffix]
 
 #include <QApplication>
