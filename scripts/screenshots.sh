@@ -1,5 +1,5 @@
 #!/bin/sh
-# Renders the window's input panel, place look-up and result tabs into docs/screenshots/, at
+# Renders the window's input panel, place look-up, About box and result tabs into docs/screenshots/, at
 # normal and at double scale, without a display: in English, then in Tamil (*-ta.png), each
 # chosen through the locale the window follows.
 set -eu

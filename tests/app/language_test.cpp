@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/about_dialog.h"
 #include "main_window_fixture.h"
 #include "reading/saved_reading.h"
 
@@ -174,6 +175,18 @@ private slots:
             ++checked;
         }
         QCOMPARE(checked, 14);
+    }
+
+    // Only a translation says that it is unreviewed and where corrections go.
+    void aboutBoxNamesAnUnreviewedTranslation() {
+        const velmora::frmAbout english(*fake_, window_.get());
+        QVERIFY(english.findChild<QLabel*>(QStringLiteral("lblTranslation")) == nullptr);
+        choose(QStringLiteral("ta"));
+        const velmora::frmAbout tamil(*fake_, window_.get());
+        const auto* note = tamil.findChild<QLabel*>(QStringLiteral("lblTranslation"));
+        QVERIFY(note != nullptr);
+        QVERIFY(note->text().contains(QStringLiteral("velmora@example.org")));
+        QVERIFY(note->text().contains(QStringLiteral("சரிபார்க்கவில்லை")));
     }
 
     void savedReadingsKeepEnglishNames() {
