@@ -44,7 +44,6 @@ QString FromZoneTable(std::string_view text) {
 
 frmMain::frmMain(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform), language_(StartingLanguage(platform)) {
-    InstallTranslation(language_);
     setUpWindow();
     createMenus();
     QWidget* client = createClientArea();
