@@ -100,6 +100,21 @@
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>சரி</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>ஆம் (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>இல்லை (&amp;N)</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Application is already running</source>
@@ -274,6 +289,13 @@ Latitude &amp;&amp; Longitude</source>
         <source>Min</source>
         <comment>minutes of arc</comment>
         <translation>கலை</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Links</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>இந்த மென்பொருளுக்குப் புதிய பதிப்பு வந்திருக்கலாம்.<byte value="xd"/>புதுப்பிப்பு உள்ளதா எனப் பார்க்க வேண்டுமா?</translation>
     </message>
 </context>
 <context>

@@ -58,6 +58,15 @@ constexpr auto kMonthNames = std::to_array<const char*>({
 });
 static_assert(kMonthNames.size() == kMonthCount);
 
+// Qt's own captions of the buttons of our message boxes, which Qt looks up in every installed
+// translation; listed here so that lupdate puts them into ours.
+[[maybe_unused]] constexpr auto kMessageBoxButtons = std::to_array<const char*>({
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+});
+static_assert(kMessageBoxButtons.size() == 3);
+
 QString Translate(const QVariant& context, const QVariant& source, const QVariant& disambiguation) {
     return QCoreApplication::translate(context.toByteArray().constData(), source.toByteArray().constData(),
                                        disambiguation.isValid() ? disambiguation.toByteArray().constData()

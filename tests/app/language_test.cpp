@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -187,6 +188,19 @@ private slots:
         QVERIFY(note != nullptr);
         QVERIFY(note->text().contains(QStringLiteral("velmora@example.org")));
         QVERIFY(note->text().contains(QStringLiteral("சரிபார்க்கவில்லை")));
+    }
+
+    // Qt draws the buttons of the message boxes; our translation gives them their Tamil captions.
+    void messageBoxButtonsFollowTheLanguage() {
+        choose(QStringLiteral("ta"));
+        QMessageBox tamil(QMessageBox::Information, QString(), QString(),
+                          QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(tamil.button(QMessageBox::Ok)->text(), QStringLiteral("சரி"));
+        QCOMPARE(tamil.button(QMessageBox::Yes)->text(), QStringLiteral("ஆம் (&Y)"));
+        QCOMPARE(tamil.button(QMessageBox::No)->text(), QStringLiteral("இல்லை (&N)"));
+        choose(QStringLiteral("en"));
+        QMessageBox english(QMessageBox::Information, QString(), QString(), QMessageBox::Yes);
+        QCOMPARE(english.button(QMessageBox::Yes)->text(), QStringLiteral("&Yes"));
     }
 
     void savedReadingsKeepEnglishNames() {
