@@ -1,7 +1,7 @@
 #!/bin/sh
-# Renders the window's input panel, its File menu, place look-up and result tabs into
-# docs/screenshots/, at normal and at double scale, under light and dark desktop colours,
-# without a display.
+# Renders the window's input panel, its File menu, place look-up, About box and result tabs into
+# docs/screenshots/, at normal and at double scale, without a display: in English under light and
+# dark desktop colours, then in Tamil (*-ta.png), chosen through the locale the window follows.
 set -eu
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DVELMORA_WERROR=ON
@@ -10,9 +10,12 @@ export QT_QPA_PLATFORM=offscreen
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR="$runtime"
-QT_SCALE_FACTOR=1 build/tests/app/velmora_screenshots docs/screenshots
-QT_SCALE_FACTOR=2 build/tests/app/velmora_screenshots docs/screenshots @2x
-QT_SCALE_FACTOR=1 build/tests/app/velmora_screenshots --dark docs/screenshots
-QT_SCALE_FACTOR=2 build/tests/app/velmora_screenshots --dark docs/screenshots @2x
+unset LC_ALL LC_MESSAGES LANGUAGE
+LANG=C.UTF-8 QT_SCALE_FACTOR=1 build/tests/app/velmora_screenshots docs/screenshots
+LANG=C.UTF-8 QT_SCALE_FACTOR=2 build/tests/app/velmora_screenshots docs/screenshots @2x
+LANG=C.UTF-8 QT_SCALE_FACTOR=1 build/tests/app/velmora_screenshots --dark docs/screenshots
+LANG=C.UTF-8 QT_SCALE_FACTOR=2 build/tests/app/velmora_screenshots --dark docs/screenshots @2x
+LANG=ta_IN.UTF-8 QT_SCALE_FACTOR=1 build/tests/app/velmora_screenshots docs/screenshots -ta
+LANG=ta_IN.UTF-8 QT_SCALE_FACTOR=2 build/tests/app/velmora_screenshots docs/screenshots -ta@2x
 # The user guide shows the look-up at normal scale.
 cp docs/screenshots/place-lookup.png resources/help/place-lookup.png

@@ -2,6 +2,7 @@
 
 #include "app/links.h"
 #include "app/program_caption.h"
+#include "app/translation.h"
 
 #include <QFile>
 #include <QFrame>
@@ -14,11 +15,6 @@
 namespace velmora {
 
 namespace {
-
-const QString kDescription = QStringLiteral(
-    "Velmora is a Vedic astrology software which determines your Nakshatra or Birth Star and then finds out "
-    "your ruling bird as per the Panch Pakshi Shastra based on your date of birth. The software helps you to "
-    "gain a clear insight into your personality and thus improve yourself for the better.");
 
 const QString kIconPath = QStringLiteral(":/icons/velmora.svg");
 
@@ -47,7 +43,13 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     }
     title->addWidget(Label2, 1);
 
-    auto* Label1 = new QLabel(kDescription, this);
+    auto* Label1 = new QLabel(
+        tr("Velmora is a Vedic astrology software which determines your Nakshatra or Birth Star and then "
+           "finds "
+           "out your ruling bird as per the Panch Pakshi Shastra based on your date of birth. The software "
+           "helps "
+           "you to gain a clear insight into your personality and thus improve yourself for the better."),
+        this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
@@ -57,7 +59,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
 
-    const QString caption = QStringLiteral("Click here to visit ") + HomePageAddress();
+    const QString caption = tr("Click here to visit %1").arg(HomePageAddress());
     auto* lblHomePage = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
                                        .arg(HomePageAddress().toHtmlEscaped(), caption.toHtmlEscaped()),
                                    this);
@@ -69,7 +71,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     lblHomePage->setOpenExternalLinks(false);
     connect(lblHomePage, &QLabel::linkActivated, this, [&platform] { OpenHomePage(platform); });
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -81,6 +83,18 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(title);
     layout->addWidget(Label1);
+    if (TranslationInstalled()) {
+        // Readers of a translation learn that it is unreviewed and where to send corrections.
+        auto* lblTranslation =
+            new QLabel(tr("This translation has not yet been reviewed by a native speaker. "
+                          "Please send corrections to velmora@example.org or as an issue "
+                          "on the home page."),
+                       this);
+        lblTranslation->setObjectName(QStringLiteral("lblTranslation"));
+        lblTranslation->setTextFormat(Qt::PlainText);
+        lblTranslation->setWordWrap(true);
+        layout->addWidget(lblTranslation);
+    }
     layout->addWidget(Line1);
     layout->addWidget(lblHomePage);
     layout->addLayout(buttons);

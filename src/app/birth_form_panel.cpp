@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,25 +12,37 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "app/link_label.h"
+#include "app/translation.h"
 #include "app/widget_style.h"
 #include "platform/platform.h"
-#include "texts/names.h"
-#include "texts/paragraphs.h"
 
 namespace velmora {
 
 namespace {
 
-const QString kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                               "July",    "August",   "September", "October", "November", "December"};
-const QString kMsgEnterCity = QStringLiteral("Please Enter City");
-const QString kMsgEnterState = QStringLiteral("Please Enter State");
-const QString kMsgEnterCountry = QStringLiteral("Please Enter Country");
+const char* const kContext = "velmora::BirthFormPanel";
+
+const char* const kMsgEnterCity = QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "Please Enter City");
+const char* const kMsgEnterState = QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "Please Enter State");
+const char* const kMsgEnterCountry = QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "Please Enter Country");
+
+QLineEdit* MakeField(const QString& objectName, const char* accessibleName, QWidget* parent) {
+    QLineEdit* field = MakeEntry(objectName, QString(), parent);
+    SetAccessibleCaption(field, kContext, accessibleName);
+    return field;
+}
+
+QComboBox* MakeChoice(const QString& objectName, const char* accessibleName, QWidget* parent) {
+    QComboBox* list = MakeList(objectName, QString(), parent);
+    SetAccessibleCaption(list, kContext, accessibleName);
+    return list;
+}
 
 QHBoxLayout* MakeRow() {
     auto* box = new QHBoxLayout;
@@ -69,8 +82,8 @@ BirthFormPanel::BirthFormPanel(Platform& platform, QWidget* parent) : QWidget(pa
     setObjectName(QStringLiteral("fraMain"));
     setAutoFillBackground(true);
 
-    cmdOpen_ = Named(new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this),
-                     QStringLiteral("cmdOpen"));
+    cmdOpen_ = Captioned(Named(new QPushButton(this), QStringLiteral("cmdOpen")), kContext,
+                         QT_TR_NOOP("&Open Previously Saved Reading"));
     cmdOpen_->setGeometry(369, 4, 246, 26);
     connect(cmdOpen_, &QPushButton::clicked, this, &BirthFormPanel::openRequested);
 
@@ -78,36 +91,45 @@ BirthFormPanel::BirthFormPanel(Platform& platform, QWidget* parent) : QWidget(pa
     QGroupBox* Frame1 = createPersonalDetails();
     Frame1->setGeometry(280, 34, 337, 310);
     fillLists();
+    Retranslate(Language::English);
 }
 
 // The introduction and the five birds, in a column left of the form.
 void BirthFormPanel::createIntroduction() {
-    auto* introduction = Named(new QWidget(this), QStringLiteral("introduction"));
-    introduction->setGeometry(8, 6, 264, 336);
+    // Scrolls only when a language's longer text needs more than the column's height.
+    auto* scroller = Named(new QScrollArea(this), QStringLiteral("introductionScroller"));
+    scroller->setGeometry(8, 6, 264, 336);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // the Tab chain runs through the form, as it always has
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidgetResizable(true);
+    scroller->viewport()->setAutoFillBackground(false);
+    auto* introduction = Named(new QWidget, QStringLiteral("introduction"));
     auto* column = new QVBoxLayout(introduction);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
-    column->addWidget(MakeParagraph(QStringLiteral("Label5"), FromCore(IntroductionText), introduction));
+    Label5_ = MakeParagraph(QStringLiteral("Label5"), QString(), introduction);
+    column->addWidget(Label5_);
     column->addSpacing(10);
-    QLabel* Label13 = MakeParagraph(QStringLiteral("Label13"),
-                                    QStringLiteral("The Five Birds as per the Tamil Astrology Or "
-                                                   "Panch-Pakshi Shastra are:"),
-                                    introduction);
+    QLabel* Label13 = Captioned(MakeParagraph(QStringLiteral("Label13"), QString(), introduction), kContext,
+                                QT_TR_NOOP("The Five Birds as per the Tamil Astrology Or "
+                                           "Panch-Pakshi Shastra are:"));
     QFont bold = Label13->font();
     bold.setBold(true);
     Label13->setFont(bold);
     column->addWidget(Label13);
     column->addSpacing(2);
-    for (std::size_t i = 0; i < kBirdNames.size(); ++i) {
-        column->addWidget(MakeLabel(QStringLiteral("Label%1").arg(15 + i),
-                                    QStringLiteral("%1. %2").arg(i + 1).arg(FromCore(kBirdNames[i])),
-                                    introduction));
+    for (std::size_t i = 0; i < birdLabels_.size(); ++i) {
+        birdLabels_[i] = MakeLabel(QStringLiteral("Label%1").arg(15 + i), QString(), introduction);
+        column->addWidget(birdLabels_[i]);
     }
     column->addStretch(1);
+    scroller->setWidget(introduction);
 }
 
 QGroupBox* BirthFormPanel::createPersonalDetails() {
-    QGroupBox* Frame1 = MakeGroup(QStringLiteral("Frame1"), QStringLiteral("Personal Details"), this);
+    QGroupBox* Frame1 = Captioned(MakeGroup(QStringLiteral("Frame1"), QString(), this), kContext,
+                                  QT_TR_NOOP("Personal Details"));
     QFont captionFont(QStringLiteral("Verdana"));
     captionFont.setPointSizeF(9);
     captionFont.setBold(true);
@@ -139,63 +161,73 @@ QGroupBox* BirthFormPanel::createPersonalDetails() {
         ++row;
     };
 
-    txtName_ = MakeEntry(QStringLiteral("txtName"), QStringLiteral("Name"), content);
+    txtName_ = MakeField(QStringLiteral("txtName"), QT_TR_NOOP("Name"), content);
     QHBoxLayout* nameRow = MakeRow();
     nameRow->addWidget(txtName_);
-    addRow(MakeLabel(QStringLiteral("Label1"), QStringLiteral("Name"), content), nameRow);
+    addRow(Captioned(MakeLabel(QStringLiteral("Label1"), QString(), content), kContext, QT_TR_NOOP("Name")),
+           nameRow);
 
-    cboMonth_ = MakeList(QStringLiteral("cboMonth"), QStringLiteral("Birth month"), content);
-    cboDate_ = MakeList(QStringLiteral("cboDate"), QStringLiteral("Birth day"), content);
-    cboYear_ = MakeList(QStringLiteral("cboYear"), QStringLiteral("Birth year"), content);
+    cboMonth_ = MakeChoice(QStringLiteral("cboMonth"), QT_TR_NOOP("Birth month"), content);
+    cboDate_ = MakeChoice(QStringLiteral("cboDate"), QT_TR_NOOP("Birth day"), content);
+    cboYear_ = MakeChoice(QStringLiteral("cboYear"), QT_TR_NOOP("Birth year"), content);
     QHBoxLayout* dateRow = MakeRow();
     dateRow->addWidget(cboMonth_, 3);
     dateRow->addWidget(cboDate_, 2);
     dateRow->addWidget(cboYear_, 2);
-    addRow(MakeLabel(QStringLiteral("Label2"), QStringLiteral("Date of Birth"), content), dateRow);
+    addRow(Captioned(MakeLabel(QStringLiteral("Label2"), QString(), content), kContext,
+                     QT_TR_NOOP("Date of Birth")),
+           dateRow);
 
-    cboHH_ = MakeList(QStringLiteral("cboHH"), QStringLiteral("Birth hour"), content);
-    cboMM_ = MakeList(QStringLiteral("cboMM"), QStringLiteral("Birth minute"), content);
-    cboSS_ = MakeList(QStringLiteral("cboSS"), QStringLiteral("Birth second"), content);
+    cboHH_ = MakeChoice(QStringLiteral("cboHH"), QT_TR_NOOP("Birth hour"), content);
+    cboMM_ = MakeChoice(QStringLiteral("cboMM"), QT_TR_NOOP("Birth minute"), content);
+    cboSS_ = MakeChoice(QStringLiteral("cboSS"), QT_TR_NOOP("Birth second"), content);
     QHBoxLayout* timeRow = MakeRow();
     timeRow->addWidget(cboHH_, 1);
     timeRow->addWidget(cboMM_, 1);
     timeRow->addWidget(cboSS_, 1);
-    timeRow->addWidget(MakeLabel(QStringLiteral("Label12"), QStringLiteral("HH:MM:SS"), content));
-    addRow(MakeLabel(QStringLiteral("Label3"), QStringLiteral("Time of Birth"), content), timeRow);
+    timeRow->addWidget(Captioned(MakeLabel(QStringLiteral("Label12"), QString(), content), kContext,
+                                 QT_TR_NOOP("HH:MM:SS")));
+    addRow(Captioned(MakeLabel(QStringLiteral("Label3"), QString(), content), kContext,
+                     QT_TR_NOOP("Time of Birth")),
+           timeRow);
 
     auto* fraZone = Named(new QFrame(content), QStringLiteral("fraZone"));
     fraZone->setFrameShape(QFrame::StyledPanel);
     auto* zoneRow = new QHBoxLayout(fraZone);
     zoneRow->setContentsMargins(4, 2, 4, 2);
     zoneRow->setSpacing(4);
-    txtZoneHour_ = MakeEntry(QStringLiteral("txtZoneHour"), QStringLiteral("Time zone hours"), fraZone);
-    txtZoneMinute_ = MakeEntry(QStringLiteral("txtZoneMinute"), QStringLiteral("Time zone minutes"), fraZone);
+    txtZoneHour_ = MakeField(QStringLiteral("txtZoneHour"), QT_TR_NOOP("Time zone hours"), fraZone);
+    txtZoneMinute_ = MakeField(QStringLiteral("txtZoneMinute"), QT_TR_NOOP("Time zone minutes"), fraZone);
     for (QLineEdit* zone : {txtZoneHour_, txtZoneMinute_}) {
         PaintAsEntry(zone, Qt::white, Qt::black);
-        zone->setFixedWidth(34);
     }
     txtZoneHour_->setValidator(new LengthLimit(3, txtZoneHour_));
     txtZoneMinute_->setValidator(new LengthLimit(2, txtZoneMinute_));
-    chkDST_ = Named(new QCheckBox(QStringLiteral("DST"), fraZone), QStringLiteral("chkDST"));
-    lblTZHelp_ = Named(new LinkLabel(QStringLiteral("TZ Help"), fraZone), QStringLiteral("lblTZHelp"));
+    chkDST_ = Captioned(Named(new QCheckBox(fraZone), QStringLiteral("chkDST")), kContext, QT_TR_NOOP("DST"));
+    lblTZHelp_ = Captioned(Named(new LinkLabel(QString(), fraZone), QStringLiteral("lblTZHelp")), kContext,
+                           QT_TR_NOOP("TZ Help"));
     connect(lblTZHelp_, &LinkLabel::clicked, this, &BirthFormPanel::zoneHelpRequested);
     zoneRow->addWidget(txtZoneHour_);
-    zoneRow->addWidget(MakeLabel(QStringLiteral("Label20"), QStringLiteral("Hour"), fraZone));
+    zoneRow->addWidget(
+        Captioned(MakeLabel(QStringLiteral("Label20"), QString(), fraZone), kContext, QT_TR_NOOP("Hour")));
     zoneRow->addWidget(txtZoneMinute_);
-    zoneRow->addWidget(MakeLabel(QStringLiteral("Label21"), QStringLiteral("Min"), fraZone));
+    zoneRow->addWidget(
+        Captioned(MakeLabel(QStringLiteral("Label21"), QString(), fraZone), kContext, QT_TR_NOOP("Min")));
     zoneRow->addStretch(1);
     zoneRow->addWidget(chkDST_);
     zoneRow->addStretch(1);
     zoneRow->addWidget(lblTZHelp_);
     QHBoxLayout* zoneLine = MakeRow();
     zoneLine->addWidget(fraZone);
-    addRow(MakeLabel(QStringLiteral("Label22"), QStringLiteral("Time Zone"), content), zoneLine);
+    addRow(Captioned(MakeLabel(QStringLiteral("Label22"), QString(), content), kContext,
+                     QT_TR_NOOP("Time Zone")),
+           zoneLine);
 
     grid->addLayout(createCoordinates(content), row++, 0, 1, 2);
     grid->addLayout(createPlace(content), row++, 0, 1, 2);
 
-    cmdRashi_ = Named(new QPushButton(QStringLiteral("Show My Tamil Astrology Result"), content),
-                      QStringLiteral("cmdRashi"));
+    cmdRashi_ = Captioned(Named(new QPushButton(content), QStringLiteral("cmdRashi")), kContext,
+                          QT_TR_NOOP("Show My Tamil Astrology Result"));
     connect(cmdRashi_, &QPushButton::clicked, this, &BirthFormPanel::calculateRequested);
     grid->addWidget(cmdRashi_, row++, 0, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -209,31 +241,38 @@ QLayout* BirthFormPanel::createCoordinates(QWidget* content) {
         QLineEdit** minutes;
         std::array<QRadioButton*, 2>* sides;
     };
-    auto makeCoordinate = [&](const QString& frame, const QString& caption, const QString& prefix,
-                              const QString& what, const QString& optName, const QString& first,
-                              const QString& second, const QString& degLabel, const QString& minLabel,
+    struct Captions {
+        const char* frame;
+        const char* degrees;
+        const char* minutes;
+        const char* first;
+        const char* second;
+    };
+    auto makeCoordinate = [&](const QString& frame, const QString& prefix, const QString& optName,
+                              const QString& degLabel, const QString& minLabel, Captions captions,
                               Coordinate target) {
-        QGroupBox* box = MakeGroup(frame, caption, content);
+        QGroupBox* box = Captioned(MakeGroup(frame, QString(), content), kContext, captions.frame);
         auto* boxGrid = new QGridLayout(box);
         boxGrid->setContentsMargins(6, 4, 6, 4);
         boxGrid->setHorizontalSpacing(4);
         boxGrid->setVerticalSpacing(3);
-        *target.degrees =
-            MakeEntry(QStringLiteral("txt%1D").arg(prefix), what + QStringLiteral(" degrees"), box);
-        *target.minutes =
-            MakeEntry(QStringLiteral("txt%1M").arg(prefix), what + QStringLiteral(" minutes"), box);
+        *target.degrees = MakeField(QStringLiteral("txt%1D").arg(prefix), captions.degrees, box);
+        *target.minutes = MakeField(QStringLiteral("txt%1M").arg(prefix), captions.minutes, box);
         for (QLineEdit* edit : {*target.degrees, *target.minutes}) {
             edit->installEventFilter(this);
-            edit->setFixedWidth(40);
         }
         boxGrid->addWidget(*target.degrees, 0, 0);
-        boxGrid->addWidget(MakeLabel(degLabel, QStringLiteral("Deg"), box), 0, 1);
+        boxGrid->addWidget(Captioned(MakeLabel(degLabel, QString(), box), kContext,
+                                     QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "Deg")),
+                           0, 1);
         boxGrid->addWidget(*target.minutes, 0, 2);
-        boxGrid->addWidget(MakeLabel(minLabel, QStringLiteral("Min"), box), 0, 3);
+        boxGrid->addWidget(Captioned(MakeLabel(minLabel, QString(), box), kContext,
+                                     QT_TRANSLATE_NOOP3("velmora::BirthFormPanel", "Min", "minutes of arc")),
+                           0, 3);
         auto* group = new QButtonGroup(box);
         for (int i = 0; i < 2; ++i) {
-            auto* option =
-                Named(new QRadioButton(i == 0 ? first : second, box), optName + QString::number(i));
+            auto* option = Captioned(Named(new QRadioButton(box), optName + QString::number(i)), kContext,
+                                     i == 0 ? captions.first : captions.second);
             group->addButton(option);
             (*target.sides)[std::size_t(i)] = option;
             boxGrid->addWidget(option, 1, i * 2, 1, 2);
@@ -241,14 +280,16 @@ QLayout* BirthFormPanel::createCoordinates(QWidget* content) {
         return box;
     };
     QGroupBox* Frame3 =
-        makeCoordinate(QStringLiteral("Frame3"), QStringLiteral("Latitude"), QStringLiteral("Lat"),
-                       QStringLiteral("Latitude"), QStringLiteral("optLat"), QStringLiteral("North"),
-                       QStringLiteral("South"), QStringLiteral("Label7"), QStringLiteral("Label9"),
+        makeCoordinate(QStringLiteral("Frame3"), QStringLiteral("Lat"), QStringLiteral("optLat"),
+                       QStringLiteral("Label7"), QStringLiteral("Label9"),
+                       {QT_TR_NOOP("Latitude"), QT_TR_NOOP("Latitude degrees"),
+                        QT_TR_NOOP("Latitude minutes"), QT_TR_NOOP("North"), QT_TR_NOOP("South")},
                        {&txtLatD_, &txtLatM_, &optLat_});
     QGroupBox* Frame2 =
-        makeCoordinate(QStringLiteral("Frame2"), QStringLiteral("Longitude"), QStringLiteral("Lon"),
-                       QStringLiteral("Longitude"), QStringLiteral("optLong"), QStringLiteral("East"),
-                       QStringLiteral("West"), QStringLiteral("Label6"), QStringLiteral("Label8"),
+        makeCoordinate(QStringLiteral("Frame2"), QStringLiteral("Lon"), QStringLiteral("optLong"),
+                       QStringLiteral("Label6"), QStringLiteral("Label8"),
+                       {QT_TR_NOOP("Longitude"), QT_TR_NOOP("Longitude degrees"),
+                        QT_TR_NOOP("Longitude minutes"), QT_TR_NOOP("East"), QT_TR_NOOP("West")},
                        {&txtLonD_, &txtLonM_, &optLong_});
     optLat_[0]->setChecked(true);
     optLong_[0]->setChecked(true);
@@ -261,21 +302,24 @@ QLayout* BirthFormPanel::createCoordinates(QWidget* content) {
 
 // City, state and country, with the button that looks up their coordinates.
 QLayout* BirthFormPanel::createPlace(QWidget* content) {
-    txtMCity_ = MakeEntry(QStringLiteral("txtMCity"), QStringLiteral("City"), content);
-    txtMState_ = MakeEntry(QStringLiteral("txtMState"), QStringLiteral("State"), content);
-    txtMCountry_ = MakeEntry(QStringLiteral("txtMCountry"), QStringLiteral("Country"), content);
-    cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click Here To Find\nLatitude && Longitude"), content),
-                        QStringLiteral("cmdBrowser"));
-    cmdBrowser_->setAccessibleName(QStringLiteral("Click Here To Find Latitude & Longitude"));
+    txtMCity_ = MakeField(QStringLiteral("txtMCity"), QT_TR_NOOP("City"), content);
+    txtMState_ = MakeField(QStringLiteral("txtMState"), QT_TR_NOOP("State"), content);
+    txtMCountry_ = MakeField(QStringLiteral("txtMCountry"), QT_TR_NOOP("Country"), content);
+    cmdBrowser_ = Captioned(Named(new QPushButton(content), QStringLiteral("cmdBrowser")), kContext,
+                            QT_TR_NOOP("Click Here To Find\nLatitude && Longitude"));
+    SetAccessibleCaption(cmdBrowser_, kContext, QT_TR_NOOP("Click Here To Find Latitude & Longitude"));
     cmdBrowser_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(cmdBrowser_, &QPushButton::clicked, this, &BirthFormPanel::checkPlace);
     auto* place = new QGridLayout;
     place->setHorizontalSpacing(6);
     place->setVerticalSpacing(3);
     const std::array<std::pair<QLabel*, QLineEdit*>, 3> placeRows{{
-        {MakeLabel(QStringLiteral("Label54"), QStringLiteral("City"), content), txtMCity_},
-        {MakeLabel(QStringLiteral("Label55"), QStringLiteral("State"), content), txtMState_},
-        {MakeLabel(QStringLiteral("Label4"), QStringLiteral("Country"), content), txtMCountry_},
+        {Captioned(MakeLabel(QStringLiteral("Label54"), QString(), content), kContext, QT_TR_NOOP("City")),
+         txtMCity_},
+        {Captioned(MakeLabel(QStringLiteral("Label55"), QString(), content), kContext, QT_TR_NOOP("State")),
+         txtMState_},
+        {Captioned(MakeLabel(QStringLiteral("Label4"), QString(), content), kContext, QT_TR_NOOP("Country")),
+         txtMCountry_},
     }};
     for (int i = 0; i < 3; ++i) {
         place->addWidget(placeRows[std::size_t(i)].first, i, 0);
@@ -286,9 +330,30 @@ QLayout* BirthFormPanel::createPlace(QWidget* content) {
     return place;
 }
 
+void BirthFormPanel::Retranslate(Language language) {
+    RetranslateCaptions(this);
+    Label5_->setText(FromCore(FixedTextOf(FixedText::Introduction, language), language));
+    for (std::size_t i = 0; i < birdLabels_.size(); ++i) {
+        const QString bird = FromCore(BirdName(static_cast<Bird>(i), language), language);
+        birdLabels_[i]->setText(QStringLiteral("%1. %2").arg(i + 1).arg(bird));
+    }
+    for (std::size_t i = 0; i < kMonthCount; ++i) {
+        cboMonth_->setItemText(int(i), MonthName(i));
+    }
+    // Tamil captions are wider than the English ones; the number boxes give up the room
+    // that two or three digits do not need, so that the captions beside them stay whole.
+    const bool english = language == Language::English;
+    for (QLineEdit* zone : {txtZoneHour_, txtZoneMinute_}) {
+        zone->setFixedWidth(english ? 34 : 26);
+    }
+    for (QLineEdit* coordinate : {txtLatD_, txtLatM_, txtLonD_, txtLonM_}) {
+        coordinate->setFixedWidth(english ? 40 : 28);
+    }
+}
+
 void BirthFormPanel::fillLists() {
-    for (const QString& month : kMonthNames) {
-        cboMonth_->addItem(month);
+    for (std::size_t i = 0; i < kMonthCount; ++i) {
+        cboMonth_->addItem(MonthName(i));
     }
     AddNumbers(cboDate_, 1, 31);
     AddNumbers(cboYear_, 1901, 2050);
@@ -410,19 +475,20 @@ bool BirthFormPanel::eventFilter(QObject* watched, QEvent* event) {
     if (accepted) {
         return QWidget::eventFilter(watched, event);
     }
-    platform_.ShowMessage(window(), FromCore(kMsgOnlyNumbers), MessageIcon::Error);
+    platform_.ShowMessage(window(), TranslatedMessage(kMsgOnlyNumbers), MessageIcon::Error);
     return true;
 }
 
 void BirthFormPanel::checkPlace() {
-    const std::array<std::pair<QLineEdit*, const QString*>, 3> places{{
-        {txtMCity_, &kMsgEnterCity},
-        {txtMState_, &kMsgEnterState},
-        {txtMCountry_, &kMsgEnterCountry},
+    const std::array<std::pair<QLineEdit*, const char*>, 3> places{{
+        {txtMCity_, kMsgEnterCity},
+        {txtMState_, kMsgEnterState},
+        {txtMCountry_, kMsgEnterCountry},
     }};
     for (const auto& [field, message] : places) {
         if (field->text().isEmpty()) {
-            platform_.ShowMessage(window(), *message, MessageIcon::Information);
+            platform_.ShowMessage(window(), QCoreApplication::translate(kContext, message),
+                                  MessageIcon::Information);
             field->setFocus();
             return;
         }

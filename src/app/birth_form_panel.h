@@ -6,11 +6,13 @@
 #include <array>
 
 #include "reading/validation.h"
+#include "texts/localized.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -54,6 +56,9 @@ public:
     // FormField::None leaves it where it is.
     void FocusField(FormField field);
 
+    // Shows the captions in the installed translation and the introduction and birds in `language`.
+    void Retranslate(Language language);
+
     // Writes the zone texts chosen in the time-zone picker.
     void SetZone(const QString& hourText, const QString& minuteText);
 
@@ -90,6 +95,8 @@ private:
     Platform& platform_;
 
     QPushButton* cmdOpen_ = nullptr;
+    QLabel* Label5_ = nullptr;            // the introduction
+    std::array<QLabel*, 5> birdLabels_{}; // the five birds under it
     QLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;
     QComboBox* cboDate_ = nullptr;

@@ -17,8 +17,9 @@ namespace {
 constexpr qint64 kReminderQuietDays = 14;
 
 const QString kReminderKey = QStringLiteral("ReminderDate");
-const QString kReminderQuestion =
-    QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
+const char* const kReminderQuestion = QT_TRANSLATE_NOOP(
+    "velmora::Links",
+    "There maybe an update to this software available\rDo you want to check for an update?");
 
 // The stored date is written in ISO form so that it reads back under any locale.
 const QString kStoredDateFormat = QStringLiteral("yyyy-MM-dd");
@@ -104,7 +105,8 @@ void RemindAboutUpdate(Platform& platform, QWidget* parent) {
     if (std::abs(today.daysTo(*remindedOn)) <= kReminderQuietDays) {
         return;
     }
-    const bool wantsUpdate = platform.AskYesNo(parent, kReminderQuestion);
+    const bool wantsUpdate =
+        platform.AskYesNo(parent, QCoreApplication::translate("velmora::Links", kReminderQuestion));
     StoreReminderDate(platform, today);
     if (wantsUpdate) {
         OpenUpdatePage(platform);

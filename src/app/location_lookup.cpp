@@ -36,7 +36,7 @@ constexpr int kColumnPadding = 12;
 constexpr int kMaxColumnWidth = 150;
 constexpr int kDaylightSavingSeconds = 3600;
 
-const QString kNoPlaceFound = QStringLiteral("No place found");
+const char* const kNoPlaceFound = QT_TRANSLATE_NOOP("velmora::LocationLookupWindow", "No place found");
 
 // The columns the birth form needs come before the zone's name.
 enum Column { Place, State, Country, Latitude, Longitude, UtcOffset, Daylight, TimeZone, ColumnCount };
@@ -54,13 +54,13 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QDate& bi
       txtSearch_(new QLineEdit(FromUtf8(places::StripCoordinateWords(query.toStdString())), this)),
       dtpDate_(new QDateEdit(birthDate, this)), dtpTime_(new QTimeEdit(birthTime, this)),
       lstPlaces_(new QTreeWidget(this)), lblStatus_(new QLabel(this)), lblCaution_(new QLabel(this)),
-      cmdUse_(new QPushButton(QStringLiteral("&Use This Place"), this)), searchDelay_(new QTimer(this)) {
+      cmdUse_(new QPushButton(tr("&Use This Place"), this)), searchDelay_(new QTimer(this)) {
     setObjectName(QStringLiteral("frmLocationLookup"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Find Latitude & Longitude - Velmora"));
+    setWindowTitle(tr("Find Latitude & Longitude - Velmora"));
 
     txtSearch_->setObjectName(QStringLiteral("txtSearch"));
-    txtSearch_->setPlaceholderText(QStringLiteral("City, then state and country"));
+    txtSearch_->setPlaceholderText(tr("City, then state and country"));
     txtSearch_->setClearButtonEnabled(true);
 
     dtpDate_->setObjectName(QStringLiteral("dtpDate"));
@@ -71,10 +71,8 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QDate& bi
 
     lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
     lstPlaces_->setColumnCount(ColumnCount);
-    lstPlaces_->setHeaderLabels({QStringLiteral("Place"), QStringLiteral("State"), QStringLiteral("Country"),
-                                 QStringLiteral("Latitude"), QStringLiteral("Longitude"),
-                                 QStringLiteral("UTC offset"), QStringLiteral("Daylight saving"),
-                                 QStringLiteral("Time zone")});
+    lstPlaces_->setHeaderLabels({tr("Place"), tr("State"), tr("Country"), tr("Latitude"), tr("Longitude"),
+                                 tr("UTC offset"), tr("Daylight saving"), tr("Time zone")});
     lstPlaces_->setRootIsDecorated(false);
     lstPlaces_->setAlternatingRowColors(true);
     lstPlaces_->setUniformRowHeights(true);
@@ -89,11 +87,11 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QDate& bi
     lblCaution_->setWordWrap(true);
     lblCaution_->setVisible(false);
 
-    auto* lblHint = new QLabel(
-        QStringLiteral("Type the degrees and minutes into Latitude and Longitude and choose North or South, "
-                       "East or West. Type the standard offset into the time zone's Hour and Min, and tick "
-                       "DST when daylight saving applied on the birth date."),
-        this);
+    auto* lblHint =
+        new QLabel(tr("Type the degrees and minutes into Latitude and Longitude and choose North or South, "
+                      "East or West. Type the standard offset into the time zone's Hour and Min, and tick "
+                      "DST when daylight saving applied on the birth date."),
+                   this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setWordWrap(true);
 
@@ -103,7 +101,7 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QDate& bi
     lblSite->setOpenExternalLinks(true);
     lblSite->setVisible(!siteAddress.isEmpty());
 
-    auto* cmdWeb = new QPushButton(QStringLiteral("Search the &Web"), this);
+    auto* cmdWeb = new QPushButton(tr("Search the &Web"), this);
     cmdWeb->setObjectName(QStringLiteral("cmdWeb"));
     cmdWeb->setAutoDefault(false);
     connect(cmdWeb, &QPushButton::clicked, this, &LocationLookupWindow::searchTheWeb);
@@ -121,7 +119,7 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QDate& bi
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     connect(lstPlaces_, &QTreeWidget::currentItemChanged, this, &LocationLookupWindow::showCaution);
 
-    auto* cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    auto* cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -136,14 +134,13 @@ LocationLookupWindow::LocationLookupWindow(const QString& query, const QDate& bi
     connect(dtpTime_, &QTimeEdit::timeChanged, this, &LocationLookupWindow::showPlaces);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("&Place:"), txtSearch_);
+    fields->addRow(tr("&Place:"), txtSearch_);
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(dtpDate_);
     dateRow->addWidget(dtpTime_);
-    dateRow->addWidget(
-        new QLabel(QStringLiteral("the UTC offset and daylight saving are shown for this day"), this));
+    dateRow->addWidget(new QLabel(tr("the UTC offset and daylight saving are shown for this day"), this));
     dateRow->addStretch();
-    auto* lblDate = new QLabel(QStringLiteral("&Date:"), this);
+    auto* lblDate = new QLabel(tr("&Date:"), this);
     lblDate->setBuddy(dtpDate_);
     fields->addRow(lblDate, dateRow);
 
@@ -183,16 +180,15 @@ void LocationLookupWindow::showPlaces() {
     cmdUse_->setEnabled(false);
     showCaution();
     if (txtSearch_->text().trimmed().isEmpty()) {
-        lblStatus_->setText(QStringLiteral("Type the name of a city"));
+        lblStatus_->setText(tr("Type the name of a city"));
         return;
     }
     if (matches_.empty()) {
-        lblStatus_->setText(kNoPlaceFound);
+        lblStatus_->setText(tr(kNoPlaceFound));
         return;
     }
-    lblStatus_->setText(matches_.size() == 1
-                            ? QStringLiteral("1 place found")
-                            : QStringLiteral("%1 places found, best first").arg(matches_.size()));
+    lblStatus_->setText(matches_.size() == 1 ? tr("1 place found")
+                                             : tr("%1 places found, best first").arg(matches_.size()));
     const QDate date = dtpDate_->date();
     const QTime time = dtpTime_->time();
     const places::LocalDateTime when{date.year(), date.month(), date.day(), time.hour(), time.minute()};
@@ -217,9 +213,9 @@ void LocationLookupWindow::showPlaces() {
             // The form adds one hour for daylight saving, so the standard offset is an hour less.
             row->setText(Daylight,
                          zone->daylightSaving
-                             ? QStringLiteral("yes, standard %1")
+                             ? tr("yes, standard %1")
                                    .arg(FormatUtcOffset(zone->utcOffsetSeconds - kDaylightSavingSeconds))
-                             : QStringLiteral("no"));
+                             : tr("no"));
         }
     }
     // Long state and country names are cut short so that the coordinates and
@@ -238,7 +234,7 @@ void LocationLookupWindow::showCaution() {
     const bool known = index >= 0 && std::size_t(index) < zones_.size() && zones_[std::size_t(index)];
     cmdUse_->setEnabled(known);
     const QString caution = known ? FromUtf8(zones_[std::size_t(index)]->caution) : QString();
-    lblCaution_->setText(caution.isEmpty() ? QString() : QStringLiteral("Caution: ") + caution);
+    lblCaution_->setText(caution.isEmpty() ? QString() : tr("Caution: ") + caution);
     lblCaution_->setVisible(!caution.isEmpty());
 }
 

@@ -11,6 +11,7 @@
 #include "app/links.h"
 #include "app/main_window.h"
 #include "app/pdf_command.h"
+#include "app/translation.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
 
@@ -108,15 +109,16 @@ int main(int argc, char* argv[]) {
     }
 
     velmora::QtPlatform platform;
+    velmora::InstallTranslation(velmora::StartingLanguage(platform));
     velmora::InstanceLock lock;
     if (!lock.TryLock()) {
         // A file given to a second start is shown by the window that already runs.
         if (!files.isEmpty() && lock.HandOver(files.front())) {
             return 0;
         }
-        const QString running = QStringLiteral("Application is already running");
-        Print(stderr, QStringLiteral("velmora: %1\n").arg(running));
-        platform.ShowMessage(nullptr, running, velmora::MessageIcon::Information);
+        Print(stderr, QStringLiteral("velmora: Application is already running\n"));
+        platform.ShowMessage(nullptr, QCoreApplication::translate("main", "Application is already running"),
+                             velmora::MessageIcon::Information);
         return files.isEmpty() ? 0 : 1;
     }
 #if VELMORA_UPDATE_REMINDER

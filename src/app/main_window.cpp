@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QLayout>
@@ -17,6 +18,7 @@
 #include "app/reading_result_panel.h"
 #include "app/reading_sharing.h"
 #include "app/time_zone_dialog.h"
+#include "app/translation.h"
 #include "app/widget_style.h"
 #include "platform/platform.h"
 #include "reading/birth_time_margins.h"
@@ -34,13 +36,16 @@ namespace {
 constexpr QSize kClientSize(622, 421);
 constexpr QRect kPanelGeometry(1, 24, 620, 347);
 
+const char* const kContext = "velmora::frmMain";
+
 QString FromZoneTable(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 } // namespace
 
-frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+frmMain::frmMain(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), language_(StartingLanguage(platform)) {
     setUpWindow();
     createMenus();
     QWidget* client = createClientArea();
@@ -48,6 +53,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     createResultPanel(client);
     createInputPanel(client);
     createTabOrder();
+    SetLanguage(language_);
     showFirstDisplay();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the user cannot resize the window
 }
@@ -60,42 +66,82 @@ void frmMain::setUpWindow() {
 }
 
 void frmMain::createMenus() {
+    // Each entry keeps its English source, so a change of language re-translates it.
     const auto add = [this](QMenu* menu, const char* text, const char* name, auto slot,
                             const QKeySequence& keys = {}) {
-        QAction* action = menu->addAction(QString::fromLatin1(text), this, slot);
+        QAction* action = Captioned(menu->addAction(QString(), this, slot), kContext, text);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(keys);
         return action;
     };
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    add(mnuFile, "&Calculate", "mnuCalculate", &frmMain::calculate);
+    add(mnuFile, QT_TR_NOOP("&Calculate"), "mnuCalculate", &frmMain::calculate);
     mnuFile->addSeparator();
-    add(mnuFile, "&Open...", "mnuOpen", &frmMain::openReading, QKeySequence(Qt::CTRL | Qt::Key_O));
-    readingActions_[0] =
-        add(mnuFile, "&Save...", "mnuSave", &frmMain::saveReading, QKeySequence(Qt::CTRL | Qt::Key_S));
+    add(mnuFile, QT_TR_NOOP("&Open..."), "mnuOpen", &frmMain::openReading,
+        QKeySequence(Qt::CTRL | Qt::Key_O));
+    readingActions_[0] = add(mnuFile, QT_TR_NOOP("&Save..."), "mnuSave", &frmMain::saveReading,
+                             QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator();
     readingActions_[1] = add(
-        mnuFile, "&Print...", "mnuPrint", [this] { PrintReading(platform_, this, session_); },
+        mnuFile, QT_TR_NOOP("&Print..."), "mnuPrint", [this] { PrintReading(platform_, this, session_); },
         QKeySequence(Qt::CTRL | Qt::Key_P));
-    readingActions_[2] = add(mnuFile, "&Export as PDF...", "mnuExportPdf",
+    readingActions_[2] = add(mnuFile, QT_TR_NOOP("&Export as PDF..."), "mnuExportPdf",
                              [this] { ExportReadingPdf(platform_, this, session_); });
     mnuFile->addSeparator();
-    add(mnuFile, "E&xit", "mnuExit", &frmMain::close, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    add(mnuFile, QT_TR_NOOP("E&xit"), "mnuExit", &frmMain::close, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* mnuEdit = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    readingActions_[3] = add(mnuEdit, "&Copy Reading", "mnuCopyReading", [this] { CopyReading(session_); });
+    readingActions_[3] =
+        add(mnuEdit, QT_TR_NOOP("&Copy Reading"), "mnuCopyReading", [this] { CopyReading(session_); });
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    createLanguageMenu();
+
+    QMenu* mnuHelp = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     add(
-        mnuHelp, "&Online Help", "mnuOnline", [this] { OpenHelpPage(platform_); }, QKeySequence(Qt::Key_F1));
-    add(mnuHelp, "&Visit Us Online", "mnuVisit", [this] { OpenHomePage(platform_); });
+        mnuHelp, QT_TR_NOOP("&Online Help"), "mnuOnline", [this] { OpenHelpPage(platform_); },
+        QKeySequence(Qt::Key_F1));
+    add(mnuHelp, QT_TR_NOOP("&Visit Us Online"), "mnuVisit", [this] { OpenHomePage(platform_); });
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    add(mnuHelp, "Check for Software &Update", "mnuUpdate", [this] { OpenUpdatePage(platform_); });
+    add(mnuHelp, QT_TR_NOOP("Check for Software &Update"), "mnuUpdate",
+        [this] { OpenUpdatePage(platform_); });
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    add(mnuHelp, "&About Software", "mnuAbout", &frmMain::showAbout);
+    add(mnuHelp, QT_TR_NOOP("&About Software"), "mnuAbout", &frmMain::showAbout);
+}
+
+// View > Language: each language named in itself, so that a reader finds theirs whatever is shown.
+void frmMain::createLanguageMenu() {
+    QMenu* mnuView = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    QMenu* mnuLanguage = Captioned(mnuView->addMenu(QString()), kContext, QT_TR_NOOP("&Language"));
+    mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* choices = new QActionGroup(mnuLanguage);
+    for (const Language language : {Language::English, Language::Tamil}) {
+        QAction* choice = mnuLanguage->addAction(language == Language::Tamil ? QStringLiteral("தமிழ்")
+                                                                             : QStringLiteral("English"));
+        choice->setObjectName(QStringLiteral("mnuLanguage_%1").arg(LanguageCode(language)));
+        choice->setCheckable(true);
+        choice->setChecked(language == language_);
+        choices->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, language] {
+            platform_.WriteSetting(kLanguageSetting, LanguageCode(language));
+            SetLanguage(language);
+        });
+    }
+}
+
+void frmMain::SetLanguage(Language language) {
+    language_ = language;
+    InstallTranslation(language);
+    RetranslateCaptions(this);
+    Label14_->setText(tr("Readings, help and updates at %1").arg(HomePageAddress()));
+    fraMain_->Retranslate(language);
+    fraResult_->Retranslate(language);
+    if (QAction* choice = findChild<QAction*>(QStringLiteral("mnuLanguage_%1").arg(LanguageCode(language)))) {
+        choice->setChecked(true);
+    }
 }
 
 QWidget* frmMain::createClientArea() {
@@ -114,9 +160,7 @@ QWidget* frmMain::createClientArea() {
 }
 
 void frmMain::createLinkStrip(QWidget* client) {
-    Label14_ =
-        Named(new LinkLabel(QStringLiteral("Readings, help and updates at ") + HomePageAddress(), client),
-              QStringLiteral("Label14"));
+    Label14_ = Named(new LinkLabel(QString(), client), QStringLiteral("Label14"));
     Label14_->setGeometry(0, 4, kClientSize.width(), 16);
     Label14_->setAlignment(Qt::AlignCenter);
     QPalette link = Label14_->palette();
@@ -167,7 +211,7 @@ void frmMain::calculate() {
     if (failure) {
         // The field to correct must be in sight, also when the menu was used on the result panel.
         bringToFront(fraMain_);
-        platform_.ShowMessage(this, FromCore(failure->message), failure->icon);
+        platform_.ShowMessage(this, TranslatedMessage(failure->message), failure->icon);
         fraMain_->FocusField(failure->focus);
         return;
     }
@@ -193,7 +237,8 @@ void frmMain::openReading() {
 void frmMain::OpenSavedReading(const QString& fileName) {
     if (const std::optional<SavedReadingLines> saved = OpenReadingFile(platform_, this, fileName)) {
         if (session_.Reopen(*saved) == ReadingSession::ReopenOutcome::NotAReading) {
-            platform_.ShowMessage(this, FromCore(kMsgNotAReading).arg(QDir::toNativeSeparators(fileName)),
+            platform_.ShowMessage(this,
+                                  TranslatedMessage(kMsgNotAReading).arg(QDir::toNativeSeparators(fileName)),
                                   MessageIcon::Error);
             return;
         }

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "reading/reading_session.h"
+#include "texts/localized.h"
 
 class QAction;
 
@@ -31,9 +32,14 @@ public:
     // an empty name does nothing.
     void OpenSavedReading(const QString& fileName);
 
+    // Shows the window and the reading in `language` at once (View > Language also remembers it).
+    void SetLanguage(Language language);
+    Language CurrentLanguage() const { return language_; }
+
 private:
     void setUpWindow();
     void createMenus();
+    void createLanguageMenu();
     QWidget* createClientArea();
     void createLinkStrip(QWidget* client);
     void createResultPanel(QWidget* client);
@@ -52,6 +58,7 @@ private:
 
     Platform& platform_;
     ReadingSession session_;
+    Language language_;
 
     LinkLabel* Label14_ = nullptr;
     BirthFormPanel* fraMain_ = nullptr;

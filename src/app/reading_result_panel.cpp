@@ -1,5 +1,6 @@
 #include "app/reading_result_panel.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,15 +15,26 @@
 #include "app/link_label.h"
 #include "app/links.h"
 #include "app/svg_view.h"
+#include "app/translation.h"
 #include "app/widget_style.h"
 #include "model/reading_results.h"
+#include "texts/localized.h"
 #include "texts/names.h"
-#include "texts/paragraphs.h"
-#include "texts/reading_lines.h"
 
 namespace velmora {
 
 namespace {
+
+const char* const kContext = "velmora::ReadingResultPanel";
+
+// The four tabs share one line, where a translation may need shorter words than on the pages.
+constexpr auto kTabCaptions = std::to_array<AmbiguousSource>({
+    QT_TRANSLATE_NOOP3("velmora::ReadingResultPanel", "Your Nakshatra / BirthStar Details", "tab"),
+    QT_TRANSLATE_NOOP3("velmora::ReadingResultPanel", "Your Pakshi / Bird Details", "tab"),
+    QT_TRANSLATE_NOOP3("velmora::ReadingResultPanel", "Your Ruling Days", "tab"),
+    QT_TRANSLATE_NOOP3("velmora::ReadingResultPanel", "Your Death Day", "tab"),
+});
+static_assert(kTabCaptions.size() == 4);
 
 QString BirdPicturePath(int position) {
     if (position < 0 || position >= int(kBirdNames.size())) {
@@ -57,9 +69,9 @@ void FitToPage(QScrollArea* page) {
     content->setFixedSize(width, std::max(height, visibleHeight));
 }
 
-void AddCaptionRow(QWidget* parent, QGridLayout* grid, int row, const QString& name, const QString& text,
+void AddCaptionRow(QWidget* parent, QGridLayout* grid, int row, const QString& name, const char* caption,
                    QLabel* value) {
-    grid->addWidget(MakeLabel(name, text, parent), row, 0);
+    grid->addWidget(Captioned(MakeLabel(name, QString(), parent), kContext, caption), row, 0);
     grid->addWidget(value, row, 1);
 }
 
@@ -72,9 +84,8 @@ ReadingResultPanel::ReadingResultPanel(QWidget* parent) : QWidget(parent) {
     TS_ = Named(new QTabBar(this), QStringLiteral("TS"));
     TS_->setExpanding(false);
     TS_->setDrawBase(false);
-    for (const char* caption : {"Your Nakshatra / BirthStar Details", "Your Pakshi / Bird Details",
-                                "Your Ruling Days", "Your Death Day"}) {
-        TS_->addTab(QString::fromLatin1(caption));
+    for (std::size_t i = 0; i < kTabCaptions.size(); ++i) {
+        TS_->addTab(QString());
     }
     TS_->setGeometry(4, 4, 612, TS_->sizeHint().height());
     connect(TS_, &QTabBar::currentChanged, this,
@@ -85,18 +96,20 @@ ReadingResultPanel::ReadingResultPanel(QWidget* parent) : QWidget(parent) {
     tabArea->setGeometry(4, tabBottom, 612, 264 - tabBottom);
     createPages(tabArea);
 
-    lblLabel_ = Named(new LinkLabel(QStringLiteral("For Detailed Analysis Visit ") + HomePageAddress(), this),
-                      QStringLiteral("lblLabel"));
+    lblLabel_ = Named(new LinkLabel(QString(), this), QStringLiteral("lblLabel"));
     lblLabel_->setGeometry(4, 268, 463, 18);
     connect(lblLabel_, &LinkLabel::clicked, this, &ReadingResultPanel::homePageRequested);
 
-    cmdSave_ = Named(new QPushButton(QStringLiteral("&Save"), this), QStringLiteral("cmdSave"));
+    cmdSave_ =
+        Captioned(Named(new QPushButton(this), QStringLiteral("cmdSave")), kContext, QT_TR_NOOP("&Save"));
     cmdSave_->setGeometry(472, 320, 67, 27);
     connect(cmdSave_, &QPushButton::clicked, this, &ReadingResultPanel::saveRequested);
-    cmdBack_ = Named(new QPushButton(QStringLiteral("&Back"), this), QStringLiteral("cmdBack"));
+    cmdBack_ =
+        Captioned(Named(new QPushButton(this), QStringLiteral("cmdBack")), kContext, QT_TR_NOOP("&Back"));
     cmdBack_->setGeometry(544, 320, 67, 27);
     connect(cmdBack_, &QPushButton::clicked, this, &ReadingResultPanel::backRequested);
 
+    Retranslate(Language::English);
     showPage(0);
 }
 
@@ -143,12 +156,13 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
 
     // Tab 1: the star and the fortnight.
     QWidget* star = contents[0];
-    columns[0]->addWidget(
-        MakeParagraph(QStringLiteral("lblDesc1"), FromCore(NakshatraExplanationText), star));
-    QGroupBox* Frame4 = MakeGroup(QStringLiteral("Frame4"), QStringLiteral("Nakshatra / BirthStar"), star);
+    fixedTexts_[0] = MakeParagraph(QStringLiteral("lblDesc1"), QString(), star);
+    columns[0]->addWidget(fixedTexts_[0]);
+    QGroupBox* Frame4 = Captioned(MakeGroup(QStringLiteral("Frame4"), QString(), star), kContext,
+                                  QT_TR_NOOP("Nakshatra / BirthStar"));
     auto* frame4Grid = new QGridLayout(Frame4);
-    AddCaptionRow(Frame4, frame4Grid, 0, QStringLiteral("lblCaption0"),
-                  QStringLiteral("Nakshatra / BirthStar"), labels_.star);
+    AddCaptionRow(Frame4, frame4Grid, 0, QStringLiteral("lblCaption0"), QT_TR_NOOP("Nakshatra / BirthStar"),
+                  labels_.star);
     lblMargin_ = MakeParagraph(QStringLiteral("lblMargin"), QString(), Frame4);
     lblMargin_->setAccessibleName(QStringLiteral("Birth time near a change"));
     lblMargin_->hide();
@@ -156,23 +170,28 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     frame4Grid->addWidget(labels_.starDescription, 2, 0, 1, 2);
     frame4Grid->setColumnStretch(1, 1);
     columns[0]->addWidget(Frame4);
-    QGroupBox* Frame6 = MakeGroup(QStringLiteral("Frame6"), QStringLiteral("Tithi / Lunar Day"), star);
+    QGroupBox* Frame6 = Captioned(MakeGroup(QStringLiteral("Frame6"), QString(), star), kContext,
+                                  QT_TR_NOOP("Tithi / Lunar Day"));
     auto* frame6Column = new QVBoxLayout(Frame6);
     frame6Column->addWidget(labels_.fortnight);
-    frame6Column->addWidget(
-        MakeParagraph(QStringLiteral("lblCaption1"), FromCore(kLunarDayExplanation), Frame6));
+    frame6Column->addWidget(Captioned(MakeParagraph(QStringLiteral("lblCaption1"), QString(), Frame6),
+                                      kContext,
+                                      QT_TR_NOOP("The time taken by the Moon to move 12 degrees away from "
+                                                 "the Sun. It is significant in choosing the time and "
+                                                 "date for any auspicious event.")));
     frame6Column->addWidget(labels_.fortnightExplanation);
     columns[0]->addWidget(Frame6);
 
     // Tab 2: the bird.
-    QGroupBox* Frame8 =
-        MakeGroup(QStringLiteral("Frame8"), QStringLiteral("Your Pakshi / Bird Details"), contents[1]);
+    QGroupBox* Frame8 = Captioned(MakeGroup(QStringLiteral("Frame8"), QString(), contents[1]), kContext,
+                                  QT_TR_NOOP("Your Pakshi / Bird Details"));
     auto* frame8Grid = new QGridLayout(Frame8);
     picBird_ = Named(new SvgView(Frame8), QStringLiteral("picBird"));
     picBird_->setFixedSize(116, 116);
     frame8Grid->addWidget(picBird_, 0, 0, 2, 1, Qt::AlignTop);
     auto* birdRow = new QHBoxLayout;
-    birdRow->addWidget(MakeLabel(QStringLiteral("lblCaption2"), QStringLiteral("Ruling Bird"), Frame8));
+    birdRow->addWidget(Captioned(MakeLabel(QStringLiteral("lblCaption2"), QString(), Frame8), kContext,
+                                 QT_TR_NOOP("Ruling Bird")));
     birdRow->addWidget(labels_.rulingBird, 1);
     frame8Grid->addLayout(birdRow, 0, 1);
     frame8Grid->addWidget(labels_.birdDescription, 1, 1);
@@ -180,50 +199,80 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     columns[1]->addWidget(Frame8);
 
     // Tab 3: the ruling days.
-    QGroupBox* Frame7 = MakeGroup(QStringLiteral("Frame7"), QStringLiteral("Ruling Day(s)"), contents[2]);
+    QGroupBox* Frame7 = Captioned(MakeGroup(QStringLiteral("Frame7"), QString(), contents[2]), kContext,
+                                  QT_TR_NOOP("Ruling Day(s)"));
     auto* frame7Grid = new QGridLayout(Frame7);
     AddCaptionRow(Frame7, frame7Grid, 0, QStringLiteral("lblCaption3"),
-                  QStringLiteral("Ruling Day(s) in Day time"), labels_.rulingDaysDay);
+                  QT_TR_NOOP("Ruling Day(s) in Day time"), labels_.rulingDaysDay);
     AddCaptionRow(Frame7, frame7Grid, 1, QStringLiteral("lblCaption4"),
-                  QStringLiteral("Ruling Day(s) in Night time"), labels_.rulingDaysNight);
-    frame7Grid->addWidget(MakeParagraph(QStringLiteral("lblDesc3"), FromCore(RulingDaysText), Frame7), 2, 0,
-                          1, 2);
+                  QT_TR_NOOP("Ruling Day(s) in Night time"), labels_.rulingDaysNight);
+    fixedTexts_[1] = MakeParagraph(QStringLiteral("lblDesc3"), QString(), Frame7);
+    frame7Grid->addWidget(fixedTexts_[1], 2, 0, 1, 2);
     frame7Grid->setColumnStretch(1, 1);
     columns[2]->addWidget(Frame7);
 
     // Tab 4: the death days.
-    QGroupBox* Frame9 = MakeGroup(QStringLiteral("Frame9"), QStringLiteral("Your Death Day"), contents[3]);
+    QGroupBox* Frame9 = Captioned(MakeGroup(QStringLiteral("Frame9"), QString(), contents[3]), kContext,
+                                  QT_TR_NOOP("Your Death Day"));
     auto* frame9Grid = new QGridLayout(Frame9);
-    AddCaptionRow(Frame9, frame9Grid, 0, QStringLiteral("lblCaption5"), QStringLiteral("Death Day(s)"),
+    AddCaptionRow(Frame9, frame9Grid, 0, QStringLiteral("lblCaption5"), QT_TR_NOOP("Death Day(s)"),
                   labels_.deathDays);
-    frame9Grid->addWidget(MakeParagraph(QStringLiteral("lblDesc2"), FromCore(DeathDaysText), Frame9), 1, 0, 1,
-                          2);
+    fixedTexts_[2] = MakeParagraph(QStringLiteral("lblDesc2"), QString(), Frame9);
+    frame9Grid->addWidget(fixedTexts_[2], 1, 0, 1, 2);
     frame9Grid->setColumnStretch(1, 1);
     columns[3]->addWidget(Frame9);
 
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         columns[i]->addStretch(1);
-        FitToPage(pages_[i]);
     }
+}
+
+void ReadingResultPanel::Retranslate(Language language) {
+    language_ = language;
+    RetranslateCaptions(this);
+    for (std::size_t i = 0; i < kTabCaptions.size(); ++i) {
+        TS_->setTabText(int(i), QCoreApplication::translate(kContext, kTabCaptions[i].source,
+                                                            kTabCaptions[i].disambiguation));
+    }
+    lblLabel_->setText(tr("For Detailed Analysis Visit %1").arg(HomePageAddress()));
+    constexpr auto kFixedTexts =
+        std::to_array({FixedText::NakshatraExplanation, FixedText::RulingDays, FixedText::DeathDays});
+    static_assert(kFixedTexts.size() == std::tuple_size_v<decltype(fixedTexts_)>);
+    for (std::size_t i = 0; i < kFixedTexts.size(); ++i) {
+        fixedTexts_[i]->setText(FromCore(FixedTextOf(kFixedTexts[i], language), language));
+    }
+    if (shown_) {
+        showValues();
+    }
+    for (QScrollArea* page : pages_) {
+        FitToPage(page);
+    }
+}
+
+void ReadingResultPanel::showValues() {
+    const LocalizedReading reading = Localize(*shown_, language_);
+    const ReadingLines& lines = reading.lines;
+    auto text = [this](std::string_view core) { return FromCore(core, language_); };
+    labels_.star->setText(text(lines.star));
+    labels_.fortnight->setText(text(lines.fortnight));
+    labels_.rulingBird->setText(text(lines.bird));
+    labels_.rulingDaysDay->setText(text(lines.rulingDaysDay));
+    labels_.rulingDaysNight->setText(text(lines.rulingDaysNight));
+    labels_.deathDays->setText(text(lines.deathDays));
+    labels_.starDescription->setText(text(reading.texts.description));
+    labels_.birdDescription->setText(text(reading.texts.pakshiDescription));
+    labels_.fortnightExplanation->setText(
+        text(FortnightExplanation(shown_->fortnight.value_or(Fortnight::Dark), language_)));
+    picBird_->setAccessibleName(text(lines.bird));
 }
 
 void ReadingResultPanel::ShowReading(const ReadingResults& results, const QString& marginNote) {
     lblMargin_->setText(marginNote);
     lblMargin_->setAccessibleDescription(marginNote);
     lblMargin_->setVisible(!marginNote.isEmpty());
-    const ReadingLines lines = LinesOf(results);
-    labels_.star->setText(FromCore(lines.star));
-    labels_.fortnight->setText(FromCore(lines.fortnight));
-    labels_.rulingBird->setText(FromCore(lines.bird));
-    labels_.rulingDaysDay->setText(FromCore(lines.rulingDaysDay));
-    labels_.rulingDaysNight->setText(FromCore(lines.rulingDaysNight));
-    labels_.deathDays->setText(FromCore(lines.deathDays));
-    labels_.starDescription->setText(FromCore(results.starTexts.description));
-    labels_.birdDescription->setText(FromCore(results.starTexts.pakshiDescription));
-    labels_.fortnightExplanation->setText(
-        FromCore(FortnightExplanation(results.fortnight.value_or(Fortnight::Dark))));
+    shown_ = results;
+    showValues();
     ShowBirdPicture(results.bird ? int(IndexOf(results.bird->bird)) : -1);
-    picBird_->setAccessibleName(FromCore(lines.bird));
     TS_->setCurrentIndex(0);
     showPage(0);
     for (QScrollArea* page : pages_) {

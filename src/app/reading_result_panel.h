@@ -2,6 +2,10 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
+
+#include "model/reading_results.h"
+#include "texts/localized.h"
 
 class QLabel;
 class QPushButton;
@@ -12,7 +16,6 @@ namespace velmora {
 
 class LinkLabel;
 class SvgView;
-struct ReadingResults;
 
 // The labels that show a reading, by what they show. Their object names are
 // lblResult0 .. lblResult8 in the order below.
@@ -43,6 +46,10 @@ public:
     // The picture of the bird at `position` in the five birds; any other position shows none.
     void ShowBirdPicture(int position);
 
+    // Shows the captions in the installed translation, and the fixed paragraphs and the reading shown
+    // in `language`, keeping the tab and the scroll positions.
+    void Retranslate(Language language);
+
     // Gives the keyboard focus to the tab bar.
     void FocusTabs();
 
@@ -57,6 +64,7 @@ signals:
 private:
     void createPages(QWidget* tabArea);
     void showPage(std::size_t index);
+    void showValues();
 
     QTabBar* TS_ = nullptr;
     std::array<QScrollArea*, 4> pages_{}; // in the order of the tabs
@@ -66,6 +74,9 @@ private:
     LinkLabel* lblLabel_ = nullptr;
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdBack_ = nullptr;
+    std::array<QLabel*, 3> fixedTexts_{}; // under the star, the ruling days and the death days
+    Language language_ = Language::English;
+    std::optional<ReadingResults> shown_;
 };
 
 } // namespace velmora

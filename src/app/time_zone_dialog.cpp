@@ -22,8 +22,7 @@ QString ToQString(std::string_view text) {
 } // namespace
 
 frmTimeZone::frmTimeZone(QWidget* parent)
-    : QDialog(parent), lstTimeZone_(new QListWidget(this)),
-      cmdQuit_(new QPushButton(QStringLiteral("&Quit"), this)) {
+    : QDialog(parent), lstTimeZone_(new QListWidget(this)), cmdQuit_(new QPushButton(tr("&Quit"), this)) {
     setObjectName(QStringLiteral("frmTimeZone"));
     setWindowTitle(QString::fromLatin1(kProgramCaption));
     setModal(true);

@@ -96,10 +96,27 @@ private slots:
                                               : entry->text() + QLatin1Char('\t') + keys);
             }
         }
-        QCOMPARE(seen, (QStringList{"&File", "&Calculate", "-", "&Open...\tCtrl+O", "&Save...\tCtrl+S", "-",
-                                    "&Print...\tCtrl+P", "&Export as PDF...", "-", "E&xit\tCtrl+Q", "&Edit",
-                                    "&Copy Reading", "&Help", "&Online Help\tF1", "&Visit Us Online", "-",
-                                    "Check for Software &Update", "-", "&About Software"}));
+        QCOMPARE(seen, (QStringList{"&File",
+                                    "&Calculate",
+                                    "-",
+                                    "&Open...\tCtrl+O",
+                                    "&Save...\tCtrl+S",
+                                    "-",
+                                    "&Print...\tCtrl+P",
+                                    "&Export as PDF...",
+                                    "-",
+                                    "E&xit\tCtrl+Q",
+                                    "&Edit",
+                                    "&Copy Reading",
+                                    "&View",
+                                    "&Language",
+                                    "&Help",
+                                    "&Online Help\tF1",
+                                    "&Visit Us Online",
+                                    "-",
+                                    "Check for Software &Update",
+                                    "-",
+                                    "&About Software"}));
     }
 
     // Under the desktop's light or dark colours, every text keeps a clear contrast with what

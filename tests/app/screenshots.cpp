@@ -1,7 +1,8 @@
-// Renders the main window's input panel, its File menu, the place look-up and each
-// result tab to PNG files, for the README, the user guide and for looking at the
-// layout. Run under QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 gives the
-// high-density pictures; --dark draws them under a dark desktop palette, named with
+// Renders the main window's input panel, its File menu, the place look-up, the About
+// box and each result tab to PNG files, for the README, the user guide and for
+// looking at the layout. Run under QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2
+// gives the high-density pictures, LANG=ta_IN.UTF-8 the Tamil ones (the window
+// follows the locale); --dark draws them under a dark desktop palette, named with
 // "-dark" before the suffix.
 //   velmora_screenshots [--dark] <folder> [suffix]
 
@@ -19,6 +20,7 @@
 #include <QTreeWidget>
 #include <cstdio>
 
+#include "app/about_dialog.h"
 #include "app/main_window.h"
 #include "fake_platform.h"
 
@@ -123,6 +125,13 @@ int main(int argc, char* argv[]) {
     places->setFocus();
     ok = Save(*lookup, folder.filePath(QStringLiteral("place-lookup%1.png").arg(suffix))) && ok;
     lookup->close();
+
+    // The About box, which in a translation also says that the translation is unreviewed.
+    velmora::frmAbout about(platform, &window);
+    about.show();
+    ok = QTest::qWaitForWindowExposed(&about) &&
+         Save(about, folder.filePath(QStringLiteral("about%1.png").arg(suffix))) && ok;
+    about.close();
 
     window.findChild<QPushButton*>(QStringLiteral("cmdRashi"))->click();
     auto* tabs = window.findChild<QTabBar*>(QStringLiteral("TS"));

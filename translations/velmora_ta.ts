@@ -1,0 +1,599 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ta">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>பெயரை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter Hour of the Time Zone</source>
+        <translation>நேர மண்டலத்தின் மணியை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of the Time Zone</source>
+        <translation>நேர மண்டலத்தின் நிமிடத்தை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>தீர்க்கரேகையின் பாகையை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>தீர்க்கரேகையின் கலையை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>அட்சரேகையின் பாகையை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Latitude</source>
+        <translation>அட்சரேகையின் கலையை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>சரியான தேதியையோ மாதத்தையோ உள்ளிடவும்!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>சரியான தேதியையோ மாதத்தையோ உள்ளிடவும் !</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>எண்கள் மட்டுமே ஏற்கப்படும்</translation>
+    </message>
+    <message>
+        <source>%1 is not a Velmora reading.</source>
+        <translation>%1 என்பது Velmora பலன் கோப்பு அல்ல.</translation>
+    </message>
+</context>
+<context>
+    <name>Months</name>
+    <message>
+        <source>January</source>
+        <translation>ஜனவரி</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>பிப்ரவரி</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>மார்ச்</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>ஏப்ரல்</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>மே</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>ஜூன்</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>ஜூலை</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>ஆகஸ்ட்</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>செப்டம்பர்</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>அக்டோபர்</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>நவம்பர்</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>டிசம்பர்</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>சரி</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>ஆம் (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>இல்லை (&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Velmora ஏற்கெனவே இயங்கிக்கொண்டிருக்கிறது</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::BirthFormPanel</name>
+    <message>
+        <source>Please Enter City</source>
+        <translation>நகரத்தை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>மாநிலத்தை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>நாட்டை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>முன்பு சேமித்த பலனைத் திற (&amp;O)</translation>
+    </message>
+    <message>
+        <source>The Five Birds as per the Tamil Astrology Or Panch-Pakshi Shastra are:</source>
+        <translation>தமிழ் ஜோதிடம் எனப்படும் பஞ்சபட்சி சாஸ்திரத்தின்படி ஐந்து பட்சிகள்:</translation>
+    </message>
+    <message>
+        <source>Personal Details</source>
+        <translation>தனிப்பட்ட விவரங்கள்</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>பெயர்</translation>
+    </message>
+    <message>
+        <source>Birth month</source>
+        <translation>பிறந்த மாதம்</translation>
+    </message>
+    <message>
+        <source>Birth day</source>
+        <translation>பிறந்த நாள்</translation>
+    </message>
+    <message>
+        <source>Birth year</source>
+        <translation>பிறந்த ஆண்டு</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>பிறந்த தேதி</translation>
+    </message>
+    <message>
+        <source>Birth hour</source>
+        <translation>பிறந்த மணி</translation>
+    </message>
+    <message>
+        <source>Birth minute</source>
+        <translation>பிறந்த நிமிடம்</translation>
+    </message>
+    <message>
+        <source>Birth second</source>
+        <translation>பிறந்த வினாடி</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>ம:நி:வி</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>பிறந்த நேரம்</translation>
+    </message>
+    <message>
+        <source>Time zone hours</source>
+        <translation>நேர மண்டல மணி</translation>
+    </message>
+    <message>
+        <source>Time zone minutes</source>
+        <translation>நேர மண்டல நிமிடம்</translation>
+    </message>
+    <message>
+        <source>DST</source>
+        <translation>கோடை</translation>
+    </message>
+    <message>
+        <source>TZ Help</source>
+        <translation>உதவி</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>ம.</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>நி.</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>நேர மண்டலம்</translation>
+    </message>
+    <message>
+        <source>Show My Tamil Astrology Result</source>
+        <translation>என் தமிழ் ஜோதிடப் பலனைக் காட்டு</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>பாகை</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>அட்சரேகை</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>அட்சரேகைப் பாகை</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>அட்சரேகைக் கலை</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>வடக்கு</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>தெற்கு</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>தீர்க்கரேகை</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>தீர்க்கரேகைப் பாகை</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>தீர்க்கரேகைக் கலை</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>கிழக்கு</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>மேற்கு</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>நகரம்</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>மாநிலம்</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>நாடு</translation>
+    </message>
+    <message>
+        <source>Click Here To Find
+Latitude &amp;&amp; Longitude</source>
+        <translation>அட்சரேகை, தீர்க்கரேகை
+அறிய இங்கே அழுத்தவும்</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp; Longitude</source>
+        <translation>அட்சரேகை, தீர்க்கரேகை அறிய இங்கே அழுத்தவும்</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <comment>minutes of arc</comment>
+        <translation>கலை</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::Links</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>இந்த மென்பொருளுக்குப் புதிய பதிப்பு வந்திருக்கலாம்.<byte value="xd"/>புதுப்பிப்பு உள்ளதா எனப் பார்க்க வேண்டுமா?</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::LocationLookupWindow</name>
+    <message>
+        <source>No place found</source>
+        <translation>எந்த இடமும் கிடைக்கவில்லை</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Place</source>
+        <translation>இந்த இடத்தைப் பயன்படுத்து (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude - Velmora</source>
+        <translation>அட்சரேகை, தீர்க்கரேகை அறிய - Velmora</translation>
+    </message>
+    <message>
+        <source>City, then state and country</source>
+        <translation>நகரம், பின் மாநிலம், நாடு</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>இடம்</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>மாநிலம்</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>நாடு</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>அட்சரேகை</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>தீர்க்கரேகை</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>UTC வேறுபாடு</translation>
+    </message>
+    <message>
+        <source>Daylight saving</source>
+        <translation>கோடை நேரம்</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>நேர மண்டலம்</translation>
+    </message>
+    <message>
+        <source>Type the degrees and minutes into Latitude and Longitude and choose North or South, East or West. Type the standard offset into the time zone&apos;s Hour and Min, and tick DST when daylight saving applied on the birth date.</source>
+        <translation>அட்சரேகை, தீர்க்கரேகை ஆகியவற்றில் பாகையையும் கலையையும் தட்டச்சு செய்து, வடக்கா தெற்கா, கிழக்கா மேற்கா என்பதைத் தேர்ந்தெடுக்கவும். நேர மண்டலத்தின் மணி, நிமிடம் ஆகியவற்றில் நிலையான நேர வேறுபாட்டைத் தட்டச்சு செய்து, பிறந்த தேதியில் கோடை நேரம் நடைமுறையில் இருந்திருந்தால் கோடை நேரம் என்பதைத் தேர்வு செய்யவும்.</translation>
+    </message>
+    <message>
+        <source>Search the &amp;Web</source>
+        <translation>இணையத்தில் தேடு (&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>மூடு (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>இடம் (&amp;P):</translation>
+    </message>
+    <message>
+        <source>the UTC offset and daylight saving are shown for this day</source>
+        <translation>UTC வேறுபாடும் கோடை நேரமும் இந்த நாளுக்குரியவை</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>தேதி (&amp;D):</translation>
+    </message>
+    <message>
+        <source>Type the name of a city</source>
+        <translation>ஒரு நகரத்தின் பெயரைத் தட்டச்சு செய்யவும்</translation>
+    </message>
+    <message>
+        <source>1 place found</source>
+        <translation>1 இடம் கிடைத்தது</translation>
+    </message>
+    <message>
+        <source>%1 places found, best first</source>
+        <translation>%1 இடங்கள் கிடைத்தன; பொருத்தமானவை முதலில்</translation>
+    </message>
+    <message>
+        <source>yes, standard %1</source>
+        <translation>ஆம், இயல்பு %1</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>இல்லை</translation>
+    </message>
+    <message>
+        <source>Caution: </source>
+        <translation>எச்சரிக்கை: </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ReadingFiles</name>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>கோப்பைச் சரிபார்க்கவும்.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved to %1: %2</source>
+        <translation>பலனை %1 இல் சேமிக்க முடியவில்லை: %2</translation>
+    </message>
+    <message>
+        <source>The reading could not be opened from %1: %2</source>
+        <translation>பலனை %1 இலிருந்து திறக்க முடியவில்லை: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>அது சாதாரணக் கோப்பு அல்ல</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.tam)</source>
+        <translation>Velmora பலன் கோப்பு (*.tam)</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>திறக்க வேண்டிய கோப்பைத் தேர்ந்தெடுக்கவும்</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ReadingResultPanel</name>
+    <message>
+        <source>Your Pakshi / Bird Details</source>
+        <translation>உங்கள் பட்சி விவரங்கள்</translation>
+    </message>
+    <message>
+        <source>Your Death Day</source>
+        <translation>உங்கள் படு நாள்</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>சேமி (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>பின் (&amp;B)</translation>
+    </message>
+    <message>
+        <source>Nakshatra / BirthStar</source>
+        <translation>ஜென்ம நட்சத்திரம்</translation>
+    </message>
+    <message>
+        <source>Tithi / Lunar Day</source>
+        <translation>திதி</translation>
+    </message>
+    <message>
+        <source>The time taken by the Moon to move 12 degrees away from the Sun. It is significant in choosing the time and date for any auspicious event.</source>
+        <translation>சந்திரன் சூரியனிடமிருந்து 12 பாகை விலகிச் செல்ல எடுத்துக்கொள்ளும் காலம் திதி. எந்தச் சுப நிகழ்ச்சிக்கும் நாளையும் நேரத்தையும் தேர்ந்தெடுப்பதில் இது முக்கியமானது.</translation>
+    </message>
+    <message>
+        <source>Ruling Bird</source>
+        <translation>ஜென்ம பட்சி</translation>
+    </message>
+    <message>
+        <source>Ruling Day(s)</source>
+        <translation>அரசு நாள்(கள்)</translation>
+    </message>
+    <message>
+        <source>Ruling Day(s) in Day time</source>
+        <translation>பகலில் அரசு நாள்(கள்)</translation>
+    </message>
+    <message>
+        <source>Ruling Day(s) in Night time</source>
+        <translation>இரவில் அரசு நாள்(கள்)</translation>
+    </message>
+    <message>
+        <source>Death Day(s)</source>
+        <translation>படு நாள்(கள்)</translation>
+    </message>
+    <message>
+        <source>For Detailed Analysis Visit %1</source>
+        <translation>விரிவான பலன்களுக்கு %1 தளத்தைப் பார்க்கவும்</translation>
+    </message>
+    <message>
+        <source>Your Nakshatra / BirthStar Details</source>
+        <comment>tab</comment>
+        <translation>ஜென்ம நட்சத்திரம்</translation>
+    </message>
+    <message>
+        <source>Your Pakshi / Bird Details</source>
+        <comment>tab</comment>
+        <translation>ஜென்ம பட்சி</translation>
+    </message>
+    <message>
+        <source>Your Ruling Days</source>
+        <comment>tab</comment>
+        <translation>அரசு நாட்கள்</translation>
+    </message>
+    <message>
+        <source>Your Death Day</source>
+        <comment>tab</comment>
+        <translation>படு நாள்</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::frmAbout</name>
+    <message>
+        <source>Velmora is a Vedic astrology software which determines your Nakshatra or Birth Star and then finds out your ruling bird as per the Panch Pakshi Shastra based on your date of birth. The software helps you to gain a clear insight into your personality and thus improve yourself for the better.</source>
+        <translation>Velmora ஒரு வேத ஜோதிட மென்பொருள். உங்கள் பிறந்த தேதியைக் கொண்டு உங்கள் ஜென்ம நட்சத்திரத்தைக் கணித்து, பஞ்சபட்சி சாஸ்திரத்தின்படி உங்கள் ஜென்ம பட்சியைக் கண்டறிகிறது. உங்கள் இயல்பைத் தெளிவாகப் புரிந்துகொண்டு உங்களை மேலும் சிறப்பாக்கிக்கொள்ள இந்த மென்பொருள் உதவுகிறது.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>%1 தளத்தைப் பார்வையிட இங்கே அழுத்தவும்</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>சரி</translation>
+    </message>
+    <message>
+        <source>This translation has not yet been reviewed by a native speaker. Please send corrections to velmora@example.org or as an issue on the home page.</source>
+        <translation>இந்த மொழிபெயர்ப்பைத் தமிழைத் தாய்மொழியாகக் கொண்ட ஒருவர் இன்னும் சரிபார்க்கவில்லை. திருத்தங்களை velmora@example.org என்ற முகவரிக்கு மின்னஞ்சலாகவோ முகப்புப் பக்கத்தின் வழியாகவோ அனுப்பவும்.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::frmMain</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>கோப்பு (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>கணி (&amp;C)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>வெளியேறு (&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>உதவி (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>இணைய உதவி (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>எங்கள் இணையதளம் (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>மென்பொருள் புதுப்பிப்பைத் தேடு (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>மென்பொருளைப் பற்றி (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>காட்சி (&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>மொழி (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Readings, help and updates at %1</source>
+        <translation>பலன்கள், உதவி, புதுப்பிப்புகள்: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>திற... (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>சேமி... (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>அச்சிடு... (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>PDF ஆக ஏற்றுமதி செய்... (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>திருத்து (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>பலனை நகலெடு (&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::frmTimeZone</name>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>மூடு (&amp;Q)</translation>
+    </message>
+</context>
+</TS>
