@@ -425,6 +425,129 @@ Latitude &amp;&amp; Longitude</source>
     </message>
 </context>
 <context>
+    <name>velmora::ReadingReport</name>
+    <message>
+        <source> (its direction from the longitude)</source>
+        <translation> (திசை தீர்க்கரேகையிலிருந்து)</translation>
+    </message>
+    <message>
+        <source>Birth data</source>
+        <translation>பிறப்பு விவரங்கள்</translation>
+    </message>
+    <message>
+        <source>This reading was opened from a saved file, which keeps no birth data.</source>
+        <translation>இந்தப் பலன் சேமித்த கோப்பிலிருந்து திறக்கப்பட்டது; அந்தக் கோப்பில் பிறப்பு விவரங்கள் இல்லை.</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east of Greenwich</comment>
+        <translation>கிழக்கு</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west of Greenwich</comment>
+        <translation>மேற்கு</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north of the equator</comment>
+        <translation>வடக்கு</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south of the equator</comment>
+        <translation>தெற்கு</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>பெயர்</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>பிறந்த தேதி</translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation>பிறந்த நேரம்</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>நேர மண்டலம்</translation>
+    </message>
+    <message>
+        <source>Daylight saving</source>
+        <translation>கோடை நேரம்</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>ஆம்</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>இல்லை</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>தீர்க்கரேகை</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>அட்சரேகை</translation>
+    </message>
+    <message>
+        <source>Nakshatra / Birth Star</source>
+        <translation>ஜென்ம நட்சத்திரம்</translation>
+    </message>
+    <message>
+        <source>Nakshatra / BirthStar</source>
+        <translation>ஜென்ம நட்சத்திரம்</translation>
+    </message>
+    <message>
+        <source>Tithi / Lunar Day</source>
+        <translation>திதி</translation>
+    </message>
+    <message>
+        <source>Fortnight</source>
+        <translation>பட்சம்</translation>
+    </message>
+    <message>
+        <source>Pakshi / Bird</source>
+        <translation>பட்சி</translation>
+    </message>
+    <message>
+        <source>Ruling Bird</source>
+        <translation>ஜென்ம பட்சி</translation>
+    </message>
+    <message>
+        <source>Ruling Days</source>
+        <translation>அரசு நாட்கள்</translation>
+    </message>
+    <message>
+        <source>Ruling Day(s) in Day time</source>
+        <translation>பகலில் அரசு நாள்(கள்)</translation>
+    </message>
+    <message>
+        <source>Ruling Day(s) in Night time</source>
+        <translation>இரவில் அரசு நாள்(கள்)</translation>
+    </message>
+    <message>
+        <source>Death Day</source>
+        <translation>படு நாள்</translation>
+    </message>
+    <message>
+        <source>Death Day(s)</source>
+        <translation>படு நாள்(கள்)</translation>
+    </message>
+    <message>
+        <source>Panch-Pakshi Birth Reading</source>
+        <translation>பஞ்சபட்சி ஜென்ம பலன்</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>பக்கம் %1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ReadingResultPanel</name>
     <message>
         <source>Your Pakshi / Bird Details</source>
@@ -497,6 +620,33 @@ Latitude &amp;&amp; Longitude</source>
         <source>Your Death Day</source>
         <comment>tab</comment>
         <translation>படு நாள்</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ReadingSharing</name>
+    <message>
+        <source>Velmora reading</source>
+        <translation>Velmora பலன்</translation>
+    </message>
+    <message>
+        <source>Print Reading</source>
+        <translation>பலனை அச்சிடு</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed.</source>
+        <translation>பலனை அச்சிட முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>PDF ஆக ஏற்றுமதி செய்</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF கோப்பு (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The reading could not be exported to %1.</source>
+        <translation>பலனை %1 என்ற கோப்பாக ஏற்றுமதி செய்ய முடியவில்லை.</translation>
     </message>
 </context>
 <context>

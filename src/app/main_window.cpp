@@ -84,17 +84,17 @@ void frmMain::createMenus() {
                              QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator();
     readingActions_[1] = add(
-        mnuFile, QT_TR_NOOP("&Print..."), "mnuPrint", [this] { PrintReading(platform_, this, session_); },
-        QKeySequence(Qt::CTRL | Qt::Key_P));
+        mnuFile, QT_TR_NOOP("&Print..."), "mnuPrint",
+        [this] { PrintReading(platform_, this, session_, language_); }, QKeySequence(Qt::CTRL | Qt::Key_P));
     readingActions_[2] = add(mnuFile, QT_TR_NOOP("&Export as PDF..."), "mnuExportPdf",
-                             [this] { ExportReadingPdf(platform_, this, session_); });
+                             [this] { ExportReadingPdf(platform_, this, session_, language_); });
     mnuFile->addSeparator();
     add(mnuFile, QT_TR_NOOP("E&xit"), "mnuExit", &frmMain::close, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* mnuEdit = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    readingActions_[3] =
-        add(mnuEdit, QT_TR_NOOP("&Copy Reading"), "mnuCopyReading", [this] { CopyReading(session_); });
+    readingActions_[3] = add(mnuEdit, QT_TR_NOOP("&Copy Reading"), "mnuCopyReading",
+                             [this] { CopyReading(session_, language_); });
 
     createLanguageMenu();
 

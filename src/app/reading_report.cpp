@@ -1,6 +1,7 @@
 #include "app/reading_report.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLocale>
 #include <QPageLayout>
@@ -18,17 +19,22 @@
 #include <vector>
 
 #include "app/program_caption.h"
+#include "app/translation.h"
 #include "app/widget_style.h"
 #include "reading/reading_session.h"
 #include "texts/names.h"
 #include "texts/paragraphs.h"
-#include "texts/reading_lines.h"
 
 static void InitReportResources() {
     Q_INIT_RESOURCE(resources);
 }
 
 namespace velmora {
+
+// The context of the report's captions in the translation files.
+class ReadingReport {
+    Q_DECLARE_TR_FUNCTIONS(velmora::ReadingReport)
+};
 
 namespace {
 
@@ -66,97 +72,106 @@ QString ZoneText(const BirthRecord& record) {
     QString text =
         QStringLiteral("%1%2:%3").arg(sign).arg(record.ZoneHours).arg(TwoDigits(record.ZoneMinutes));
     if (record.TypedZoneSign == ZoneSign::Unsigned) {
-        text += QStringLiteral(" (its direction from the longitude)");
+        text += ReadingReport::tr(" (its direction from the longitude)");
     }
     return text;
 }
 
-QString AngleText(int degrees, int minutes, const char* side) {
-    return QStringLiteral("%1\u00b0 %2' %3").arg(degrees).arg(TwoDigits(minutes), QLatin1String(side));
+QString AngleText(int degrees, int minutes, const QString& side) {
+    return QStringLiteral("%1\u00b0 %2' %3").arg(degrees).arg(TwoDigits(minutes), side);
 }
 
 ReportSection BirthSection(const ReadingSession& session) {
-    ReportSection section{QStringLiteral("Birth data"), {}, false, {}};
+    ReportSection section{ReadingReport::tr("Birth data"), {}, false, {}};
     if (session.Results().asRead) {
         section.paragraphs.append(
-            QStringLiteral("This reading was opened from a saved file, which keeps no birth data."));
+            ReadingReport::tr("This reading was opened from a saved file, which keeps no birth data."));
         return section;
     }
     const BirthRecord& record = session.Record();
     const QString date = QStringLiteral("%1 %2 %3")
                              .arg(record.BirthDay)
-                             .arg(QLocale::c().monthName(record.BirthMonth))
+                             .arg(MonthName(std::size_t(record.BirthMonth - 1)))
                              .arg(record.BirthYear);
+    const QString east = ReadingReport::tr("E", "east of Greenwich");
+    const QString west = ReadingReport::tr("W", "west of Greenwich");
+    const QString north = ReadingReport::tr("N", "north of the equator");
+    const QString south = ReadingReport::tr("S", "south of the equator");
     section.rows = {
-        {QStringLiteral("Name"), QString::fromStdString(record.BirthName)},
-        {QStringLiteral("Date of birth"), date},
-        {QStringLiteral("Time of birth"),
+        {ReadingReport::tr("Name"), QString::fromStdString(record.BirthName)},
+        {ReadingReport::tr("Date of birth"), date},
+        {ReadingReport::tr("Time of birth"),
          QStringLiteral("%1:%2").arg(TwoDigits(record.BirthHour), TwoDigits(record.BirthMinute))},
-        {QStringLiteral("Time zone"), ZoneText(record)},
-        {QStringLiteral("Daylight saving"),
-         record.DaylightSaving ? QStringLiteral("Yes") : QStringLiteral("No")},
-        {QStringLiteral("Longitude"),
-         AngleText(record.LongitudeDegrees, record.LongitudeMinutes, record.LongitudeEast ? "E" : "W")},
-        {QStringLiteral("Latitude"),
-         AngleText(record.LatitudeDegrees, record.LatitudeMinutes, record.LatitudeSouth ? "S" : "N")},
+        {ReadingReport::tr("Time zone"), ZoneText(record)},
+        {ReadingReport::tr("Daylight saving"),
+         record.DaylightSaving ? ReadingReport::tr("Yes") : ReadingReport::tr("No")},
+        {ReadingReport::tr("Longitude"),
+         AngleText(record.LongitudeDegrees, record.LongitudeMinutes, record.LongitudeEast ? east : west)},
+        {ReadingReport::tr("Latitude"),
+         AngleText(record.LatitudeDegrees, record.LatitudeMinutes, record.LatitudeSouth ? south : north)},
     };
     return section;
 }
 
 // Paragraphs the reading has not filled yet are left out.
-void AddParagraph(ReportSection& section, std::string_view text) {
+void AddParagraph(ReportSection& section, std::string_view text, Language language) {
     if (!text.empty()) {
-        section.paragraphs.append(FromCore(text));
+        section.paragraphs.append(FromCore(text, language));
     }
 }
 
-std::vector<ReportSection> Sections(const ReadingSession& session) {
+std::vector<ReportSection> Sections(const ReadingSession& session, Language language) {
     const ReadingResults& results = session.Results();
-    const ReadingLines lines = LinesOf(results);
+    const LocalizedReading reading = Localize(results, language);
+    const ReadingLines& lines = reading.lines;
+    auto text = [language](std::string_view core) { return FromCore(core, language); };
     std::vector<ReportSection> sections{BirthSection(session)};
 
-    ReportSection star{QStringLiteral("Nakshatra / Birth Star"),
-                       {{QStringLiteral("Nakshatra / BirthStar"), FromCore(lines.star)}},
+    ReportSection star{ReadingReport::tr("Nakshatra / Birth Star"),
+                       {{ReadingReport::tr("Nakshatra / BirthStar"), text(lines.star)}},
                        false,
                        {}};
-    AddParagraph(star, NakshatraExplanationText);
-    AddParagraph(star, results.starTexts.description);
+    AddParagraph(star, FixedTextOf(FixedText::NakshatraExplanation, language), language);
+    AddParagraph(star, reading.texts.description, language);
     sections.push_back(star);
 
-    ReportSection fortnight{QStringLiteral("Tithi / Lunar Day"),
-                            {{QStringLiteral("Fortnight"), FromCore(lines.fortnight)}},
+    ReportSection fortnight{ReadingReport::tr("Tithi / Lunar Day"),
+                            {{ReadingReport::tr("Fortnight"), text(lines.fortnight)}},
                             false,
                             {}};
-    AddParagraph(fortnight, kLunarDayExplanation);
-    AddParagraph(fortnight, FortnightExplanation(results.fortnight.value_or(Fortnight::Dark)));
+    // The result page's own caption, translated there.
+    fortnight.paragraphs.append(
+        QCoreApplication::translate("velmora::ReadingResultPanel", kLunarDayExplanation.data()));
+    AddParagraph(fortnight, FortnightExplanation(results.fortnight.value_or(Fortnight::Dark), language),
+                 language);
     sections.push_back(fortnight);
 
-    ReportSection bird{QStringLiteral("Pakshi / Bird"),
-                       {{QStringLiteral("Ruling Bird"), FromCore(lines.bird)}},
+    ReportSection bird{ReadingReport::tr("Pakshi / Bird"),
+                       {{ReadingReport::tr("Ruling Bird"), text(lines.bird)}},
                        results.bird.has_value(),
                        {}};
-    AddParagraph(bird, results.starTexts.pakshiDescription);
+    AddParagraph(bird, reading.texts.pakshiDescription, language);
     sections.push_back(bird);
 
-    ReportSection ruling{QStringLiteral("Ruling Days"),
-                         {{QStringLiteral("Ruling Day(s) in Day time"), FromCore(lines.rulingDaysDay)},
-                          {QStringLiteral("Ruling Day(s) in Night time"), FromCore(lines.rulingDaysNight)}},
+    ReportSection ruling{ReadingReport::tr("Ruling Days"),
+                         {{ReadingReport::tr("Ruling Day(s) in Day time"), text(lines.rulingDaysDay)},
+                          {ReadingReport::tr("Ruling Day(s) in Night time"), text(lines.rulingDaysNight)}},
                          false,
                          {}};
-    AddParagraph(ruling, RulingDaysText);
+    AddParagraph(ruling, FixedTextOf(FixedText::RulingDays, language), language);
     sections.push_back(ruling);
 
-    ReportSection death{QStringLiteral("Death Day"),
-                        {{QStringLiteral("Death Day(s)"), FromCore(lines.deathDays)}},
+    ReportSection death{ReadingReport::tr("Death Day"),
+                        {{ReadingReport::tr("Death Day(s)"), text(lines.deathDays)}},
                         false,
                         {}};
-    AddParagraph(death, DeathDaysText);
+    AddParagraph(death, FixedTextOf(FixedText::DeathDays, language), language);
     sections.push_back(death);
     return sections;
 }
 
 QString ReportTitle() {
-    return QStringLiteral("Panch-Pakshi Birth Reading");
+    return ReadingReport::tr("Panch-Pakshi Birth Reading");
 }
 
 QImage BirdPicture(const ReadingResults& results) {
@@ -202,7 +217,7 @@ void InsertRows(QTextCursor& cursor, const std::vector<ReportRow>& rows) {
 
 } // namespace
 
-std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session) {
+std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session, Language language) {
     auto document = std::make_unique<QTextDocument>();
     document->setMetaInformation(QTextDocument::DocumentTitle, ReportTitle());
     QTextCursor cursor(document.get());
@@ -213,7 +228,7 @@ std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session)
     cursor.insertText(ReportTitle(), TextFormat(kTitlePt, true));
 
     int pictures = 0;
-    for (const ReportSection& section : Sections(session)) {
+    for (const ReportSection& section : Sections(session, language)) {
         InsertBlock(cursor, section.heading, TextFormat(kHeadingPt, true), 12);
         if (!section.rows.empty()) {
             InsertRows(cursor, section.rows);
@@ -235,9 +250,9 @@ std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session)
     return document;
 }
 
-QString ReadingReportText(const ReadingSession& session) {
+QString ReadingReportText(const ReadingSession& session, Language language) {
     QString text = ReportTitle() + QLatin1Char('\n');
-    for (const ReportSection& section : Sections(session)) {
+    for (const ReportSection& section : Sections(session, language)) {
         text += QLatin1Char('\n') + section.heading + QLatin1Char('\n');
         for (const ReportRow& row : section.rows) {
             text += row.caption + QStringLiteral(": ") + row.value + QLatin1Char('\n');
@@ -291,18 +306,18 @@ bool PaintReadingReport(QTextDocument& document, QPagedPaintDevice& device) {
                          QPointF(area.width(), footer.top() - footerMetrics.height() / 2));
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kProgramCaption));
         painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount));
+                         ReadingReport::tr("Page %1 of %2").arg(page + 1).arg(pageCount));
     }
     return painter.end();
 }
 
-bool WriteReadingPdf(const ReadingSession& session, const QString& path) {
+bool WriteReadingPdf(const ReadingSession& session, const QString& path, Language language) {
     QPdfWriter writer(path);
     writer.setPageSize(QPageSize(LocalPaperSize()));
     SetReportMargins(writer);
     writer.setTitle(ReportTitle());
     writer.setCreator(QString::fromLatin1(kProgramCaption));
-    const std::unique_ptr<QTextDocument> document = BuildReadingReport(session);
+    const std::unique_ptr<QTextDocument> document = BuildReadingReport(session, language);
     return PaintReadingReport(*document, writer);
 }
 

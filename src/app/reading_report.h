@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+#include "texts/localized.h"
+
 class QPagedPaintDevice;
 class QTextDocument;
 
@@ -14,10 +16,13 @@ class ReadingSession;
 // The whole reading of a session on paper: the birth data as entered (a reopened file
 // keeps none, and the page says so), the six values, the bird's picture and the
 // paragraphs of the four tabs. Every text goes in as plain text, never as markup.
-std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session);
+// The reading's names and paragraphs are those of `language`; the captions follow
+// the installed translation, which the window keeps in the same language.
+std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session,
+                                                  Language language = Language::English);
 
 // The same reading as plain text, for the clipboard.
-QString ReadingReportText(const ReadingSession& session);
+QString ReadingReportText(const ReadingSession& session, Language language = Language::English);
 
 // A4, or Letter where the system's measurements are those of the United States.
 QPageSize::PageSizeId LocalPaperSize();
@@ -30,6 +35,7 @@ void SetReportMargins(QPagedPaintDevice& device);
 bool PaintReadingReport(QTextDocument& document, QPagedPaintDevice& device);
 
 // Writes the report as a PDF file at `path`; false when the file cannot be written.
-bool WriteReadingPdf(const ReadingSession& session, const QString& path);
+bool WriteReadingPdf(const ReadingSession& session, const QString& path,
+                     Language language = Language::English);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "app/reading_sharing.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPrintDialog>
@@ -12,37 +13,44 @@
 
 namespace velmora {
 
-void PrintReading(Platform& platform, QWidget* parent, const ReadingSession& session) {
+// The context of the messages of printing, exporting and copying in the translation files.
+class ReadingSharing {
+    Q_DECLARE_TR_FUNCTIONS(velmora::ReadingSharing)
+};
+
+void PrintReading(Platform& platform, QWidget* parent, const ReadingSession& session, Language language) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Velmora reading")); // the print job's name
+    printer.setDocName(ReadingSharing::tr("Velmora reading")); // the print job's name
     SetReportMargins(printer);
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Reading"));
+    dialog.setWindowTitle(ReadingSharing::tr("Print Reading"));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const std::unique_ptr<QTextDocument> document = BuildReadingReport(session);
+    const std::unique_ptr<QTextDocument> document = BuildReadingReport(session, language);
     if (!PaintReadingReport(*document, printer)) {
-        platform.ShowMessage(parent, QStringLiteral("The reading could not be printed."), MessageIcon::Error);
+        platform.ShowMessage(parent, ReadingSharing::tr("The reading could not be printed."),
+                             MessageIcon::Error);
     }
 }
 
-void ExportReadingPdf(Platform& platform, QWidget* parent, const ReadingSession& session) {
-    const QString fileName = platform.GetSaveFileName(
-        parent, {QStringLiteral("Export as PDF"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf")});
+void ExportReadingPdf(Platform& platform, QWidget* parent, const ReadingSession& session, Language language) {
+    const QString fileName =
+        platform.GetSaveFileName(parent, {ReadingSharing::tr("Export as PDF"),
+                                          ReadingSharing::tr("PDF (*.pdf)"), QStringLiteral("pdf")});
     if (fileName.isEmpty()) {
         return;
     }
-    if (!WriteReadingPdf(session, fileName)) {
+    if (!WriteReadingPdf(session, fileName, language)) {
         platform.ShowMessage(parent,
-                             QStringLiteral("The reading could not be exported to %1.")
+                             ReadingSharing::tr("The reading could not be exported to %1.")
                                  .arg(QDir::toNativeSeparators(fileName)),
                              MessageIcon::Error);
     }
 }
 
-void CopyReading(const ReadingSession& session) {
-    QGuiApplication::clipboard()->setText(ReadingReportText(session));
+void CopyReading(const ReadingSession& session, Language language) {
+    QGuiApplication::clipboard()->setText(ReadingReportText(session, language));
 }
 
 } // namespace velmora

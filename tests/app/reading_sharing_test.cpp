@@ -145,6 +145,27 @@ private slots:
         QVERIFY(copied.contains(QStringLiteral("The time taken by the Moon to move 12 degrees")));
     }
 
+    // The copied reading follows the window's language, its captions included, and goes back to English.
+    void copiedReadingFollowsTheWindowsLanguage() {
+        fill(BirthData());
+        calculate();
+        window_->SetLanguage(velmora::Language::Tamil);
+        action(QStringLiteral("mnuCopyReading"))->trigger();
+        const QString tamil = QGuiApplication::clipboard()->text();
+        window_->SetLanguage(velmora::Language::English);
+        for (const QString& expected : {QStringLiteral("பூசம்"), QStringLiteral("கோழி"),
+                                        QStringLiteral("ஜென்ம நட்சத்திரம்: பூசம்"), QStringLiteral("ஆகஸ்ட்")}) {
+            QVERIFY2(tamil.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + tamil));
+        }
+        QVERIFY(!tamil.contains(QStringLiteral("Pushya")));
+        QVERIFY(!tamil.contains(QStringLiteral("Birth data")));
+
+        action(QStringLiteral("mnuCopyReading"))->trigger();
+        const QString english = QGuiApplication::clipboard()->text();
+        QVERIFY(english.contains(QStringLiteral("Nakshatra / BirthStar: Pushya")));
+        QVERIFY(!english.contains(QStringLiteral("பூசம்")));
+    }
+
     void exportWritesThePdfWhereTheUserChose() {
         fill(BirthData());
         calculate();
