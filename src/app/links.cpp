@@ -65,15 +65,27 @@ QUrl HelpPageUrl(const QStringList& guides) {
     return QUrl(HomePageAddress() + QStringLiteral("help/"));
 }
 
-QUrl HelpPageUrl() {
-    return HelpPageUrl({
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/velmora/help/index.html"),
-        QStringLiteral(VELMORA_HELP_SOURCE_DIR "/index.html"),
-    });
+QUrl HelpPageUrl(Language language) {
+    const QStringList folders = {
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/velmora/help"),
+        QStringLiteral(VELMORA_HELP_SOURCE_DIR),
+    };
+    QStringList pages;
+    if (language == Language::Tamil) {
+        pages << QStringLiteral("/index-ta.html");
+    }
+    pages << QStringLiteral("/index.html");
+    QStringList guides;
+    for (const QString& folder : folders) {
+        for (const QString& page : pages) {
+            guides << folder + page;
+        }
+    }
+    return HelpPageUrl(guides);
 }
 
-void OpenHelpPage(Platform& platform) {
-    OpenPage(platform, HelpPageUrl());
+void OpenHelpPage(Platform& platform, Language language) {
+    OpenPage(platform, HelpPageUrl(language));
 }
 
 void OpenHomePage(Platform& platform) {

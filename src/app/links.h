@@ -7,6 +7,8 @@
 
 #include <optional>
 
+#include "texts/localized.h"
+
 class QWidget;
 
 namespace velmora {
@@ -17,12 +19,13 @@ class Platform;
 QString HomePageAddress();
 // The user guide: the first of `guides` that is a file, else the guide on the home page.
 QUrl HelpPageUrl(const QStringList& guides);
-// The guide installed beside the program, then the one in the source tree of a build never installed.
-QUrl HelpPageUrl();
+// The guide in `language` installed beside the program, then the one in the source tree of a build
+// never installed; in each place the English guide stands in for a translation that is missing.
+QUrl HelpPageUrl(Language language = Language::English);
 QUrl DownloadPageUrl();
 
 // Each asks the desktop to open its page; a failure shows nothing.
-void OpenHelpPage(Platform& platform);
+void OpenHelpPage(Platform& platform, Language language);
 void OpenHomePage(Platform& platform);
 void OpenUpdatePage(Platform& platform);
 

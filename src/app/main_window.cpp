@@ -101,8 +101,8 @@ void frmMain::createMenus() {
     QMenu* mnuHelp = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     add(
-        mnuHelp, QT_TR_NOOP("&Online Help"), "mnuOnline", [this] { OpenHelpPage(platform_); },
-        QKeySequence(Qt::Key_F1));
+        mnuHelp, QT_TR_NOOP("&Online Help"), "mnuOnline",
+        [this] { OpenHelpPage(platform_, CurrentLanguage()); }, QKeySequence(Qt::Key_F1));
     add(mnuHelp, QT_TR_NOOP("&Visit Us Online"), "mnuVisit", [this] { OpenHomePage(platform_); });
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
     add(mnuHelp, QT_TR_NOOP("Check for Software &Update"), "mnuUpdate",

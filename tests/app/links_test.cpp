@@ -14,6 +14,8 @@
 
 using velmora::testing::FakePlatform;
 
+Q_DECLARE_METATYPE(velmora::Language)
+
 namespace {
 
 // The stored form of a text: every character code moved up by 23.
@@ -59,7 +61,7 @@ private slots:
     void aFailedOpenShowsNothing() {
         FakePlatform platform;
         platform.openUrlResult = false;
-        velmora::OpenHelpPage(platform);
+        velmora::OpenHelpPage(platform, velmora::Language::English);
         velmora::OpenHomePage(platform);
         velmora::OpenUpdatePage(platform);
         QCOMPARE(platform.openedUrls.size(), 3);
@@ -67,15 +69,24 @@ private slots:
         QVERIFY(platform.questions.isEmpty());
     }
 
-    // Without an installed copy the guide comes from the source tree, as a local file.
+    // Without an installed copy the guide comes from the source tree, as a local file, in the
+    // window's language.
+    void helpOpensTheLocalGuide_data() {
+        QTest::addColumn<velmora::Language>("language");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("English") << velmora::Language::English << QStringLiteral("resources/help/index.html");
+        QTest::newRow("Tamil") << velmora::Language::Tamil << QStringLiteral("resources/help/index-ta.html");
+    }
     void helpOpensTheLocalGuide() {
+        QFETCH(velmora::Language, language);
+        QFETCH(QString, page);
         FakePlatform platform;
-        velmora::OpenHelpPage(platform);
+        velmora::OpenHelpPage(platform, language);
         QCOMPARE(platform.openedUrls.size(), 1);
         const QUrl url = platform.openedUrls.front();
         QVERIFY2(url.isLocalFile(), qPrintable(url.toString()));
         QVERIFY(QFileInfo(url.toLocalFile()).isFile());
-        QVERIFY(url.toLocalFile().endsWith(QStringLiteral("resources/help/index.html")));
+        QVERIFY2(url.toLocalFile().endsWith(page), qPrintable(url.toLocalFile()));
     }
 
     void anInstalledGuideComesFirst() {
@@ -87,8 +98,12 @@ private slots:
         page.write("<html></html>");
         page.close();
         const QUrl url = velmora::HelpPageUrl();
+        // An installed copy without the Tamil guide gives its English one, not the source tree's Tamil.
+        const QUrl tamilUrl = velmora::HelpPageUrl(velmora::Language::Tamil);
         QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../share")).removeRecursively();
-        QCOMPARE(url, QUrl::fromLocalFile(QFileInfo(page.fileName()).absoluteFilePath()));
+        const QUrl installed = QUrl::fromLocalFile(QFileInfo(page.fileName()).absoluteFilePath());
+        QCOMPARE(url, installed);
+        QCOMPARE(tamilUrl, installed);
     }
 
     void reminder_data() {
