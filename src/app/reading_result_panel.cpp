@@ -244,9 +244,8 @@ void ReadingResultPanel::Retranslate(Language language) {
     if (shown_) {
         showValues();
     }
-    for (QScrollArea* page : pages_) {
-        FitToPage(page);
-    }
+    pageFitted_.fill(false);
+    showPage(std::size_t(std::clamp(TS_->currentIndex(), 0, 3)));
 }
 
 void ReadingResultPanel::showValues() {
@@ -273,12 +272,12 @@ void ReadingResultPanel::ShowReading(const ReadingResults& results, const QStrin
     shown_ = results;
     showValues();
     ShowBirdPicture(results.bird ? int(IndexOf(results.bird->bird)) : -1);
-    TS_->setCurrentIndex(0);
-    showPage(0);
+    pageFitted_.fill(false);
     for (QScrollArea* page : pages_) {
-        FitToPage(page);
         page->ensureVisible(0, 0);
     }
+    TS_->setCurrentIndex(0);
+    showPage(0);
 }
 
 void ReadingResultPanel::ShowBirdPicture(int position) {
@@ -295,6 +294,10 @@ std::array<QWidget*, 8> ReadingResultPanel::TabChain() const {
 
 void ReadingResultPanel::showPage(std::size_t index) {
     QScrollArea* page = pages_[index];
+    if (!pageFitted_[index]) {
+        FitToPage(page);
+        pageFitted_[index] = true;
+    }
     for (QScrollArea* other : pages_) {
         other->setEnabled(other == page);
     }

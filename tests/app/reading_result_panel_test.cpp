@@ -65,12 +65,15 @@ private slots:
         QCOMPARE(pageInFront(), QStringLiteral("picNakshatraDetails"));
     }
 
+    // Each page is laid out when it is shown.
     void longParagraphsAreNotCutOff() {
         fill(BirthData());
         calculate();
-        QCoreApplication::processEvents(); // pending layout requests
-        for (const QString& name : kPages) {
-            auto* page = find<QScrollArea>(name);
+        auto* tabs = find<QTabBar>(QStringLiteral("TS"));
+        for (int tab = 0; tab < int(std::size(kPages)); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QCoreApplication::processEvents(); // pending layout requests
+            auto* page = find<QScrollArea>(kPages[tab]);
             QCOMPARE(page->widget()->width(), page->viewport()->width());
             for (QLabel* label : page->widget()->findChildren<QLabel*>()) {
                 if (!label->wordWrap()) {
