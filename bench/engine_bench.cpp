@@ -8,6 +8,7 @@
 #include <swephexp.h>
 #endif
 
+#include "birth_spread.h"
 #include "ephemeris/birth_moment.h"
 #include "ephemeris/birth_star.h"
 #include "panchang/fortnight.h"
@@ -18,22 +19,8 @@ namespace {
 // Birth moments spread over every supported year, both hemispheres, with and without summer time.
 std::vector<BirthMoment> SpreadOfBirths() {
     std::vector<BirthMoment> births;
-    for (int year = 1901; year <= 2050; ++year) {
-        for (int month = 1; month <= 12; month += 3) {
-            BirthRecord r;
-            r.BirthYear = year;
-            r.BirthMonth = month;
-            r.BirthDay = 1 + (year * 7 + month) % 28;
-            r.BirthHour = (year + month) % 24;
-            r.BirthMinute = (year * 13) % 60;
-            r.ZoneHours = static_cast<std::int16_t>(year % 12);
-            r.ZoneMinutes = static_cast<std::int16_t>(year % 2 == 0 ? 30 : 0);
-            r.LongitudeDegrees = static_cast<std::int16_t>((year * 3) % 180);
-            r.LongitudeMinutes = static_cast<std::int16_t>(month * 4);
-            r.LongitudeEast = month % 2 == 0;
-            r.DaylightSaving = year % 3 == 0;
-            births.push_back(PrepareBirthMoment(r));
-        }
+    for (const BirthRecord& record : bench::SpreadOfBirths()) {
+        births.push_back(PrepareBirthMoment(record));
     }
     return births;
 }

@@ -342,23 +342,14 @@ void AppendShortestNumber(std::string& out, double value) {
 
 std::string QuoteForMessage(std::string_view text) {
     constexpr std::size_t kShownBytes = 40;
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string quoted = "\"";
+    std::string quoted;
     for (const char c : text.substr(0, kShownBytes)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f) {
-            quoted += "\\x";
-            quoted.push_back(kHex[byte >> 4]);
-            quoted.push_back(kHex[byte & 0xf]);
-        } else {
-            if (c == '"' || c == '\\') {
-                quoted.push_back('\\');
-            }
-            quoted.push_back(c);
+        if (c == '"' || c == '\\') {
+            quoted.push_back('\\');
         }
+        quoted.push_back(c);
     }
-    quoted += text.size() > kShownBytes ? "\"..." : "\"";
-    return quoted;
+    return '"' + EscapeControls(quoted) + (text.size() > kShownBytes ? "\"..." : "\"");
 }
 
 int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, const BatchOptions& options) {
