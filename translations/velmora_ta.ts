@@ -299,6 +299,17 @@ Latitude &amp;&amp; Longitude</source>
     </message>
 </context>
 <context>
+    <name>velmora::LocationLookupLoader</name>
+    <message>
+        <source>The place look-up could not be opened: %1</source>
+        <translation>இடத் தேடலைத் திறக்க முடியவில்லை: %1</translation>
+    </message>
+    <message>
+        <source>its module is not installed.</source>
+        <translation>அதன் தொகுதி நிறுவப்படவில்லை.</translation>
+    </message>
+</context>
+<context>
     <name>velmora::LocationLookupWindow</name>
     <message>
         <source>No place found</source>

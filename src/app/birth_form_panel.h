@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/form_place.h"
 #include "reading/validation.h"
 #include "texts/localized.h"
 
@@ -18,24 +19,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace velmora {
-
-// What the place look-up writes into the form: the place's names, its
-// coordinates in whole degrees and minutes, and the standard zone with its sign
-// and the daylight-saving tick at the birth date and time.
-struct FormPlace {
-    QString city;
-    QString state;
-    QString country;
-    QString latitudeDegrees;
-    QString latitudeMinutes;
-    bool latitudeSouth = false;
-    QString longitudeDegrees;
-    QString longitudeMinutes;
-    bool longitudeEast = true;
-    QString zoneHour;
-    QString zoneMinute;
-    bool daylightSaving = false;
-};
 
 class LinkLabel;
 class Platform;

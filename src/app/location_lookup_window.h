@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/birth_form_panel.h"
+#include "app/form_place.h"
 #include "places/zone_at_time.h"
 
 #include <QDate>

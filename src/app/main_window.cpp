@@ -11,8 +11,7 @@
 #include "app/birth_form_panel.h"
 #include "app/link_label.h"
 #include "app/links.h"
-#include "app/location_lookup.h"
-#include "app/location_lookup_window.h"
+#include "app/location_lookup_loader.h"
 #include "app/program_caption.h"
 #include "app/reading_files.h"
 #include "app/reading_result_panel.h"
@@ -255,9 +254,14 @@ void frmMain::pickTimeZone() {
 }
 
 void frmMain::lookUpPlace(const QString& query) {
-    const LocationLookupWindow* lookup =
-        LocationLookup(query, fraMain_->BirthDate(), fraMain_->BirthTime(), HomePageAddress(), this);
-    connect(lookup, &LocationLookupWindow::placeChosen, fraMain_, &BirthFormPanel::SetPlace);
+    const LocationLookupRequest request{query, fraMain_->BirthDate(), fraMain_->BirthTime(),
+                                        HomePageAddress()};
+    QString error;
+    if (OpenLocationLookup(
+            request, [form = fraMain_](const FormPlace& place) { form->SetPlace(place); }, this, &error) ==
+        nullptr) {
+        platform_.ShowMessage(this, error, MessageIcon::Error);
+    }
 }
 
 void frmMain::showAbout() {

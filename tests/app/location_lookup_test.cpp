@@ -1,4 +1,5 @@
 #include "app/location_lookup.h"
+#include "app/location_lookup_loader.h"
 #include "app/location_lookup_window.h"
 #include "app/place_format.h"
 
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
 #include <QTreeWidget>
@@ -195,6 +197,26 @@ private slots:
         QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Chennai"));
         window->close();
         QTRY_VERIFY(window.isNull());
+    }
+
+    // The program's window opens the look-up from its module (see the birth form's tests); a module
+    // that is missing or broken gives a message, not a crash.
+    void aModuleThatDoesNotLoadIsReported() {
+        const QTemporaryDir folder;
+        const QString broken = folder.filePath(QStringLiteral("velmora_lookup.so"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a shared object\n");
+        file.close();
+        const QString prefix = QStringLiteral("The place look-up could not be opened: ");
+
+        QString error;
+        QVERIFY(velmora::LoadLocationLookup({folder.filePath(QStringLiteral("missing.so"))}, &error) ==
+                nullptr);
+        QCOMPARE(error, prefix + QStringLiteral("its module is not installed."));
+        QVERIFY(velmora::LoadLocationLookup({broken}, &error) == nullptr);
+        QVERIFY2(error.startsWith(prefix) && error.contains(broken), qPrintable(error));
+        QVERIFY(velmora::LoadLocationLookup({broken, velmora::LocationLookupModuleFiles().last()}, &error));
     }
 };
 
