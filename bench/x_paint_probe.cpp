@@ -5,13 +5,16 @@
 // the settle interval. It can then type keys into the program's window (XTest) and
 // time the answer the same way, from the last key sequence to the last drawing.
 //
-//   x_paint_probe [--settle-ms N] [--timeout-ms N] [--untimed-keys SEQ] [--keys SEQ]
-//                 [--trace] -- COMMAND [ARG...]
+//   x_paint_probe [--settle-ms N] [--timeout-ms N] [--untimed-keys SEQ] [--type-gap-ms N]
+//                 [--keys SEQ] [--trace] -- COMMAND [ARG...]
 //
-// SEQ is a comma-separated list of key chords, e.g. "alt+f,c". Between chords the
-// probe waits for the screen to settle (a menu opened by the first chord is drawn
-// before the next is typed); the timed answer is measured from the first event of
-// the last chord. Prints one line on stdout:
+// SEQ is a comma-separated list of key chords, e.g. "alt+f,c" or "a,Tab,5". Untimed
+// keys (filling a form) go first, one chord every type gap (default 30 ms), then the
+// screen settles. Between timed chords the probe waits for the screen to settle (a
+// menu opened by the first chord is drawn before the next is typed); the answer is
+// timed from the first event of the last chord. The settle interval (default 400 ms)
+// must stay below a text cursor's blink (500 ms in Qt) or a focused field never lets
+// the screen be quiet. Prints one line on stdout:
 //   startup_ms=.. cpu_ms=.. click_ms=.. click_cpu_ms=.. rss_kb=.. pss_kb=..
 // Times are CLOCK_MONOTONIC at the moment each event is read; CPU times come from
 // /proc/PID/stat in clock ticks; memory from /proc/PID/smaps_rollup once the
@@ -67,6 +70,7 @@ struct Chord {
 struct Options {
     Nanos settle = 400 * kNanosPerMs;
     Nanos timeout = 30'000 * kNanosPerMs;
+    Nanos typeGap = 30 * kNanosPerMs;
     std::vector<Chord> untimedKeys;
     std::vector<Chord> keys;
     bool trace = false;
@@ -130,12 +134,14 @@ std::optional<Options> ParseOptions(int argc, char* argv[]) {
         }
         if (arg == "--trace") {
             options.trace = true;
-        } else if ((arg == "--settle-ms" || arg == "--timeout-ms") && hasValue) {
+        } else if ((arg == "--settle-ms" || arg == "--timeout-ms" || arg == "--type-gap-ms") && hasValue) {
             const Nanos value = std::atoll(argv[++i]) * kNanosPerMs;
             if (value <= 0) {
                 return std::nullopt;
             }
-            (arg == "--settle-ms" ? options.settle : options.timeout) = value;
+            (arg == "--settle-ms"    ? options.settle
+             : arg == "--timeout-ms" ? options.timeout
+                                     : options.typeGap) = value;
         } else if ((arg == "--keys" || arg == "--untimed-keys") && hasValue) {
             std::optional<std::vector<Chord>> chords = ParseKeys(argv[++i]);
             if (!chords) {
@@ -316,25 +322,42 @@ void SendChord(Display* display, const Chord& chord) {
 }
 
 // Gives the program's window the keyboard focus (there is no window manager to do
-// it), then types the chords, letting the screen settle after each. Returns the
-// settle after the last chord, measured from its first event.
-std::optional<Settle> TypeKeys(const Watch& watch, const std::vector<Chord>& chords, Nanos& lastChordAt) {
+// it) and lets the screen settle, as the window repaints when it becomes active.
+std::optional<Settle> Focus(const Watch& watch) {
     const std::optional<Window> window = ProgramWindow(watch.display, watch.child);
     if (!window) {
         return std::nullopt;
     }
     XSetInputFocus(watch.display, *window, RevertToPointerRoot, CurrentTime);
     XSync(watch.display, False);
-    // The window repaints as it becomes active; that is not part of the answer.
-    Settle settle = WaitForQuiet(watch, Now(), false);
-    if (settle.outcome == Outcome::ChildDied) {
+    return WaitForQuiet(watch, Now(), false);
+}
+
+// Types input that is not timed, a chord every `gap`, then lets the screen settle.
+std::optional<Settle> Type(const Watch& watch, const std::vector<Chord>& chords, Nanos gap) {
+    std::optional<Settle> settle = Focus(watch);
+    if (!settle || settle->outcome != Outcome::Settled) {
+        return settle;
+    }
+    for (const Chord& chord : chords) {
+        SendChord(watch.display, chord);
+        usleep(static_cast<useconds_t>(gap / 1000));
+    }
+    return WaitForQuiet(watch, Now(), false);
+}
+
+// Types the timed chords, letting the screen settle after each (a menu opened by one
+// is drawn before the next comes). The answer is timed from the last chord's first event.
+std::optional<Settle> TypeTimed(const Watch& watch, const std::vector<Chord>& chords, Nanos& lastChordAt) {
+    std::optional<Settle> settle = Focus(watch);
+    if (!settle || settle->outcome != Outcome::Settled) {
         return settle;
     }
     for (const Chord& chord : chords) {
         lastChordAt = Now();
         SendChord(watch.display, chord);
         settle = WaitForQuiet(watch, lastChordAt, false);
-        if (settle.outcome != Outcome::Settled) {
+        if (settle->outcome != Outcome::Settled) {
             return settle;
         }
     }
@@ -400,7 +423,7 @@ int main(int argc, char* argv[]) {
     const std::optional<Options> options = ParseOptions(argc, argv);
     if (!options) {
         std::fprintf(stderr, "usage: x_paint_probe [--settle-ms N] [--timeout-ms N] [--untimed-keys SEQ] "
-                             "[--keys SEQ] [--trace] -- COMMAND [ARG...]\n"
+                             "[--type-gap-ms N] [--keys SEQ] [--trace] -- COMMAND [ARG...]\n"
                              "  SEQ: chords separated by commas, e.g. alt+f,c\n");
         return 1;
     }
@@ -414,7 +437,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     XDamageCreate(display, DefaultRootWindow(display), XDamageReportRawRectangles);
-    XSync(display, False);
+    // A new damage report starts with the whole screen as drawn: that is not the program's.
+    XSync(display, True);
 
     auto* startedAt = static_cast<volatile Nanos*>(
         mmap(nullptr, sizeof(Nanos), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
@@ -434,8 +458,7 @@ int main(int argc, char* argv[]) {
     std::printf("startup_ms=%.3f cpu_ms=%.0f", Ms(*startup.lastDamage - t0), startupCpu.value_or(-1));
 
     if (!options->untimedKeys.empty()) {
-        Nanos unused = 0;
-        const std::optional<Settle> untimed = TypeKeys(watch, options->untimedKeys, unused);
+        const std::optional<Settle> untimed = Type(watch, options->untimedKeys, options->typeGap);
         if (!untimed || untimed->outcome != Outcome::Settled) {
             std::printf("\n");
             return Fail(*child, untimed ? untimed->outcome : Outcome::TimedOut, "untimed keys");
@@ -444,7 +467,7 @@ int main(int argc, char* argv[]) {
     if (!options->keys.empty()) {
         const std::optional<double> cpuBefore = CpuMs(*child);
         Nanos lastChordAt = 0;
-        const std::optional<Settle> answer = TypeKeys(watch, options->keys, lastChordAt);
+        const std::optional<Settle> answer = TypeTimed(watch, options->keys, lastChordAt);
         if (!answer || answer->outcome != Outcome::Settled) {
             std::printf("\n");
             return Fail(*child, answer ? answer->outcome : Outcome::TimedOut, "keys");
