@@ -15,8 +15,9 @@
 #             Velmora: name, time zone, latitude and longitude - the rest keeps its
 #             defaults), then File > Calculate is typed: Alt+F, the menu is drawn,
 #             then C. Timed from C to the last drawing of the answer page.
-#   cpu       the program's user+system CPU time when its first screen is drawn
-#             (10 ms ticks).
+#   cpu       the program's user+system CPU time once its first screen is drawn and
+#             the screen has settled (10 ms ticks); for the command, the CPU time
+#             from giving the window focus, through Alt+F, to the settled answer.
 #   rss, pss  the program's memory once it is idle with the answer shown.
 # Velmora starts without a reading file: a saved reading holds only the reading's
 # lines, not the birth form, so it cannot fill the form. Its update reminder stays
