@@ -43,9 +43,18 @@ QString BirdPicturePath(int position) {
     return QStringLiteral(":/birds/%1.svg").arg(FromCore(kBirdNames[std::size_t(position)]).toLower());
 }
 
+// While a page waits to be measured its layouts stay off: a new text would otherwise make them
+// lay out its paragraphs again, in front or not.
+void SetLayoutsEnabled(QScrollArea* page, bool enabled) {
+    for (QLayout* layout : page->widget()->findChildren<QLayout*>()) {
+        layout->setEnabled(enabled);
+    }
+}
+
 // A page as wide as its scroll area and as tall as its wrapped paragraphs need,
 // leaving room for the scroll bar only when the text is longer than the page.
 void FitToPage(QScrollArea* page) {
+    SetLayoutsEnabled(page, true);
     QWidget* content = page->widget();
     // New texts leave size caches behind in the nested layouts; measure afresh.
     for (QWidget* child : content->findChildren<QWidget*>()) {
@@ -109,8 +118,7 @@ ReadingResultPanel::ReadingResultPanel(QWidget* parent) : QWidget(parent) {
     cmdBack_->setGeometry(544, 320, 67, 27);
     connect(cmdBack_, &QPushButton::clicked, this, &ReadingResultPanel::backRequested);
 
-    Retranslate(Language::English);
-    showPage(0);
+    Retranslate(Language::English); // also brings the first page to the front
 }
 
 void ReadingResultPanel::createPages(QWidget* tabArea) {
@@ -139,19 +147,14 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     labels_.rulingDaysDay = MakeResult(QStringLiteral("lblResult3"), nullptr);
     labels_.rulingDaysNight = MakeResult(QStringLiteral("lblResult4"), nullptr);
     labels_.deathDays = MakeResult(QStringLiteral("lblResult5"), nullptr);
-    labels_.starDescription = MakeResult(QStringLiteral("lblResult6"), nullptr);
-    labels_.birdDescription = MakeResult(QStringLiteral("lblResult7"), nullptr);
-    labels_.fortnightExplanation = MakeResult(QStringLiteral("lblResult8"), nullptr);
-    // The paragraphs are plain labels in the window's font and colours; only the short values look like
-    // boxes.
+    labels_.starDescription = MakeParagraph(QStringLiteral("lblResult6"), QString(), nullptr);
+    labels_.birdDescription = MakeParagraph(QStringLiteral("lblResult7"), QString(), nullptr);
+    labels_.fortnightExplanation = MakeParagraph(QStringLiteral("lblResult8"), QString(), nullptr);
+    // The paragraphs are in the window's font, not their group's; only the short values look like boxes.
     for (QLabel* paragraph :
          {labels_.starDescription, labels_.birdDescription, labels_.fortnightExplanation}) {
-        paragraph->setAutoFillBackground(false);
-        paragraph->setPalette(palette());
         paragraph->setFont(window()->font());
-        paragraph->setMargin(0);
-        paragraph->setWordWrap(true);
-        paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        paragraph->setMinimumHeight(22);
     }
 
     // Tab 1: the star and the fortnight.
@@ -228,6 +231,7 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
 }
 
 void ReadingResultPanel::Retranslate(Language language) {
+    forgetPageSizes();
     language_ = language;
     RetranslateCaptions(this);
     for (std::size_t i = 0; i < kTabCaptions.size(); ++i) {
@@ -244,7 +248,6 @@ void ReadingResultPanel::Retranslate(Language language) {
     if (shown_) {
         showValues();
     }
-    pageFitted_.fill(false);
     showPage(std::size_t(std::clamp(TS_->currentIndex(), 0, 3)));
 }
 
@@ -266,13 +269,13 @@ void ReadingResultPanel::showValues() {
 }
 
 void ReadingResultPanel::ShowReading(const ReadingResults& results, const QString& marginNote) {
+    forgetPageSizes();
     lblMargin_->setText(marginNote);
     lblMargin_->setAccessibleDescription(marginNote);
     lblMargin_->setVisible(!marginNote.isEmpty());
     shown_ = results;
     showValues();
     ShowBirdPicture(results.bird ? int(IndexOf(results.bird->bird)) : -1);
-    pageFitted_.fill(false);
     for (QScrollArea* page : pages_) {
         page->ensureVisible(0, 0);
     }
@@ -292,9 +295,17 @@ std::array<QWidget*, 8> ReadingResultPanel::TabChain() const {
     return {TS_, pages_[0], pages_[1], pages_[2], pages_[3], lblLabel_, cmdSave_, cmdBack_};
 }
 
+void ReadingResultPanel::forgetPageSizes() {
+    pageFitted_.fill(false);
+    for (QScrollArea* page : pages_) {
+        SetLayoutsEnabled(page, false);
+    }
+}
+
+// Until the first reading the panel is never in front, so its pages wait for one to be measured.
 void ReadingResultPanel::showPage(std::size_t index) {
     QScrollArea* page = pages_[index];
-    if (!pageFitted_[index]) {
+    if (shown_ && !pageFitted_[index]) {
         FitToPage(page);
         pageFitted_[index] = true;
     }

@@ -63,13 +63,15 @@ signals:
 
 private:
     void createPages(QWidget* tabArea);
+    void forgetPageSizes();
     void showPage(std::size_t index);
     void showValues();
 
     QTabBar* TS_ = nullptr;
     std::array<QScrollArea*, 4> pages_{}; // in the order of the tabs
     // Pages are measured when they are shown, not all at once: a reading or a
-    // change of language marks them all to be measured again.
+    // change of language marks them all to be measured again, and their layouts
+    // rest until then.
     std::array<bool, 4> pageFitted_{};
     ResultLabels labels_;
     QLabel* lblMargin_ = nullptr; // under the star, only for a birth time near a change

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPalette>
 
+#include "app/paragraph_label.h"
+
 namespace velmora {
 
 QString FromCore(std::string_view text) {
@@ -26,10 +28,9 @@ QLabel* MakeLabel(const QString& objectName, const QString& text, QWidget* paren
 }
 
 QLabel* MakeParagraph(const QString& objectName, const QString& text, QWidget* parent) {
-    QLabel* label = MakeLabel(objectName, text, parent);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* label = Named(new ParagraphLabel(parent), objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     return label;
 }
 

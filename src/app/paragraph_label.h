@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFont>
+#include <QLabel>
+
+namespace velmora {
+
+// A word-wrapped, selectable paragraph that answers the layout's size questions cheaply.
+// Selectable text makes QLabel keep a text document, and QLabel answers every size question by
+// laying the whole document out at the width asked and then once more at the width it had; its
+// minimum size takes three such answers and its preferred size a search over several widths.
+// A page of paragraphs asks dozens of times per reading, so those layouts took most of the time
+// between a click and the painted reading. Here the paragraph's width is always the column's:
+// the hints ask for no layout at all, and each height is measured once per width, text and font.
+class ParagraphLabel : public QLabel {
+public:
+    explicit ParagraphLabel(QWidget* parent);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    int heightForWidth(int width) const override;
+
+private:
+    struct Measured {
+        QString text;
+        QFont font;
+        int width = -1;
+        int height = 0;
+    };
+    mutable Measured measured_;
+};
+
+} // namespace velmora
