@@ -31,10 +31,20 @@ QSize ParagraphLabel::sizeHint() const {
 }
 
 int ParagraphLabel::heightForWidth(int width) const {
-    if (width != measured_.width || text() != measured_.text || font() != measured_.font) {
-        measured_ = {text(), font(), width, QLabel::heightForWidth(width)};
+    if (text() != measuredText_ || font() != measuredFont_) {
+        measuredText_ = text();
+        measuredFont_ = font();
+        measured_.fill({});
     }
-    return measured_.height;
+    for (const Measured& known : measured_) {
+        if (known.width == width) {
+            return known.height;
+        }
+    }
+    Measured& slot = measured_[nextSlot_];
+    nextSlot_ = (nextSlot_ + 1) % kWidthsKept;
+    slot = {width, QLabel::heightForWidth(width)};
+    return slot.height;
 }
 
 } // namespace velmora

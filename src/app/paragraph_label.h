@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QLabel>
 
+#include <array>
+
 namespace velmora {
 
 // A word-wrapped, selectable paragraph that answers the layout's size questions cheaply.
@@ -21,13 +23,17 @@ public:
     int heightForWidth(int width) const override;
 
 private:
+    // Heights by width for one text and font. A layout pass asks at a few widths in turn (with
+    // and without a scroll bar, the column's and its own), so one would be measured over and over.
     struct Measured {
-        QString text;
-        QFont font;
         int width = -1;
         int height = 0;
     };
-    mutable Measured measured_;
+    static constexpr std::size_t kWidthsKept = 4;
+    mutable QString measuredText_;
+    mutable QFont measuredFont_;
+    mutable std::array<Measured, kWidthsKept> measured_{};
+    mutable std::size_t nextSlot_ = 0;
 };
 
 } // namespace velmora
