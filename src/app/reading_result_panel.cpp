@@ -45,17 +45,19 @@ QString BirdPicturePath(int position) {
 
 // While a page waits to be measured its layouts stay off: a new text would otherwise make them
 // lay out its paragraphs again, in front or not.
-void SetLayoutsEnabled(QScrollArea* page, bool enabled) {
-    for (QLayout* layout : page->widget()->findChildren<QLayout*>()) {
+void SetLayoutsEnabled(QWidget* content, bool enabled) {
+    for (QLayout* layout : content->findChildren<QLayout*>()) {
         layout->setEnabled(enabled);
     }
 }
 
 // A page as wide as its scroll area and as tall as its wrapped paragraphs need,
 // leaving room for the scroll bar only when the text is longer than the page.
-void FitToPage(QScrollArea* page) {
-    SetLayoutsEnabled(page, true);
-    QWidget* content = page->widget();
+void FitToPage(QScrollArea* page, QWidget* content) {
+    SetLayoutsEnabled(content, true);
+    if (page->widget() == nullptr) {
+        page->setWidget(content);
+    }
     // New texts leave size caches behind in the nested layouts; measure afresh.
     for (QWidget* child : content->findChildren<QWidget*>()) {
         child->updateGeometry();
@@ -125,7 +127,7 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     const QStringList pageNames{QStringLiteral("picNakshatraDetails"), QStringLiteral("picPakshi"),
                                 QStringLiteral("picRullingDays"), QStringLiteral("picDeathDay")};
     std::array<QVBoxLayout*, 4> columns{};
-    std::array<QWidget*, 4> contents{};
+    std::array<QWidget*, 4>& contents = pageContents_;
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         QScrollArea* page = Named(new QScrollArea(tabArea), pageNames[qsizetype(i)]);
         page->setGeometry(tabArea->rect());
@@ -133,12 +135,13 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
         page->setWidgetResizable(false);
         page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         page->setAutoFillBackground(true);
-        contents[i] = new QWidget;
+        // The page takes its content when first shown; until then the content waits, hidden.
+        contents[i] = new QWidget(this);
+        contents[i]->hide();
         contents[i]->setAutoFillBackground(true);
         columns[i] = new QVBoxLayout(contents[i]);
         columns[i]->setContentsMargins(6, 6, 6, 6);
         columns[i]->setSpacing(6);
-        page->setWidget(contents[i]);
         pages_[i] = page;
     }
     labels_.star = MakeResult(QStringLiteral("lblResult0"), nullptr);
@@ -297,8 +300,8 @@ std::array<QWidget*, 8> ReadingResultPanel::TabChain() const {
 
 void ReadingResultPanel::forgetPageSizes() {
     pageFitted_.fill(false);
-    for (QScrollArea* page : pages_) {
-        SetLayoutsEnabled(page, false);
+    for (QWidget* content : pageContents_) {
+        SetLayoutsEnabled(content, false);
     }
 }
 
@@ -306,7 +309,7 @@ void ReadingResultPanel::forgetPageSizes() {
 void ReadingResultPanel::showPage(std::size_t index) {
     QScrollArea* page = pages_[index];
     if (shown_ && !pageFitted_[index]) {
-        FitToPage(page);
+        FitToPage(page, pageContents_[index]);
         pageFitted_[index] = true;
     }
     for (QScrollArea* other : pages_) {

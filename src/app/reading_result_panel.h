@@ -69,6 +69,9 @@ private:
 
     QTabBar* TS_ = nullptr;
     std::array<QScrollArea*, 4> pages_{}; // in the order of the tabs
+    // What each page scrolls. A page takes its content when first shown after a reading: before,
+    // the content would be measured for nothing at every start.
+    std::array<QWidget*, 4> pageContents_{};
     // Pages are measured when they are shown, not all at once: a reading or a
     // change of language marks them all to be measured again, and their layouts
     // rest until then.
