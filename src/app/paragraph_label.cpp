@@ -11,10 +11,9 @@ constexpr int kPreferredWidthChars = 40;
 
 } // namespace
 
-ParagraphLabel::ParagraphLabel(QWidget* parent) : QLabel(parent) {
+ParagraphLabel::ParagraphLabel(QWidget* parent) : SelectableLabel(parent) {
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 QSize ParagraphLabel::minimumSizeHint() const {

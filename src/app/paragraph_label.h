@@ -1,20 +1,19 @@
 #pragma once
 
+#include "app/selectable_label.h"
+
 #include <QFont>
-#include <QLabel>
 
 #include <array>
 
 namespace velmora {
 
-// A word-wrapped, selectable paragraph that answers the layout's size questions cheaply.
-// Selectable text makes QLabel keep a text document, and QLabel answers every size question by
-// laying the whole document out at the width asked and then once more at the width it had; its
-// minimum size takes three such answers and its preferred size a search over several widths.
-// A page of paragraphs asks dozens of times per reading, so those layouts took most of the time
-// between a click and the painted reading. Here the paragraph's width is always the column's:
-// the hints ask for no layout at all, and each height is measured once per width, text and font.
-class ParagraphLabel : public QLabel {
+// A word-wrapped, selectable paragraph that answers the layout's size questions cheaply. QLabel
+// answers each one by laying the whole text out: its minimum size takes three such layouts and
+// its preferred size a search over several widths, and a page of paragraphs asks dozens of times
+// per reading. Here the paragraph's width is always the column's: the hints lay nothing out,
+// and each height is measured once per width, text and font.
+class ParagraphLabel : public SelectableLabel {
 public:
     explicit ParagraphLabel(QWidget* parent);
 

@@ -7,6 +7,7 @@
 #include <QPalette>
 
 #include "app/paragraph_label.h"
+#include "app/selectable_label.h"
 
 namespace velmora {
 
@@ -66,7 +67,8 @@ void AddNumbers(QComboBox* list, int first, int last) {
 }
 
 QLabel* MakeResult(const QString& objectName, QWidget* parent) {
-    QLabel* label = MakeLabel(objectName, QString(), parent);
+    auto* label = Named(new SelectableLabel(parent), objectName);
+    label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     PaintAsEntry(label);
     QFont bold = label->font();
@@ -74,7 +76,6 @@ QLabel* MakeResult(const QString& objectName, QWidget* parent) {
     label->setFont(bold);
     label->setMargin(3);
     label->setMinimumHeight(22);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 

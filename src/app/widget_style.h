@@ -31,7 +31,7 @@ template <class W> W* Named(W* widget, const QString& objectName) {
 
 QLabel* MakeLabel(const QString& objectName, const QString& text, QWidget* parent);
 
-// A paragraph that wraps to the width it is given.
+// A paragraph that wraps to the width it is given; the mouse can select its text.
 QLabel* MakeParagraph(const QString& objectName, const QString& text, QWidget* parent);
 
 // Dark entry boxes with pale yellow text, as the window's colour scheme has them.
@@ -41,7 +41,7 @@ QLineEdit* MakeEntry(const QString& objectName, const QString& accessibleName, Q
 QComboBox* MakeList(const QString& objectName, const QString& accessibleName, QWidget* parent);
 void AddNumbers(QComboBox* list, int first, int last);
 
-// A result value: shown like the entry boxes, bold.
+// A result value: shown like the entry boxes, bold; the mouse can select it.
 QLabel* MakeResult(const QString& objectName, QWidget* parent);
 
 // A framed group whose caption is the only text in the caption style.

@@ -90,6 +90,36 @@ private slots:
         }
     }
 
+    // The values and paragraphs draw as plain labels until the mouse presses on them; then a drag
+    // selects their text as it would in any selectable label.
+    void dragSelectsText_data() {
+        QTest::addColumn<int>("label");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("star value") << 0 << QStringLiteral("Pushya");
+        QTest::newRow("star paragraph") << 6 << QString();
+    }
+    void dragSelectsText() {
+        QFETCH(int, label);
+        QFETCH(QString, start);
+        fill(BirthData());
+        calculate();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        auto* shown = find<QLabel>(QStringLiteral("lblResult%1").arg(label));
+        QVERIFY(!shown->hasSelectedText());
+        const QPoint from = shown->contentsRect().topLeft() + QPoint(2, 4);
+        QTest::mousePress(shown, Qt::LeftButton, {}, from);
+        QMouseEvent drag(QEvent::MouseMove, QPointF(from + QPoint(shown->contentsRect().width() / 2, 0)),
+                         shown->mapToGlobal(QPointF(from + QPoint(shown->contentsRect().width() / 2, 0))),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(shown, &drag);
+        QTest::mouseRelease(shown, Qt::LeftButton, {}, from + QPoint(shown->contentsRect().width() / 2, 0));
+        QVERIFY2(shown->hasSelectedText(), qPrintable(shown->objectName()));
+        QVERIFY2(shown->text().contains(shown->selectedText().trimmed()), qPrintable(shown->selectedText()));
+        if (!start.isEmpty()) {
+            QCOMPARE(shown->selectedText(), start);
+        }
+    }
+
     // A birth time a few minutes from a change of star says so under the star;
     // the 1947 example, an hour from either change, shows nothing.
     void nearChangeIsShownUnderTheStar_data() {
