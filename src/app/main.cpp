@@ -48,6 +48,16 @@ QStringList Arguments(int argc, char* argv[]) {
     return arguments;
 }
 
+// The window icon from the drawn sizes: the desktop is handed every size the icon has, and an SVG
+// icon would first load the SVG icon engine and render each size at start-up.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int sizePx : {16, 24, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(sizePx), QSize(sizePx, sizePx));
+    }
+    return icon;
+}
+
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
@@ -127,7 +137,7 @@ int main(int argc, char* argv[]) {
 
     velmora::frmMain window(platform);
     // After the window, whose library brings the picture in.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.svg")));
+    QApplication::setWindowIcon(ProgramIcon());
     window.show();
     velmora::ShowHandedOverFiles(lock, window);
     if (!files.isEmpty()) {

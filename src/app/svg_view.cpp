@@ -8,11 +8,15 @@ SvgView::SvgView(QWidget* parent) : QWidget(parent) {}
 
 void SvgView::SetSource(const QString& resourcePath) {
     source_ = resourcePath;
-    renderer_.load(resourcePath);
     update();
 }
 
+// The picture is read when first drawn: a picture set but never seen costs nothing.
 void SvgView::paintEvent(QPaintEvent*) {
+    if (loadedSource_ != source_) {
+        renderer_.load(source_);
+        loadedSource_ = source_;
+    }
     if (!renderer_.isValid()) {
         return;
     }

@@ -20,6 +20,7 @@ protected:
 
 private:
     QString source_;
+    QString loadedSource_; // what renderer_ holds
     QSvgRenderer renderer_;
 };
 
