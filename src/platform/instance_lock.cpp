@@ -2,15 +2,20 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalSocket>
-#include <QPointer>
+#include <QScopeGuard>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace velmora {
@@ -19,6 +24,7 @@ namespace {
 // A handed-over path longer than this is not a path.
 constexpr qint64 kMaxHandOverBytes = 8192;
 constexpr int kHandOverTimeoutMs = 2000;
+constexpr int kPendingStarts = 8;
 
 // Two windows on two displays of one user are two separate programs.
 QString DisplayKey() {
@@ -42,17 +48,46 @@ bool IsRegularFile(int fd) {
     return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
 }
 
+// False when the path does not fit a socket address.
+bool SocketAddress(const QString& path, sockaddr_un* address) {
+    const QByteArray native = QFile::encodeName(path);
+    if (native.isEmpty() || native.size() >= qsizetype(sizeof(address->sun_path))) {
+        return false;
+    }
+    *address = {};
+    address->sun_family = AF_UNIX;
+    std::memcpy(address->sun_path, native.constData(), std::size_t(native.size()));
+    return true;
+}
+
+int NewSocket() {
+    return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+}
+
+bool WaitFor(int fd, short events) {
+    pollfd waiting{fd, events, 0};
+    int ready = 0;
+    do {
+        ready = ::poll(&waiting, 1, kHandOverTimeoutMs);
+    } while (ready < 0 && errno == EINTR);
+    return ready == 1;
+}
+
 } // namespace
 
 InstanceLock::InstanceLock(const QString& lockFilePath, QObject* parent)
     : QObject(parent), lockPath_(lockFilePath),
       socketPath_(QFileInfo(lockFilePath).absolutePath() + QStringLiteral("/") +
-                  QFileInfo(lockFilePath).completeBaseName() + QStringLiteral(".socket")) {
-    connect(&server_, &QLocalServer::newConnection, this, &InstanceLock::Receive);
-}
+                  QFileInfo(lockFilePath).completeBaseName() + QStringLiteral(".socket")) {}
 
 InstanceLock::~InstanceLock() {
-    server_.close();
+    for (const std::unique_ptr<Sender>& sender : senders_) {
+        ::close(sender->fd);
+    }
+    if (listenFd_ >= 0) {
+        ::close(listenFd_);
+        ::unlink(QFile::encodeName(socketPath_).constData());
+    }
     if (fd_ >= 0) {
         ::close(fd_);
     }
@@ -97,50 +132,105 @@ bool InstanceLock::TryLock() {
 }
 
 void InstanceLock::Listen() {
+    sockaddr_un address{};
+    const int fd = NewSocket();
+    if (!SocketAddress(socketPath_, &address) || fd < 0) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return;
+    }
     // Only the holder of the claim gets here, so a socket left at the path is stale.
-    QLocalServer::removeServer(socketPath_);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    server_.listen(socketPath_);
+    ::unlink(address.sun_path);
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(address.sun_path, 0600) != 0 || ::listen(fd, kPendingStarts) != 0) {
+        ::close(fd);
+        return;
+    }
+    listenFd_ = fd;
+    listening_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(listening_, &QSocketNotifier::activated, this, &InstanceLock::Accept);
 }
 
-void InstanceLock::Receive() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        const QPointer<QLocalSocket> guarded(socket);
-        const auto take = [this, guarded] {
-            if (!guarded) {
-                return;
-            }
-            if (guarded->bytesAvailable() > kMaxHandOverBytes) {
-                guarded->abort();
-                return;
-            }
-            if (!guarded->canReadLine()) {
-                return;
-            }
-            const QString path = QString::fromUtf8(guarded->readLine()).chopped(1);
-            guarded->disconnectFromServer();
-            if (!path.isEmpty()) {
-                emit fileHandedOver(path);
-            }
-        };
-        connect(socket, &QLocalSocket::readyRead, this, take);
-        take();
+void InstanceLock::Accept() {
+    int fd = -1;
+    while ((fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+        auto sender = std::make_unique<Sender>();
+        sender->fd = fd;
+        sender->readable = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        Sender* reading = sender.get();
+        connect(sender->readable, &QSocketNotifier::activated, this, [this, reading] { Read(reading); });
+        senders_.push_back(std::move(sender));
     }
+}
+
+void InstanceLock::Read(Sender* sender) {
+    char chunk[1024];
+    for (;;) {
+        const ssize_t count = ::read(sender->fd, chunk, sizeof chunk);
+        if (count > 0) {
+            sender->bytes.append(chunk, qsizetype(count));
+            if (sender->bytes.size() > kMaxHandOverBytes) {
+                Drop(sender);
+                return;
+            }
+            continue;
+        }
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            break;
+        }
+        Drop(sender); // closed or failed before its line was whole
+        return;
+    }
+    const qsizetype end = sender->bytes.indexOf('\n');
+    if (end < 0) {
+        return;
+    }
+    const QString path = QString::fromUtf8(sender->bytes.left(end));
+    Drop(sender); // closing tells the later start that its line arrived
+    if (!path.isEmpty()) {
+        emit fileHandedOver(path);
+    }
+}
+
+void InstanceLock::Drop(Sender* sender) {
+    // The notifier may be the one whose signal runs now.
+    sender->readable->setEnabled(false);
+    sender->readable->deleteLater();
+    ::close(sender->fd);
+    std::erase_if(senders_, [sender](const std::unique_ptr<Sender>& known) { return known.get() == sender; });
 }
 
 bool InstanceLock::HandOver(const QString& path) {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath_);
-    if (!socket.waitForConnected(kHandOverTimeoutMs)) {
+    sockaddr_un address{};
+    const int fd = NewSocket();
+    if (fd < 0) {
         return false;
     }
-    socket.write(QFileInfo(path).absoluteFilePath().toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(kHandOverTimeoutMs)) {
+    const auto closeSocket = qScopeGuard([fd] { ::close(fd); });
+    if (!SocketAddress(socketPath_, &address) ||
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         return false;
+    }
+    const QByteArray line = QFileInfo(path).absoluteFilePath().toUtf8() + '\n';
+    for (qsizetype sent = 0; sent < line.size();) {
+        if (!WaitFor(fd, POLLOUT)) {
+            return false;
+        }
+        // No SIGPIPE when the holder has gone meanwhile.
+        const ssize_t count =
+            ::send(fd, line.constData() + sent, std::size_t(line.size() - sent), MSG_NOSIGNAL);
+        if (count < 0 && errno != EINTR && errno != EAGAIN) {
+            return false;
+        }
+        sent += std::max<qsizetype>(count, 0);
     }
     // The holder closes its end once it has the whole line.
-    return socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(kHandOverTimeoutMs);
+    char reply = 0;
+    return WaitFor(fd, POLLIN) && ::read(fd, &reply, 1) == 0;
 }
 
 QString InstanceLock::DefaultPath() {

@@ -1,8 +1,13 @@
 #pragma once
 
-#include <QLocalServer>
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <memory>
+#include <vector>
+
+class QSocketNotifier;
 
 namespace velmora {
 
@@ -10,6 +15,7 @@ namespace velmora {
 // lets a later start hand a file to it. The claim is an advisory lock on a file in
 // the user's runtime folder: the kernel drops it when the holder ends, however it
 // ends, so nothing a crash or a full disk leaves in the file can lock anyone out.
+// The hand-over is a local socket of the user's own, served from the event loop.
 class InstanceLock : public QObject {
     Q_OBJECT
 
@@ -37,15 +43,26 @@ signals:
     void fileHandedOver(const QString& path);
 
 private:
+    // One later start's connection, until its line is whole.
+    struct Sender {
+        int fd = -1;
+        QSocketNotifier* readable = nullptr;
+        QByteArray bytes;
+    };
+
     bool OpenLockFile();
     void Listen();
-    void Receive();
+    void Accept();
+    void Read(Sender* sender);
+    void Drop(Sender* sender);
 
     QString lockPath_;
     QString socketPath_;
     int fd_ = -1;
     bool held_ = false;
-    QLocalServer server_;
+    int listenFd_ = -1;
+    QSocketNotifier* listening_ = nullptr;
+    std::vector<std::unique_ptr<Sender>> senders_;
 };
 
 } // namespace velmora

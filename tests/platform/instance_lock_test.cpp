@@ -2,8 +2,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 #include <memory>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -97,6 +100,43 @@ private slots:
         QCOMPARE(ended, child);
         QVERIFY(WIFEXITED(status));
         QCOMPARE(WEXITSTATUS(status), 0);
+    }
+
+    // What the holder does with a connection that is no hand-over: a line too long for a path,
+    // or one cut off; it drops the connection and shows nothing.
+    void brokenHandOversAreDropped_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("closeFirst");
+        QTest::newRow("line too long") << QByteArray(9000, 'a') << false;
+        QTest::newRow("cut off") << QByteArray("/tmp/asha.t") << true;
+    }
+    void brokenHandOversAreDropped() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, closeFirst);
+        QTemporaryDir folder;
+        InstanceLock first(folder.filePath(QStringLiteral("velmora.lock")));
+        QVERIFY(first.TryLock());
+        QSignalSpy handed(&first, &InstanceLock::fileHandedOver);
+
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray socketPath = QFile::encodeName(folder.filePath(QStringLiteral("velmora.socket")));
+        std::memcpy(address.sun_path, socketPath.constData(), std::size_t(socketPath.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        QCOMPARE(::send(fd, bytes.constData(), std::size_t(bytes.size()), MSG_NOSIGNAL),
+                 ssize_t(bytes.size()));
+        if (closeFirst) {
+            ::close(fd);
+            QTest::qWait(100);
+        } else {
+            // The holder hangs up on the over-long line.
+            char reply = 0;
+            QTRY_VERIFY(::recv(fd, &reply, 1, MSG_DONTWAIT) == 0);
+            ::close(fd);
+        }
+        QCOMPARE(handed.count(), 0);
     }
 
     void defaultLockLivesInTheRuntimeFolder() {
