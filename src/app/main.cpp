@@ -52,7 +52,7 @@ QStringList Arguments(int argc, char* argv[]) {
 // icon would first load the SVG icon engine and render each size at start-up.
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int sizePx : {16, 24, 32, 48, 64}) {
+    for (const int sizePx : {16, 32, 48}) {
         icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(sizePx), QSize(sizePx, sizePx));
     }
     return icon;
