@@ -43,6 +43,15 @@ QString BirdPicturePath(int position) {
     return QStringLiteral(":/birds/%1.svg").arg(FromCore(kBirdNames[std::size_t(position)]).toLower());
 }
 
+// What a page scrolls. Its size is set by FitToPage alone; the scroll area's own questions about
+// the size it would like would lay out its paragraphs at widths they are never shown at.
+class PageContent : public QWidget {
+public:
+    PageContent(QWidget* parent) : QWidget(parent) {}
+    QSize sizeHint() const override { return size(); }
+    QSize minimumSizeHint() const override { return size(); }
+};
+
 // While a page waits to be measured its layouts stay off: a new text would otherwise make them
 // lay out its paragraphs again, in front or not.
 void SetLayoutsEnabled(QWidget* content, bool enabled) {
@@ -69,7 +78,7 @@ void FitToPage(QScrollArea* page, QWidget* content) {
     const int visibleHeight = page->height() - frame;
     auto heightFor = [content](int width) {
         const int height = content->heightForWidth(width);
-        return height >= 0 ? height : content->sizeHint().height();
+        return height >= 0 ? height : content->layout()->totalSizeHint().height();
     };
     int width = page->width() - frame;
     int height = heightFor(width);
@@ -136,7 +145,7 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
         page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         page->setAutoFillBackground(true);
         // The page takes its content when first shown; until then the content waits, hidden.
-        contents[i] = new QWidget(this);
+        contents[i] = new PageContent(this);
         contents[i]->hide();
         contents[i]->setAutoFillBackground(true);
         columns[i] = new QVBoxLayout(contents[i]);
