@@ -9,9 +9,6 @@ namespace velmora {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
-    // Clicks and keys are handled here. With any text interaction, a label that takes the focus
-    // keeps its text in a text document, laid out again at each change. (This also sets NoFocus.)
-    setTextInteractionFlags(Qt::NoTextInteraction);
     setFocusPolicy(Qt::StrongFocus);
     QFont underlined = font();
     underlined.setUnderline(true);
