@@ -47,7 +47,7 @@ QString BirdPicturePath(int position) {
 // the size it would like would lay out its paragraphs at widths they are never shown at.
 class PageContent : public QWidget {
 public:
-    PageContent(QWidget* parent) : QWidget(parent) {}
+    explicit PageContent(QWidget* parent) : QWidget(parent) {}
     QSize sizeHint() const override { return size(); }
     QSize minimumSizeHint() const override { return size(); }
 };

@@ -166,6 +166,7 @@ void InstanceLock::Accept() {
 
 void InstanceLock::Read(Sender* sender) {
     char chunk[1024];
+    bool ended = false; // closed or failed: what came before may still be a whole line
     for (;;) {
         const ssize_t count = ::read(sender->fd, chunk, sizeof chunk);
         if (count > 0) {
@@ -179,14 +180,14 @@ void InstanceLock::Read(Sender* sender) {
         if (count < 0 && errno == EINTR) {
             continue;
         }
-        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            break;
-        }
-        Drop(sender); // closed or failed before its line was whole
-        return;
+        ended = count == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+        break;
     }
     const qsizetype end = sender->bytes.indexOf('\n');
     if (end < 0) {
+        if (ended) {
+            Drop(sender);
+        }
         return;
     }
     const QString path = QString::fromUtf8(sender->bytes.left(end));
