@@ -21,8 +21,9 @@ for file in bin/velmora bin/velmora-cli \
     [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
 
-# The place look-up's module, where the program looks for it, with its entry point.
-module=$(strings -e l "$prefix/bin/velmora" | grep -m1 '^/\.\..*/velmora_lookup\.so$') || fail "the program names no look-up module"
+# The place look-up's module, where the program looks for it (a UTF-16 string in the program),
+# with its entry point.
+module=$(strings -e l "$prefix/bin/velmora" | grep -o -m1 '/\.\./.*/velmora_lookup\.so$') || fail "the program names no look-up module"
 [ -f "$prefix/bin$module" ] || fail "the look-up module is not at bin$module"
 nm -D --defined-only "$prefix/bin$module" | grep -q ' velmora_open_location_lookup$' ||
     fail "the look-up module has no entry point"
