@@ -36,8 +36,24 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void LinkLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+QSize LinkLabel::sizeHint() const {
+    const int inner = 2 * margin();
+    const QRect text = fontMetrics().boundingRect(0, 0, 2000, 2000, int(alignment()), this->text());
+    const QMargins frame = contentsMargins();
+    return QSize(text.width() + inner + frame.left() + frame.right(),
+                 text.height() + inner + frame.top() + frame.bottom())
+        .expandedTo(minimumSize());
+}
+
+QSize LinkLabel::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void LinkLabel::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    painter.drawItemText(area, int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
+                         isEnabled(), text(), foregroundRole());
     if (hasFocus()) {
         // A plain label shows no focus; a link reached with Tab must.
         QStylePainter painter(this);
