@@ -56,7 +56,6 @@ void LinkLabel::paintEvent(QPaintEvent*) {
                          isEnabled(), text(), foregroundRole());
     if (hasFocus()) {
         // A plain label shows no focus; a link reached with Tab must.
-        QStylePainter painter(this);
         QStyleOptionFocusRect option;
         option.initFrom(this);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
