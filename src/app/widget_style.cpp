@@ -21,18 +21,24 @@ QFont WindowFont() {
     return font;
 }
 
-QLabel* MakeLabel(const QString& objectName, const QString& text, QWidget* parent) {
-    QLabel* label = Named(new QLabel(text, parent), objectName);
-    // Texts from a saved file or a typed field are shown as they are, never as markup.
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
+namespace {
 
-QLabel* MakeParagraph(const QString& objectName, const QString& text, QWidget* parent) {
-    auto* label = Named(new ParagraphLabel(parent), objectName);
+// Texts from a saved file or a typed field are shown as they are, never as markup.
+template <class Label> Label* MakePlain(const QString& objectName, const QString& text, QWidget* parent) {
+    auto* label = Named(new Label(parent), objectName);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     return label;
+}
+
+} // namespace
+
+QLabel* MakeLabel(const QString& objectName, const QString& text, QWidget* parent) {
+    return MakePlain<QLabel>(objectName, text, parent);
+}
+
+QLabel* MakeParagraph(const QString& objectName, const QString& text, QWidget* parent) {
+    return MakePlain<ParagraphLabel>(objectName, text, parent);
 }
 
 void PaintAsEntry(QWidget* widget, const QColor& background, const QColor& text) {
@@ -67,8 +73,7 @@ void AddNumbers(QComboBox* list, int first, int last) {
 }
 
 QLabel* MakeResult(const QString& objectName, QWidget* parent) {
-    auto* label = Named(new SelectableLabel(parent), objectName);
-    label->setTextFormat(Qt::PlainText);
+    SelectableLabel* label = MakePlain<SelectableLabel>(objectName, QString(), parent);
     label->setAutoFillBackground(true);
     PaintAsEntry(label);
     QFont bold = label->font();

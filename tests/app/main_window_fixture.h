@@ -52,12 +52,13 @@ protected:
         return QTest::qWaitForWindowActive(window_.get());
     }
 
-    // For cleanup(): closes the window; whatever the platform was asked and not told to expect.
-    QStringList closeWindow() {
+    // For cleanup(): closes the window and fails on whatever the platform was asked and not told
+    // to expect.
+    void closeWindow() {
         window_.reset();
         const QStringList unexpected = fake_->unexpected;
         fake_.reset();
-        return unexpected;
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral("; "))));
     }
 
     template <class W = QWidget> W* find(const QString& name) const {
