@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "app/link_label.h"
+#include "app/sampled_list.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
 #include "platform/platform.h"
@@ -38,8 +39,8 @@ QLineEdit* MakeField(const QString& objectName, const char* accessibleName, QWid
     return field;
 }
 
-QComboBox* MakeChoice(const QString& objectName, const char* accessibleName, QWidget* parent) {
-    QComboBox* list = MakeList(objectName, QString(), parent);
+SampledList* MakeChoice(const QString& objectName, const char* accessibleName, QWidget* parent) {
+    SampledList* list = MakeList(objectName, QString(), parent);
     SetAccessibleCaption(list, kContext, accessibleName);
     return list;
 }

@@ -10,7 +10,6 @@
 #include "texts/localized.h"
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLayout;
 class QLabel;
@@ -22,6 +21,7 @@ namespace velmora {
 
 class LinkLabel;
 class Platform;
+class SampledList;
 
 // The input panel `fraMain`: the introduction, the birth-data form and the
 // Open button. It reads its fields for the checks, keeps the coordinate fields
@@ -81,12 +81,12 @@ private:
     QLabel* Label5_ = nullptr;            // the introduction
     std::array<QLabel*, 5> birdLabels_{}; // the five birds under it
     QLineEdit* txtName_ = nullptr;
-    QComboBox* cboMonth_ = nullptr;
-    QComboBox* cboDate_ = nullptr;
-    QComboBox* cboYear_ = nullptr;
-    QComboBox* cboHH_ = nullptr;
-    QComboBox* cboMM_ = nullptr;
-    QComboBox* cboSS_ = nullptr;
+    SampledList* cboMonth_ = nullptr;
+    SampledList* cboDate_ = nullptr;
+    SampledList* cboYear_ = nullptr;
+    SampledList* cboHH_ = nullptr;
+    SampledList* cboMM_ = nullptr;
+    SampledList* cboSS_ = nullptr;
     QLineEdit* txtZoneHour_ = nullptr;
     QLineEdit* txtZoneMinute_ = nullptr;
     QCheckBox* chkDST_ = nullptr;

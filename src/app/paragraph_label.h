@@ -3,6 +3,7 @@
 #include "app/selectable_label.h"
 
 #include <QFont>
+#include <QTextLayout>
 
 #include <array>
 
@@ -11,8 +12,9 @@ namespace velmora {
 // A word-wrapped, selectable paragraph that answers the layout's size questions cheaply. QLabel
 // answers each one by laying the whole text out: its minimum size takes three such layouts and
 // its preferred size a search over several widths, and a page of paragraphs asks dozens of times
-// per reading. Here the paragraph's width is always the column's: the hints lay nothing out,
-// and each height is measured once per width, text and font.
+// per reading. Here the paragraph's width is always the column's: the hints lay nothing out, and
+// each height is measured once per width, text and font. Until it becomes selectable it draws the
+// lines it measured last, as QLabel would draw them, instead of laying the text out once more.
 class ParagraphLabel : public SelectableLabel {
 public:
     explicit ParagraphLabel(QWidget* parent);
@@ -21,7 +23,16 @@ public:
     QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    // Plain, unselected, not empty, left to right and top aligned, without frame, indent or
+    // mnemonic: the text QLabel draws with the painter, which this label draws from its own lines.
+    bool drawnAsPlainLines() const;
+    // Breaks the text into lines as the painter does for a rectangle this wide; returns their height.
+    qreal wrap(int textWidthPx) const;
+
     // Heights by width for one text and font. A layout pass asks at a few widths in turn (with
     // and without a scroll bar, the column's and its own), so one would be measured over and over.
     struct Measured {
@@ -33,6 +44,14 @@ private:
     mutable QFont measuredFont_;
     mutable std::array<Measured, kWidthsKept> measured_{};
     mutable std::size_t nextSlot_ = 0;
+
+    // The lines last broken, for the text, font and width they were broken for.
+    mutable QTextLayout lines_;
+    mutable QString wrappedText_;
+    mutable QFont wrappedFont_;
+    mutable int wrappedWidthPx_ = -1;
+    mutable qreal wrappedHeightPx_ = 0;
+    mutable qreal wrappedNaturalWidthPx_ = 0;
 };
 
 } // namespace velmora

@@ -63,10 +63,12 @@ void SetLayoutsEnabled(QWidget* content, bool enabled) {
 // A page as wide as its scroll area and as tall as its wrapped paragraphs need,
 // leaving room for the scroll bar only when the text is longer than the page.
 void FitToPage(QScrollArea* page, QWidget* content) {
-    SetLayoutsEnabled(content, true);
+    // Shown while its layouts are still off: on, they would lay the paragraphs out at the size
+    // the content has before it is measured.
     if (page->widget() == nullptr) {
         page->setWidget(content);
     }
+    SetLayoutsEnabled(content, true);
     // New texts leave size caches behind in the nested layouts; measure afresh.
     for (QWidget* child : content->findChildren<QWidget*>()) {
         child->updateGeometry();

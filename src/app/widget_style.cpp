@@ -6,7 +6,10 @@
 #include <QLineEdit>
 #include <QPalette>
 
+#include <algorithm>
+
 #include "app/paragraph_label.h"
+#include "app/sampled_list.h"
 #include "app/selectable_label.h"
 
 namespace velmora {
@@ -59,17 +62,24 @@ QLineEdit* MakeEntry(const QString& objectName, const QString& accessibleName, Q
     return edit;
 }
 
-QComboBox* MakeList(const QString& objectName, const QString& accessibleName, QWidget* parent) {
-    auto* list = Named(new QComboBox(parent), objectName);
+SampledList* MakeList(const QString& objectName, const QString& accessibleName, QWidget* parent) {
+    auto* list = Named(new SampledList(parent), objectName);
     list->setAccessibleName(accessibleName);
     PaintAsEntry(list);
     return list;
 }
 
-void AddNumbers(QComboBox* list, int first, int last) {
+void AddNumbers(SampledList* list, int first, int last) {
     for (int number = first; number <= last; ++number) {
         list->addItem(QString::number(number));
     }
+    // The last ten numbers have the most digits and end in every digit: as wide as any, give or
+    // take a pixel of a digit's shape, which the form's rows leave room for.
+    QStringList sample;
+    for (int number = std::max(first, last - 9); number <= last; ++number) {
+        sample.append(QString::number(number));
+    }
+    list->SetSample(sample);
 }
 
 QLabel* MakeResult(const QString& objectName, QWidget* parent) {

@@ -6,13 +6,14 @@
 #include <QValidator>
 #include <string_view>
 
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
 
 namespace velmora {
+
+class SampledList;
 
 // The main window's colour scheme.
 inline const QColor kWindowGrey(128, 128, 128);
@@ -38,8 +39,8 @@ QLabel* MakeParagraph(const QString& objectName, const QString& text, QWidget* p
 void PaintAsEntry(QWidget* widget, const QColor& background = kEntryGrey, const QColor& text = kPaleYellow);
 
 QLineEdit* MakeEntry(const QString& objectName, const QString& accessibleName, QWidget* parent);
-QComboBox* MakeList(const QString& objectName, const QString& accessibleName, QWidget* parent);
-void AddNumbers(QComboBox* list, int first, int last);
+SampledList* MakeList(const QString& objectName, const QString& accessibleName, QWidget* parent);
+void AddNumbers(SampledList* list, int first, int last);
 
 // A result value: shown like the entry boxes, bold; the mouse can select it.
 QLabel* MakeResult(const QString& objectName, QWidget* parent);
