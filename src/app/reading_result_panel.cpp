@@ -60,8 +60,9 @@ void SetLayoutsEnabled(QWidget* content, bool enabled) {
     }
 }
 
-// A page as wide as its scroll area and as tall as its wrapped paragraphs need,
-// leaving room for the scroll bar only when the text is longer than the page.
+// A page as wide as its scroll area and as tall as its wrapped paragraphs need, with the scroll bar
+// only when the text is longer than the page. The bar is turned on or off here: left to itself it
+// would appear after the page's first drawing and have the page drawn again.
 void FitToPage(QScrollArea* page, QWidget* content) {
     // Shown while its layouts are still off: on, they would lay the paragraphs out at the size
     // the content has before it is measured.
@@ -84,10 +85,12 @@ void FitToPage(QScrollArea* page, QWidget* content) {
     };
     int width = page->width() - frame;
     int height = heightFor(width);
-    if (height > visibleHeight) {
+    const bool scrolls = height > visibleHeight;
+    if (scrolls) {
         width -= page->verticalScrollBar()->sizeHint().width();
         height = heightFor(width);
     }
+    page->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     content->setFixedSize(width, std::max(height, visibleHeight));
 }
 
