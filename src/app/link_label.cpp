@@ -1,27 +1,27 @@
 #include "app/link_label.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace velmora {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QAbstractButton(parent) {
+    setText(text);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+    // Sized and coloured as a label, not as a button.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    setForegroundRole(QPalette::WindowText);
+    setBackgroundRole(QPalette::Window);
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    setAccessibleName(text);
 }
 
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
-        return;
-    }
-    QLabel::mouseReleaseEvent(event);
+void LinkLabel::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
@@ -32,16 +32,14 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
         emit clicked();
         return;
     default:
-        QLabel::keyPressEvent(event);
+        QAbstractButton::keyPressEvent(event);
     }
 }
 
 QSize LinkLabel::sizeHint() const {
-    const int inner = 2 * margin();
-    const QRect text = fontMetrics().boundingRect(0, 0, 2000, 2000, int(alignment()), this->text());
+    const QRect text = fontMetrics().boundingRect(0, 0, 2000, 2000, int(alignment_), this->text());
     const QMargins frame = contentsMargins();
-    return QSize(text.width() + inner + frame.left() + frame.right(),
-                 text.height() + inner + frame.top() + frame.bottom())
+    return QSize(text.width() + frame.left() + frame.right(), text.height() + frame.top() + frame.bottom())
         .expandedTo(minimumSize());
 }
 
@@ -51,11 +49,10 @@ QSize LinkLabel::minimumSizeHint() const {
 
 void LinkLabel::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
-    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    painter.drawItemText(area, int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
-                         isEnabled(), text(), foregroundRole());
+    painter.drawItemText(contentsRect(), int(QStyle::visualAlignment(layoutDirection(), alignment_)),
+                         palette(), isEnabled(), text(), foregroundRole());
     if (hasFocus()) {
-        // A plain label shows no focus; a link reached with Tab must.
+        // A link reached with Tab shows that it has the focus.
         QStyleOptionFocusRect option;
         option.initFrom(this);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);

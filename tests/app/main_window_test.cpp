@@ -167,7 +167,7 @@ private slots:
         const QUrl home(velmora::HomePageAddress());
         QCOMPARE(fake_->openedUrls,
                  (QList<QUrl>{velmora::HelpPageUrl(), home, velmora::DownloadPageUrl(), home, home}));
-        QVERIFY(find<QLabel>(QStringLiteral("lblLabel"))->text() ==
+        QVERIFY(find<QAbstractButton>(QStringLiteral("lblLabel"))->text() ==
                 QStringLiteral("For Detailed Analysis Visit ") + velmora::HomePageAddress());
     }
 
