@@ -36,9 +36,8 @@ ParagraphLabel::ParagraphLabel(QWidget* parent) : SelectableLabel(parent) {
 }
 
 QSize ParagraphLabel::minimumSizeHint() const {
-    const QMargins margins = contentsMargins() + QMargins(margin(), margin(), margin(), margin());
     const QSize oneLine(fontMetrics().averageCharWidth() * kMinimumWidthChars, fontMetrics().height());
-    return oneLine.grownBy(margins).expandedTo(minimumSize());
+    return oneLine.grownBy(textMargins()).expandedTo(minimumSize());
 }
 
 // The height comes from heightForWidth once the width is known; measuring here would lay the text
@@ -49,6 +48,7 @@ QSize ParagraphLabel::sizeHint() const {
 }
 
 int ParagraphLabel::heightForWidth(int width) const {
+    lastAskedWidthPx_ = width;
     if (text() != measuredText_ || font() != measuredFont_) {
         measuredText_ = text();
         measuredFont_ = font();
@@ -61,11 +61,7 @@ int ParagraphLabel::heightForWidth(int width) const {
     }
     int height = 0;
     if (drawnAsPlainLines()) {
-        // As QLabel measures plain text: the margins and the minimum size around the lines.
-        const int widthPx = std::max(width, minimumWidth());
-        const QMargins margins = contentsMargins() + QMargins(margin(), margin(), margin(), margin());
-        const qreal textHeightPx = wrap(widthPx - margins.left() - margins.right());
-        height = std::max(qCeil(textHeightPx) + margins.top() + margins.bottom(), minimumHeight());
+        height = labelHeight(wrap(textWidth(width)));
     } else {
         height = QLabel::heightForWidth(width);
     }
@@ -73,6 +69,61 @@ int ParagraphLabel::heightForWidth(int width) const {
     nextSlot_ = (nextSlot_ + 1) % kWidthsKept;
     slot = {width, height};
     return height;
+}
+
+QMargins ParagraphLabel::textMargins() const {
+    return contentsMargins() + QMargins(margin(), margin(), margin(), margin());
+}
+
+// As QLabel measures plain text: the margins and the minimum size around the lines.
+int ParagraphLabel::textWidth(int labelWidthPx) const {
+    const QMargins margins = textMargins();
+    return std::max(labelWidthPx, minimumWidth()) - margins.left() - margins.right();
+}
+
+int ParagraphLabel::labelHeight(qreal textHeightPx) const {
+    const QMargins margins = textMargins();
+    return std::max(qCeil(textHeightPx) + margins.top() + margins.bottom(), minimumHeight());
+}
+
+// Wider, it needs at least as many lines as the length of its text, less the spaces a line may end
+// in, fills at the new width. A word wider than its line or a tab leaves nothing to go by.
+int ParagraphLabel::HeightSavedAtMost(int extraPx) const {
+    const int askedPx = lastAskedWidthPx_ >= 0 ? lastAskedWidthPx_ : width();
+    const int heightPx = heightForWidth(askedPx);
+    if (!drawnAsPlainLines() || text().contains(u'\t')) {
+        return heightPx;
+    }
+    wrap(textWidth(askedPx));
+    const QFontMetricsF metrics(wrappedFont_);
+    qreal lengthPx = 0;
+    // A line of the font's own letters is as low as a line gets; one with letters from a fallback
+    // font may be higher.
+    qreal lowestLinePx = metrics.ascent() + metrics.descent();
+    for (int i = 0; i < lines_.lineCount(); ++i) {
+        const QTextLine line = lines_.lineAt(i);
+        if (line.naturalTextWidth() > wrappedWidthPx_) {
+            return heightPx;
+        }
+        lengthPx += line.naturalTextWidth();
+        lowestLinePx = std::min(lowestLinePx, line.ascent() + line.descent());
+    }
+    qsizetype longestSpaces = 0;
+    qsizetype spaces = 0;
+    for (const QChar c : wrappedText_) {
+        spaces = c.isSpace() ? spaces + 1 : 0;
+        longestSpaces = std::max(longestSpaces, spaces);
+    }
+    // Twice a plain space's width, for spaces the shaping widens.
+    const qreal lineEndPx = 2 * qreal(longestSpaces) * metrics.horizontalAdvance(u' ');
+    const int leastLines = std::max(1, qCeil(lengthPx / (wrappedWidthPx_ + extraPx + lineEndPx)));
+    // Stacked as wrap() stacks them, each as low as the lowest line.
+    const qreal leading = metrics.leading();
+    qreal leastHeightPx = -leading;
+    for (int i = 0; i < leastLines; ++i) {
+        leastHeightPx = qCeil(leastHeightPx + leading) + lowestLinePx;
+    }
+    return heightPx - labelHeight(leastHeightPx);
 }
 
 bool ParagraphLabel::drawnAsPlainLines() const {

@@ -23,6 +23,10 @@ public:
     QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
 
+    // The most its height could fall were it `extraPx` wider than the layout last asked about, told
+    // from the length of its lines: its whole height when that cannot be told.
+    int HeightSavedAtMost(int extraPx) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -32,6 +36,11 @@ private:
     bool drawnAsPlainLines() const;
     // Breaks the text into lines as the painter does for a rectangle this wide; returns their height.
     qreal wrap(int textWidthPx) const;
+    // The margins around its lines, the width they have in a label this wide, and the label's
+    // height around lines this high.
+    QMargins textMargins() const;
+    int textWidth(int labelWidthPx) const;
+    int labelHeight(qreal textHeightPx) const;
 
     // Heights by width for one text and font. A layout pass asks at a few widths in turn (with
     // and without a scroll bar, the column's and its own), so one would be measured over and over.
@@ -44,6 +53,7 @@ private:
     mutable QFont measuredFont_;
     mutable std::array<Measured, kWidthsKept> measured_{};
     mutable std::size_t nextSlot_ = 0;
+    mutable int lastAskedWidthPx_ = -1;
 
     // The lines last broken, for the text, font and width they were broken for.
     mutable QTextLayout lines_;

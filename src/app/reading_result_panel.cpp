@@ -14,6 +14,7 @@
 
 #include "app/link_label.h"
 #include "app/links.h"
+#include "app/paragraph_label.h"
 #include "app/svg_view.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
@@ -60,6 +61,19 @@ void SetLayoutsEnabled(QWidget* content, bool enabled) {
     }
 }
 
+// The most a page's height could fall were its paragraphs, as last measured, `extraPx` wider. The
+// rest of a page keeps its height at any width, and its layouts add or stack the paragraphs.
+int MostHeightSaved(const QWidget* content, int extraPx) {
+    int savedPx = 0;
+    for (const QLabel* label : content->findChildren<QLabel*>()) {
+        if (const auto* paragraph = dynamic_cast<const ParagraphLabel*>(label);
+            paragraph != nullptr && paragraph->isVisibleTo(content)) {
+            savedPx += paragraph->HeightSavedAtMost(extraPx);
+        }
+    }
+    return savedPx;
+}
+
 // A page as wide as its scroll area and as tall as its wrapped paragraphs need, with the scroll bar
 // only when the text is longer than the page. The bar is turned on or off here: left to itself it
 // would appear after the page's first drawing and have the page drawn again.
@@ -83,12 +97,23 @@ void FitToPage(QScrollArea* page, QWidget* content) {
         const int height = content->heightForWidth(width);
         return height >= 0 ? height : content->layout()->totalSizeHint().height();
     };
-    int width = page->width() - frame;
+    // Measured with room for the bar first. Only when the page might then fit without it is it
+    // measured again at the full width: a long page's paragraphs are laid out once.
+    const int fullWidth = page->width() - frame;
+    const int barWidth = page->verticalScrollBar()->sizeHint().width();
+    int width = fullWidth - barWidth;
     int height = heightFor(width);
-    const bool scrolls = height > visibleHeight;
-    if (scrolls) {
-        width -= page->verticalScrollBar()->sizeHint().width();
-        height = heightFor(width);
+    bool scrolls = height > visibleHeight;
+    if (!scrolls || height - MostHeightSaved(content, barWidth) <= visibleHeight) {
+        const int fullHeight = heightFor(fullWidth);
+        if (fullHeight <= visibleHeight) {
+            scrolls = false;
+            width = fullWidth;
+            height = fullHeight;
+        } else {
+            // Drawn at the narrower width: wrapped there again, as it was first.
+            height = heightFor(width);
+        }
     }
     page->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     content->setFixedSize(width, std::max(height, visibleHeight));

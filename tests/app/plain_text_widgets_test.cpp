@@ -57,8 +57,8 @@ private slots:
         QTest::newRow("paragraph, margin") << kLong << 180 << 3 << 22;
         QTest::newRow("line feeds, tabs and returns")
             << QStringLiteral("First line\nsecond\tline\r\n\nafter an empty line") << 150 << 0 << 0;
-        QTest::newRow("word wider than the line") << QStringLiteral("Uttaraphalguni Purvabhadrapada") << 40
-                                                  << 0 << 0;
+        QTest::newRow("word wider than the line")
+            << QStringLiteral("Uttaraphalguni Purvabhadrapada") << 40 << 0 << 0;
         QTest::newRow("Tamil") << kTamil << 220 << 0 << 0;
     }
     void paragraphMeasuresAndDrawsAsQLabel() {
@@ -83,6 +83,38 @@ private slots:
         const int longerPx = expected.heightForWidth(widthPx);
         QCOMPARE(paragraph->heightForWidth(widthPx), longerPx);
         QCOMPARE(Drawn(*paragraph, widthPx, longerPx), Drawn(expected, widthPx, longerPx));
+    }
+
+    // Wider, a paragraph loses no more height than it says it could, by the plain QLabel's measure.
+    void paragraphSavesNoMoreHeightThanItSays_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("widthPx");
+        QTest::addColumn<int>("extraPx");
+        QTest::newRow("paragraph, a scroll bar wider") << kLong << 260 << 17;
+        QTest::newRow("paragraph, twice as wide") << kLong << 150 << 150;
+        QTest::newRow("paragraph, a pixel wider") << kLong + kLong << 301 << 1;
+        QTest::newRow("double spaces")
+            << QString(kLong).replace(QLatin1Char(' '), QStringLiteral("  ")) << 200 << 40;
+        QTest::newRow("line feeds") << QStringLiteral("one\ntwo three four five six\nseven") << 60 << 90;
+        QTest::newRow("word wider than the line")
+            << QStringLiteral("Uttaraphalguni Purvabhadrapada") << 40 << 300;
+        QTest::newRow("Tamil") << kTamil << 120 << 17;
+    }
+    void paragraphSavesNoMoreHeightThanItSays() {
+        QFETCH(QString, text);
+        QFETCH(int, widthPx);
+        QFETCH(int, extraPx);
+        QLabel expected;
+        LikeParagraph(expected, text, 0, 22);
+        QLabel* label = velmora::MakeParagraph(QStringLiteral("paragraph"), QString(), nullptr);
+        const std::unique_ptr<QLabel> owner(label);
+        LikeParagraph(*label, text, 0, 22);
+        const auto* paragraph = static_cast<velmora::ParagraphLabel*>(label);
+        const int savedPx = expected.heightForWidth(widthPx) - expected.heightForWidth(widthPx + extraPx);
+        QCOMPARE(paragraph->heightForWidth(widthPx), expected.heightForWidth(widthPx));
+        QVERIFY2(
+            paragraph->HeightSavedAtMost(extraPx) >= savedPx,
+            qPrintable(QStringLiteral("%1 < %2").arg(paragraph->HeightSavedAtMost(extraPx)).arg(savedPx)));
     }
 
     // Greyed, it is drawn by the style as any label is.
