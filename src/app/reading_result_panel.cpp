@@ -106,13 +106,10 @@ void FitToPage(QScrollArea* page, QWidget* content) {
     bool scrolls = height > visibleHeight;
     if (!scrolls || height - MostHeightSaved(content, barWidth) <= visibleHeight) {
         const int fullHeight = heightFor(fullWidth);
-        if (fullHeight <= visibleHeight) {
-            scrolls = false;
+        scrolls = fullHeight > visibleHeight;
+        if (!scrolls) {
             width = fullWidth;
             height = fullHeight;
-        } else {
-            // Drawn at the narrower width: wrapped there again, as it was first.
-            height = heightFor(width);
         }
     }
     page->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
