@@ -43,6 +43,16 @@ QSize SampledList::minimumSizeHint() const {
     return sizeHint();
 }
 
+// As QComboBox, measured afresh when first shown: entries added after an early question count.
+void SampledList::showEvent(QShowEvent* event) {
+    if (!shown_) {
+        shown_ = true;
+        hint_ = QSize();
+        updateGeometry();
+    }
+    QComboBox::showEvent(event);
+}
+
 void SampledList::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         hint_ = QSize();

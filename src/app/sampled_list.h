@@ -19,11 +19,13 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     QStringList sample_;
     mutable QSize hint_;
+    bool shown_ = false;
 };
 
 } // namespace velmora
