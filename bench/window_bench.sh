@@ -3,7 +3,7 @@
 # on a virtual X screen, and prints the medians of both and their ratios.
 #
 #   bench/window_bench.sh [--build-dir DIR] [ROUNDS]     (DIR also from $BUILD_DIR; default build,
-#                                                          ROUNDS default 15)
+#                                                          ROUNDS default 31: single runs vary)
 #
 # Needs velmora, bare_window and x_paint_probe built in DIR (it builds nothing), and
 # xvfb-run (packages xvfb, xauth). Each round runs the bare window, then Velmora,
@@ -28,7 +28,7 @@
 set -euo pipefail
 
 BUILD_DIR=${BUILD_DIR:-build}
-ROUNDS=15
+ROUNDS=31
 while [ $# -gt 0 ]; do
     case $1 in
     --build-dir) BUILD_DIR=$2; shift 2 ;;
