@@ -7,6 +7,7 @@
 #include <unicode/unistr.h>
 #include <unicode/uscript.h>
 
+#include <algorithm>
 #include <cctype>
 #include <memory>
 
@@ -86,9 +87,14 @@ std::vector<std::string> WordSplitter::Words(std::string_view text) {
         if (boundaries.getRuleStatus() == UBRK_WORD_NONE) {
             continue;
         }
-        std::string word = FoldWord(unicode.tempSubStringBetween(start, end));
-        if (!word.empty()) {
-            words.push_back(std::move(word));
+        // A compatibility form may fold to several words ("ﷺ") or to a space and an accent ("ͺ").
+        const std::string folded = FoldWord(unicode.tempSubStringBetween(start, end));
+        for (std::size_t from = 0; from < folded.size();) {
+            const std::size_t space = std::min(folded.find(' ', from), folded.size());
+            if (space > from) {
+                words.push_back(folded.substr(from, space - from));
+            }
+            from = space + 1;
         }
     }
     return words;

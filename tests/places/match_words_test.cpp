@@ -29,6 +29,9 @@ TEST(MatchWords, KeepsEachScriptsWordsWhole) {
         {"Ærøskøbing", {"ærøskøbing"}},
         {"St. Gallen", {"st", "gallen"}},
         {"  ,; ", {}},
+        // Compatibility forms that fold to a space and an accent, or to several words.
+        {"Rhodes\xcd\xba", {"rhodes"}},
+        {"\xef\xb7\xba", {"صلى", "الله", "عليه", "وسلم"}},
     };
     for (const WordsCase& c : cases) {
         EXPECT_EQ(MatchWords(c.text), c.words) << c.text;
