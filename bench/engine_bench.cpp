@@ -71,18 +71,28 @@ std::vector<double> UniversalDays(const std::vector<BirthMoment>& births) {
     return days;
 }
 
-// The same births through the other library: the Moon and the Sun from its
-// analytical theory (tropical: the sidereal flag only costs it more), and the ayanamsa.
+// The same births through the other library in its normal configuration: the Moon and the
+// Sun from its compressed ephemeris files (Debian's swe-basic-data, on the library's default
+// path; without them every call searches for the files and falls back to its analytical
+// theory), tropical as the sidereal flag only costs it more, and the ayanamsa.
 void SwissMoonSunAyanamsa(double julianDayUT) {
     double moon[6];
     double sun[6];
     char error[AS_MAXCH];
-    swe_calc_ut(julianDayUT, SE_MOON, SEFLG_MOSEPH, moon, error);
-    swe_calc_ut(julianDayUT, SE_SUN, SEFLG_MOSEPH, sun, error);
+    swe_calc_ut(julianDayUT, SE_MOON, SEFLG_SWIEPH, moon, error);
+    swe_calc_ut(julianDayUT, SE_SUN, SEFLG_SWIEPH, sun, error);
     const double ayanamsa = swe_get_ayanamsa_ut(julianDayUT);
     benchmark::DoNotOptimize(moon[0]);
     benchmark::DoNotOptimize(sun[0]);
     benchmark::DoNotOptimize(ayanamsa);
+}
+
+// Whether the library found its ephemeris files: it says so in the flags it returns.
+bool SwissFilesFound() {
+    double moon[6];
+    char error[AS_MAXCH];
+    const int used = swe_calc_ut(2451545.0, SE_MOON, SEFLG_SWIEPH, moon, error);
+    return used >= 0 && (used & SEFLG_SWIEPH) != 0;
 }
 
 void BM_SwissMoonSunAyanamsa(benchmark::State& state) {
@@ -138,6 +148,14 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
+#ifdef VELMORA_BENCH_SWISS
+    // Timed without its files, the other library would be measured searching for them.
+    if (!velmora::SwissFilesFound()) {
+        std::fprintf(stderr, "engine_bench: the other library's ephemeris files are missing "
+                             "(install Debian's swe-basic-data)\n");
+        return 1;
+    }
+#endif
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 #ifdef VELMORA_BENCH_SWISS
