@@ -44,11 +44,21 @@ enum class Fortnight : std::uint8_t { Bright, Dark };
 enum class Bird : std::uint8_t { Vulture, Owl, Crow, Cock, Peacock };
 inline constexpr std::size_t kBirdCount = 5;
 
+// What a bird does in a period of the day, strongest first.
+enum class Activity : std::uint8_t { Ruling, Eating, Walking, Sleeping, Dying };
+inline constexpr std::size_t kActivityCount = 5;
+
+// Sunrise to sunset, and sunset to the next sunrise.
+enum class DayHalf : std::uint8_t { Day, Night };
+
 constexpr std::size_t IndexOf(Star star) {
     return static_cast<std::size_t>(star);
 }
 constexpr std::size_t IndexOf(Bird bird) {
     return static_cast<std::size_t>(bird);
+}
+constexpr std::size_t IndexOf(Activity activity) {
+    return static_cast<std::size_t>(activity);
 }
 
 } // namespace velmora

@@ -4,14 +4,12 @@
 #include <string_view>
 
 #include "model/ids.h"
+#include "schedule/activity_tables.h"
 #include "schedule/sun_times.h"
 
 namespace velmora {
 
-inline constexpr int kYamasPerHalf = 5;
 inline constexpr int kPeriodsPerDay = 2 * kYamasPerHalf;
-
-enum class DayHalf { Day, Night };
 
 // One of the ten periods (yamas): five equal parts of sunrise..sunset, then
 // five equal parts of sunset..next sunrise.
