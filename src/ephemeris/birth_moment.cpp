@@ -40,7 +40,8 @@ BirthMoment PrepareBirthMoment(const BirthRecord& record) {
         }
     }
     moment.julianCenturiesUT =
-        ((moment.dayNumberNoon - 2451545.0) + moment.universalHoursUT / 24.0 - 0.5) / 36525.0;
+        ((moment.dayNumberNoon - kJ2000JulianDate) + moment.universalHoursUT / 24.0 - 0.5) /
+        kDaysPerJulianCentury;
     return moment;
 }
 

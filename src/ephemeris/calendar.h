@@ -2,6 +2,10 @@
 
 namespace velmora {
 
+// The Julian date of the epoch J2000.0, 2000 January 1.5, and the days of a Julian century.
+inline constexpr double kJ2000JulianDate = 2451545.0;
+inline constexpr double kDaysPerJulianCentury = 36525.0;
+
 // Day number at noon of a civil date: Julian calendar up to day number
 // 2299171, Gregorian after. Impossible dates count on (29 Feb 1901 = 1 Mar 1901);
 // a fraction of a day passes through.

@@ -18,19 +18,22 @@ Fortnight FortnightOf(int sunWholeDeg, int moonWholeDeg) {
     return elongation < 180 ? Fortnight::Bright : Fortnight::Dark;
 }
 
-PanchangValues ComputePanchang(const BirthMoment& moment) {
-    // The universal moment follows the birth moment's direction rule: a zone east
-    // of Greenwich is subtracted from the clock time, any other is added.
-    const double universalMoment =
-        CivilDayNumber(moment.month, moment.day, moment.year) + moment.universalHoursUT / 24.0;
+PanchangValues ComputePanchangAtUT(double julianDateUT) {
     PanchangValues values;
-    values.momentJulianDateTT = universalMoment + DeltaTHours(universalMoment) / 24.0;
+    values.momentJulianDateTT = julianDateUT + DeltaTHours(julianDateUT) / 24.0;
     const double nutationDeg = NutationInLongitude(values.momentJulianDateTT);
     values.moonLongitudeDeg = MoonApparentLongitudeDeg(values.momentJulianDateTT, nutationDeg);
     values.sunLongitudeDeg = SunApparentLongitudeDeg(values.momentJulianDateTT, nutationDeg);
     values.fortnight = FortnightOf(static_cast<int>(std::floor(values.sunLongitudeDeg)),
                                    static_cast<int>(std::floor(values.moonLongitudeDeg)));
     return values;
+}
+
+PanchangValues ComputePanchang(const BirthMoment& moment) {
+    // The universal moment follows the birth moment's direction rule: a zone east
+    // of Greenwich is subtracted from the clock time, any other is added.
+    return ComputePanchangAtUT(CivilDayNumber(moment.month, moment.day, moment.year) +
+                               moment.universalHoursUT / 24.0);
 }
 
 } // namespace velmora

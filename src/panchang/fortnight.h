@@ -9,6 +9,10 @@ namespace velmora {
 // The fortnight from the whole degrees of each body separately.
 Fortnight FortnightOf(int sunWholeDeg, int moonWholeDeg);
 
+// A moment given as a Julian date (UT) on the dynamical time scale, the Moon, the
+// Sun and the fortnight of their whole degrees.
+PanchangValues ComputePanchangAtUT(double julianDateUT);
+
 // The birth moment on the dynamical time scale, the Moon, the Sun and the fortnight.
 PanchangValues ComputePanchang(const BirthMoment& moment);
 
