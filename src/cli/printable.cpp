@@ -54,4 +54,18 @@ std::string EscapeControls(std::string_view text, bool keepLineBreaks) {
     return out;
 }
 
+std::string_view ShownPart(std::string_view text, std::size_t shownBytes) {
+    if (text.size() <= shownBytes) {
+        return text;
+    }
+    // A UTF-8 character has at most three continuation bytes (10xxxxxx) after
+    // its first; bytes that are no UTF-8 are cut where they fall.
+    std::size_t end = shownBytes;
+    for (int back = 0; back < 3 && end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U;
+         ++back) {
+        --end;
+    }
+    return text.substr(0, end);
+}
+
 } // namespace velmora

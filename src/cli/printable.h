@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,12 @@ std::string EscapeControls(std::string_view text, bool keepLineBreaks = false);
 
 // True when EscapeControls would change `text`.
 bool HasControls(std::string_view text, bool keepLineBreaks = false);
+
+// How many bytes of an echoed value a message shows.
+inline constexpr std::size_t kShownBytes = 40;
+
+// The first bytes of `text` a message shows, ending on a whole UTF-8 character:
+// at most `shownBytes`, and `text` itself when it is no longer.
+std::string_view ShownPart(std::string_view text, std::size_t shownBytes = kShownBytes);
 
 } // namespace velmora
