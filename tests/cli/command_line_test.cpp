@@ -25,7 +25,8 @@ struct Outcome {
     std::string err;
 };
 
-Outcome RunIn(const std::vector<std::string>& arguments, const std::string& input = "", bool terminal = false) {
+Outcome RunIn(const std::vector<std::string>& arguments, const std::string& input = "",
+              bool terminal = false) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
