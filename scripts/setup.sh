@@ -12,6 +12,7 @@ libcli11-dev nlohmann-json3-dev
 clang libclang-rt-14-dev clang-format
 desktop-file-utils appstream shared-mime-info help2man libxml2-utils
 xvfb xauth libx11-dev libxdamage-dev libxtst-dev
+parallel
 "
 
 missing=""

@@ -1,8 +1,13 @@
 #include "cli/atomic_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <csignal>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -12,12 +17,28 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "cli/printable.h"
+
 namespace velmora {
 namespace {
 
 // Links are followed as the kernel would follow them, no further.
 constexpr int kMaxLinkHops = 40;
-constexpr std::string_view kTemporarySuffix = ".XXXXXX";
+
+// A save writes "." + the file's name + kSavingMark + its own inode number in
+// hexadecimal, and holds a lock on it from before it has that name until it
+// has renamed it over the file. No person would choose such a name, and no file
+// of theirs would have the inode number it names; so a file that has both and
+// can be locked is certainly a save's that died. The file is made under
+// kNewMark and a random ending, which nothing removes, and takes the name once
+// locked, without replacing a file that has it.
+constexpr std::string_view kSavingMark = "~velmora-save-";
+constexpr std::string_view kNewMark = "~velmora-new-";
+constexpr std::string_view kRandomEnding = "XXXXXX";
+constexpr std::size_t kInodeHexDigits = 16;
+// The part of the file's name a temporary name keeps, so that the longest one fits.
+constexpr std::size_t kMaxNameKept =
+    NAME_MAX - 1 - std::max(kSavingMark.size() + kInodeHexDigits, kNewMark.size() + kRandomEnding.size());
 
 std::string Failure(const std::string& path, int error) {
     return "cannot save " + path + ": " + std::strerror(error);
@@ -103,6 +124,17 @@ public:
             ::sigaction(kCleanedSignals[i], &previous_[i], nullptr);
         }
     }
+    // The file was renamed: the handler removes it under its new name.
+    void Rename(const std::string& path) {
+        if (!armed_) {
+            return;
+        }
+        gTemporaryArmed = 0;
+        if (path.size() < gTemporaryPath.size()) {
+            std::memcpy(gTemporaryPath.data(), path.c_str(), path.size() + 1);
+            gTemporaryArmed = 1;
+        }
+    }
     TemporaryGuard(const TemporaryGuard&) = delete;
     TemporaryGuard& operator=(const TemporaryGuard&) = delete;
 
@@ -111,16 +143,43 @@ private:
     bool armed_ = false;
 };
 
-// A save holds a lock on its temporary file while it writes, so a temporary
-// file of this name that can be locked belongs to a save that died.
-void RemoveAbandonedTemporaries(const std::filesystem::path& folder, const std::string& prefix) {
+// "." and as much of `name` as a temporary name can hold, cut on a whole UTF-8 character.
+std::string TemporaryStem(const std::string& name) {
+    return "." + std::string(ShownPart(name, kMaxNameKept));
+}
+
+std::string SavingName(const std::string& stem, ino_t inode) {
+    char digits[kInodeHexDigits + 1];
+    const auto end =
+        std::to_chars(digits, digits + kInodeHexDigits, static_cast<std::uint64_t>(inode), 16).ptr;
+    return stem + std::string(kSavingMark) + std::string(digits, end);
+}
+
+// The inode number a save's temporary name ends in, if `name` is one for `stem`.
+std::optional<std::uint64_t> InodeInName(std::string_view name, const std::string& stem) {
+    if (!name.starts_with(stem) || !name.substr(stem.size()).starts_with(kSavingMark)) {
+        return std::nullopt;
+    }
+    const std::string_view digits = name.substr(stem.size() + kSavingMark.size());
+    std::uint64_t inode = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), inode, 16);
+    // One spelling only: lower case, no zeros ahead.
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        name != SavingName(stem, static_cast<ino_t>(inode))) {
+        return std::nullopt;
+    }
+    return inode;
+}
+
+// Removes what saves of the same name that died left behind, and nothing else.
+void RemoveAbandonedTemporaries(const std::filesystem::path& folder, const std::string& stem) {
     DIR* listing = ::opendir(folder.c_str());
     if (listing == nullptr) {
         return;
     }
     while (const dirent* entry = ::readdir(listing)) {
-        const std::string_view name(entry->d_name);
-        if (name.size() != prefix.size() + kTemporarySuffix.size() - 1 || !name.starts_with(prefix)) {
+        const std::optional<std::uint64_t> inode = InodeInName(entry->d_name, stem);
+        if (!inode) {
             continue;
         }
         const int fd =
@@ -129,7 +188,13 @@ void RemoveAbandonedTemporaries(const std::filesystem::path& folder, const std::
             continue;
         }
         struct stat status {};
-        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        struct stat named {};
+        // Held open, the file keeps its inode number: no other file can take it
+        // and the name, so the second look confirms the name still means this file.
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_ino == *inode &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstatat(::dirfd(listing), entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            named.st_ino == status.st_ino && named.st_dev == status.st_dev) {
             ::unlinkat(::dirfd(listing), entry->d_name, 0);
         }
         ::close(fd);
@@ -167,20 +232,29 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     if (folder.empty()) {
         folder = ".";
     }
-    const std::string prefix = "." + target->filename().string() + ".";
-    RemoveAbandonedTemporaries(folder, prefix);
+    const std::string stem = TemporaryStem(target->filename().string());
+    RemoveAbandonedTemporaries(folder, stem);
 
-    std::string temporary = (folder / (prefix + std::string(kTemporarySuffix.substr(1)))).string();
+    std::string temporary = (folder / (stem + std::string(kNewMark) + std::string(kRandomEnding))).string();
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         return Failure(path, errno);
     }
-    const TemporaryGuard guard(temporary);
+    TemporaryGuard guard(temporary);
+    // Where the file system has no such locks, the clean-up cannot lock the file either.
     ::flock(fd, LOCK_EX | LOCK_NB);
-    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        error = errno;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0) {
+        const std::string saving = (folder / SavingName(stem, status.st_ino)).string();
+        // A file of the user's may hold that name with an inode number since reused: it
+        // stays. Where the file system cannot rename so, the file keeps its first name.
+        if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, saving.c_str(), RENAME_NOREPLACE) == 0) {
+            temporary = saving;
+            guard.Rename(temporary);
+        }
     }
-    if (::close(fd) != 0 && error == 0) {
+    // The descriptor, and with it the lock, stays open until the file has its own name.
+    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) {
         error = errno;
     }
     if (error == 0 && ::rename(temporary.c_str(), target->c_str()) != 0) {
@@ -188,6 +262,10 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     }
     if (error != 0) {
         ::unlink(temporary.c_str());
+    }
+    // After fsync a failed close has nothing more to tell about the bytes.
+    ::close(fd);
+    if (error != 0) {
         return Failure(path, error);
     }
     SyncFolder(folder);

@@ -11,8 +11,8 @@ namespace velmora {
 // it to disk and renames it over the file. A symbolic link at `path` is followed
 // and its target replaced; an existing file keeps its permissions. A save cut
 // short by a signal removes its temporary file, and temporary files that killed
-// saves of the same name left behind are removed. Returns what went wrong, or
-// nothing.
+// saves of the same name left behind are removed; no other file is, whatever its name. Returns what went
+// wrong, or nothing.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 } // namespace velmora

@@ -102,7 +102,7 @@ void AppendHeader(std::string& out, const std::array<std::string_view, N>& input
 void AppendReading(std::string& out, const std::vector<std::string>& row, const ReadingSession& session,
                    const BatchOptions& options) {
     for (const std::string& field : row) {
-        AppendCsvField(out, field);
+        AppendCsvField(out, field, options.escapeControls);
         out.push_back(',');
     }
     const ReadingLines lines = Localize(session.Results(), options.language).lines;
@@ -289,7 +289,8 @@ std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::str
     return fields;
 }
 
-std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingSession& session) {
+std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingSession& session,
+                                   const std::vector<std::string>* shown) {
     auto fields = FieldsFromRow(row);
     if (auto* error = std::get_if<RowError>(&fields)) {
         return std::move(*error);
@@ -299,10 +300,11 @@ std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingS
         // A value that was given is named, so that it can be found and mended.
         switch (failure->problem) {
         case FieldProblem::NotANumber:
-            return RowError{column, QuoteForMessage(Column(row, column)) + " is not a number"};
+            return RowError{column,
+                            QuoteForMessage(Column(shown ? *shown : row, column)) + " is not a number"};
         case FieldProblem::OutOfRange:
-            return RowError{column, QuoteForMessage(Column(row, column)) + " is out of range (" +
-                                        std::string(failure->allowed) + ")"};
+            return RowError{column, QuoteForMessage(Column(shown ? *shown : row, column)) +
+                                        " is out of range (" + std::string(failure->allowed) + ")"};
         case FieldProblem::Missing:
         case FieldProblem::NoSuchDate:
             break;
@@ -312,11 +314,11 @@ std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingS
     return std::nullopt;
 }
 
-void AppendCsvField(std::string& out, std::string_view rawField) {
+void AppendCsvField(std::string& out, std::string_view rawField, bool escapeControls) {
     // An echoed name may hold any bytes; none may reach a terminal as a control.
     std::string escaped;
     std::string_view field = rawField;
-    if (HasControls(rawField, true)) {
+    if (escapeControls && HasControls(rawField, true)) {
         escaped = EscapeControls(rawField, true);
         field = escaped;
     }
@@ -341,18 +343,22 @@ void AppendShortestNumber(std::string& out, double value) {
 }
 
 std::string QuoteForMessage(std::string_view text) {
-    constexpr std::size_t kShownBytes = 40;
+    const std::string_view shown = ShownPart(text);
     std::string quoted;
-    for (const char c : text.substr(0, kShownBytes)) {
+    for (const char c : shown) {
         if (c == '"' || c == '\\') {
             quoted.push_back('\\');
         }
         quoted.push_back(c);
     }
-    return '"' + EscapeControls(quoted) + (text.size() > kShownBytes ? "\"..." : "\"");
+    return '"' + EscapeControls(quoted) + (shown.size() < text.size() ? "\"..." : "\"");
 }
 
 int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, const BatchOptions& options) {
+    const auto where = [&options](std::uint64_t line) {
+        const std::string lineText = "line " + std::to_string(line);
+        return options.part == 0 ? lineText : "part " + std::to_string(options.part) + ", " + lineText;
+    };
     CsvReader reader(input);
     CsvRecord record;
     const CsvResult headerResult = reader.Next(record);
@@ -365,7 +371,7 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
         std::string expected;
         AppendNames(expected, kBatchInputColumns);
         const std::uint64_t line = headerResult == CsvResult::End ? 1 : record.line;
-        errors << "line " << line << ": expected the header row: " << expected << '\n';
+        errors << where(line) << ": expected the header row: " << expected << '\n';
         return 1;
     }
     const std::optional<places::Gazetteer> gazetteer =
@@ -376,7 +382,9 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
     } else {
         AppendHeader(header, kBatchInputColumns, options.details, options.margins);
     }
-    output.write(header.data(), static_cast<std::streamsize>(header.size()));
+    if (options.part <= 1) {
+        output.write(header.data(), static_cast<std::streamsize>(header.size()));
+    }
 
     ProgressLine progress(errors, options.showProgress);
     std::uint64_t rows = 0;
@@ -387,7 +395,7 @@ int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, co
             progress.Update(++rows);
             if (refusal != chunk.refusals.end() && refusal->row == row) {
                 progress.Clear();
-                errors << "line " << refusal->line << ": " << EscapeControls(refusal->message) << '\n';
+                errors << where(refusal->line) << ": " << EscapeControls(refusal->message) << '\n';
                 anyRefused = true;
                 ++refusal;
             }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -86,11 +87,16 @@ struct RowError {
 std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::string>& row);
 
 // Computes the reading of one row into `session`. Returns the refusal, if any;
-// a refused row leaves the session as it was.
-std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingSession& session);
+// a refused row leaves the session as it was. A typed field the form refuses
+// is named by its text in `shown` when given (the value a person typed, of
+// which the field may be a part), else by its text in the row.
+std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingSession& session,
+                                   const std::vector<std::string>* shown = nullptr);
 
-// Appends `field` as one CSV field, quoted when it holds a comma, quote or line break.
-void AppendCsvField(std::string& out, std::string_view field);
+// Appends `field` as one CSV field, quoted when it holds a comma, quote or line
+// break. Its bytes are kept, unless `escapeControls` asks for the control
+// characters but line breaks as \xNN, for a terminal.
+void AppendCsvField(std::string& out, std::string_view field, bool escapeControls = false);
 
 // Appends the shortest text that reads back as exactly `value`.
 void AppendShortestNumber(std::string& out, double value);
@@ -102,15 +108,21 @@ struct BatchOptions {
     bool details = false;
     bool margins = false;                  // the four birth-time margins, after everything else
     bool showProgress = false;             // a progress line on `errors` for long inputs
+    bool escapeControls = false;           // the output goes to a terminal
     unsigned jobs = 0;                     // threads computing rows; 0 for one per core
     Language language = Language::English; // of the values; the header stays English
+    std::uint64_t part = 0;                // which part of a split input this is, from 1; 0 for all of it
 };
 
 // Reads CSV birth data with a header row from `input` and writes one CSV row
 // per reading to `output`; each refused row gives one line on `errors` and no
 // output. Rows are computed on `options.jobs` threads; the output, the
-// messages and their order do not depend on the count. Returns the exit
-// status: 0 when every row was read, 1 otherwise.
+// messages and their order do not depend on the count. A part of an input
+// split in parts that each begin with the header row writes the output's
+// header only when it is the first, so that the parts' outputs joined in
+// order are the output of the whole; its messages name the part, and their
+// line numbers count from its own header row. Returns the exit status: 0
+// when every row was read, 1 otherwise.
 int RunBatch(std::istream& input, std::ostream& output, std::ostream& errors, const BatchOptions& options);
 
 } // namespace velmora

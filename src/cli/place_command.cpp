@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/batch.h"
 #include "cli/reading_command.h"
 #include "places/zone_at_time.h"
 
@@ -20,13 +21,13 @@ namespace {
 
 constexpr int kNoonHour = 12;
 
-// The number in `text` from `start`, exactly `digits` long.
+// The number in `text` from `start`, exactly `digits` decimal digits long.
 std::optional<int> Digits(const std::string& text, std::size_t start, std::size_t digits) {
     int value = 0;
     const char* first = text.data() + start;
     const char* last = first + digits;
     const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last) {
+    if (error != std::errc() || end != last || *first < '0' || *first > '9') {
         return std::nullopt;
     }
     return value;
@@ -163,16 +164,21 @@ nlohmann::ordered_json CandidateJson(const Candidate& candidate) {
 int RunPlace(const PlaceOptions& options, std::ostream& out, std::ostream& errors) {
     places::LocalDateTime when;
     if (!ParseDate(options.date, when)) {
-        errors << "velmora-cli: --date " << options.date << ": expected YYYY-MM-DD\n";
+        errors << "velmora-cli: --date: expected YYYY-MM-DD, got " << QuoteForMessage(options.date) << '\n';
         return kExitUsage;
     }
     if (!ParseTime(options.time, when)) {
-        errors << "velmora-cli: --time " << options.time << ": expected HH:MM\n";
+        errors << "velmora-cli: --time: expected HH:MM, got " << QuoteForMessage(options.time) << '\n';
         return kExitUsage;
     }
-    // Any real zone answers for a possible date and time; UTC stands in to test it.
+    if (when.hour > 23 || when.minute > 59) {
+        errors << "velmora-cli: --time: " << QuoteForMessage(options.time)
+               << " is out of range (00:00 to 23:59)\n";
+        return kExitRefused;
+    }
+    // Any real zone answers for a possible date; UTC stands in to test it.
     if (!places::ZoneAt("UTC", when)) {
-        errors << "velmora-cli: " << options.date << ' ' << options.time << ": no such date or time\n";
+        errors << "velmora-cli: --date: " << QuoteForMessage(options.date) << " is not a real date\n";
         return kExitRefused;
     }
 
@@ -197,7 +203,7 @@ int RunPlace(const PlaceOptions& options, std::ostream& out, std::ostream& error
         WriteText(out, candidates);
     }
     if (candidates.empty()) {
-        errors << "velmora-cli: no place found for \"" << options.query << "\"\n";
+        errors << "velmora-cli: no place found for " << QuoteForMessage(options.query) << '\n';
         return kExitRefused;
     }
     return 0;

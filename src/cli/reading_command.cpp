@@ -11,8 +11,8 @@
 #include "cli/atomic_file.h"
 #include "cli/batch.h"
 #include "cli/input_file.h"
-#include "cli/printable.h"
 #include "cli/place_row.h"
+#include "cli/printable.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
@@ -86,6 +86,22 @@ std::string_view OptionOfColumn(BatchColumn column, bool zoneTogether) {
         return "--latitude";
     }
     return {};
+}
+
+// The row with each typed field the form checks replaced by the whole option it came from.
+std::vector<std::string> TypedValues(const ReadingOptions& options, std::vector<std::string> row) {
+    const auto set = [&row](BatchColumn column, const std::string& value) {
+        row[static_cast<std::size_t>(column)] = value;
+    };
+    if (!options.zone.empty()) {
+        set(BatchColumn::ZoneHour, options.zone);
+        set(BatchColumn::ZoneMinute, options.zone);
+    }
+    set(BatchColumn::LongitudeDegrees, options.longitude);
+    set(BatchColumn::LongitudeMinutes, options.longitude);
+    set(BatchColumn::LatitudeDegrees, options.latitude);
+    set(BatchColumn::LatitudeMinutes, options.latitude);
+    return row;
 }
 
 // At most kSavedReadingReadLimit bytes of the file; nothing, with `error` set, on failure.
@@ -185,7 +201,8 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
         fields = std::move(*atPlace);
     }
     ReadingSession session;
-    if (const auto error = ComputeRow(fields, session)) {
+    const std::vector<std::string> typed = TypedValues(options, fields);
+    if (const auto error = ComputeRow(fields, session, options.place.empty() ? &typed : nullptr)) {
         errors << "velmora-cli: " << OptionOfColumn(error->column, !options.zone.empty()) << ": "
                << EscapeControls(error->message) << '\n';
         return kExitRefused;

@@ -1,9 +1,18 @@
 // Saving over what a user's folder may already hold.
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <iterator>
+#include <set>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "cli/atomic_file.h"
 #include "run_program.h"
@@ -59,19 +68,107 @@ TEST(AtomicFile, DanglingLinkCreatesItsTarget) {
     EXPECT_EQ(ReadFile(folder.Path() / "made.tam"), "new");
 }
 
-TEST(AtomicFile, TemporariesOfKilledSavesAreRemovedOthersKept) {
-    const TempFolder folder;
-    const fs::path abandoned = folder.Write(".asha.tam.Ab12Cd", "half");
-    const fs::path otherName = folder.Write(".other.tam.Ab12Cd", "half");
-    const fs::path busy = folder.Write(".asha.tam.Zz99Yy", "half");
-    const int holder = ::open(busy.c_str(), O_RDONLY);
-    ASSERT_EQ(::flock(holder, LOCK_EX), 0); // a save still writing
+std::set<fs::path> Entries(const fs::path& folder) {
+    return {fs::directory_iterator(folder), fs::directory_iterator()};
+}
 
-    ASSERT_EQ(WriteFileAtomically((folder.Path() / "asha.tam").string(), "new"), std::nullopt);
-    ::close(holder);
-    EXPECT_FALSE(fs::exists(abandoned));
-    EXPECT_TRUE(fs::exists(otherName));
-    EXPECT_TRUE(fs::exists(busy));
+// What a save of `target` that died while writing left behind: the save runs in
+// a child whose file size limit stops it, by SIGXFSZ, in the middle of its bytes.
+fs::path LeftByKilledSave(const fs::path& target) {
+    const std::set<fs::path> before = Entries(target.parent_path());
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::prctl(PR_SET_DUMPABLE, 0); // no core file
+        const rlimit limit{.rlim_cur = 1024, .rlim_max = 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        WriteFileAtomically(target.string(), std::string(4096, 'x'));
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    std::vector<fs::path> left;
+    std::ranges::set_difference(Entries(target.parent_path()), before, std::back_inserter(left));
+    EXPECT_EQ(left.size(), 1u);
+    return left.empty() ? fs::path() : left.front();
+}
+
+// Only what a save that died left behind is removed: not the user's files of
+// like names, nor a copy, a link or a live save's file under such a name.
+TEST(AtomicFile, CleanUpRemovesOnlyWhatDeadSavesLeft) {
+    struct Case {
+        const char* name;
+        // Turns the file a dead save left into the case's; returns the user's file that must stay.
+        fs::path (*arrange)(const fs::path& left, const TempFolder& folder);
+        bool removed;
+    };
+    static int liveSave = -1;
+    const Case cases[] = {
+        {"left by a dead save", [](const fs::path&, const TempFolder&) { return fs::path(); }, true},
+        {"a copy under its name",
+         [](const fs::path& left, const TempFolder&) {
+             fs::copy_file(left, left.string() + ".copy");
+             fs::rename(left.string() + ".copy", left);
+             return left;
+         },
+         false},
+        {"a link under its name to the user's file",
+         [](const fs::path& left, const TempFolder& folder) {
+             fs::remove(left);
+             fs::create_symlink("mine.txt", left);
+             return folder.Write("mine.txt", "precious");
+         },
+         false},
+        {"a save still writing it",
+         [](const fs::path& left, const TempFolder&) {
+             liveSave = ::open(left.c_str(), O_RDONLY);
+             ::flock(liveSave, LOCK_EX);
+             return left;
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TempFolder folder;
+        const fs::path target = folder.Path() / "asha.tam";
+        const std::vector<fs::path> users = {folder.Write(".asha.tam.backup", "precious"),
+                                             folder.Write(".asha.tam.orig01", "precious"),
+                                             folder.Write(".asha.tam.XXXXXX", "precious")};
+        const fs::path left = LeftByKilledSave(target);
+        const fs::path kept = c.arrange(left, folder);
+
+        ASSERT_EQ(WriteFileAtomically(target.string(), "new"), std::nullopt);
+        ::close(liveSave);
+        liveSave = -1;
+        EXPECT_EQ(ReadFile(target), "new");
+        EXPECT_EQ(fs::exists(fs::symlink_status(left)), !c.removed);
+        if (!kept.empty()) {
+            EXPECT_TRUE(fs::exists(fs::symlink_status(kept)));
+        }
+        for (const fs::path& user : users) {
+            EXPECT_EQ(ReadFile(user), "precious") << user;
+        }
+    }
+}
+
+// A file name as long as a folder allows (255 bytes) is saved, and what a dead
+// save of it left is removed, whether the name's end is plain or a run of
+// three-byte letters the temporary name cuts.
+TEST(AtomicFile, LongestNamesSave) {
+    std::string tamil;
+    while (tamil.size() + 3 <= 251) {
+        tamil += "அ";
+    }
+    for (const std::string& name : {std::string(251, 'n') + ".tam", tamil + ".tam", "ab" + tamil + ".tam"}) {
+        SCOPED_TRACE(name.size());
+        const TempFolder folder;
+        const fs::path target = folder.Path() / name;
+        ASSERT_EQ(WriteFileAtomically(target.string(), "first"), std::nullopt);
+        const fs::path left = LeftByKilledSave(target);
+        ASSERT_EQ(WriteFileAtomically(target.string(), "second"), std::nullopt);
+        EXPECT_EQ(ReadFile(target), "second");
+        EXPECT_EQ(Entries(folder.Path()), std::set<fs::path>{target}) << left;
+    }
 }
 
 TEST(AtomicFile, PipeInTheWayIsRefusedAndKept) {
@@ -81,6 +178,37 @@ TEST(AtomicFile, PipeInTheWayIsRefusedAndKept) {
     EXPECT_EQ(WriteFileAtomically(pipe.string(), "new"),
               "cannot save " + pipe.string() + ": not a regular file");
     EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+// Saves of one file that run at once all succeed, and the file is one of them whole.
+TEST(AtomicFile, RacingSavesAllSucceed) {
+    constexpr int kRounds = 50;
+    constexpr int kSavesAtOnce = 4;
+    const TempFolder folder;
+    const fs::path path = folder.Path() / "race.tam";
+    const std::string contents[kSavesAtOnce] = {std::string(3000, 'a'), std::string(5000, 'b'),
+                                                std::string(7000, 'c'), std::string(9000, 'd')};
+    int failedSaves = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        pid_t children[kSavesAtOnce];
+        for (int i = 0; i < kSavesAtOnce; ++i) {
+            children[i] = ::fork();
+            ASSERT_GE(children[i], 0);
+            if (children[i] == 0) {
+                ::_exit(WriteFileAtomically(path.string(), contents[i]) ? 1 : 0);
+            }
+        }
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            failedSaves += WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
+        }
+        const std::string saved = ReadFile(path);
+        EXPECT_TRUE(std::find(std::begin(contents), std::end(contents), saved) != std::end(contents))
+            << "round " << round << ": " << saved.size() << " bytes";
+    }
+    EXPECT_EQ(failedSaves, 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1) << "no temporary file is left";
 }
 
 } // namespace

@@ -139,24 +139,72 @@ TEST(PlaceCommand, CandidatesAsTextBestFirst) {
 }
 
 TEST(PlaceCommand, RefusesImpossibleDatesAndUnknownPlaces) {
+    constexpr const char* kSeeHelp = "Run with --help for more information.\n";
     struct RefusedCase {
         std::vector<std::string> arguments;
         int exitCode;
-        const char* message;
+        std::string message;
     };
     const std::vector<RefusedCase> cases = {
-        {{"place", "Chennai", "--date", "1990-02-30"}, 1, "1990-02-30"},
-        {{"place", "Chennai", "--time", "24:00"}, 1, "24:00"},
-        {{"place", "Qqxzv"}, 1, "no place found"},
-        {{"place", "Chennai", "--date", "1990-2-3"}, 2, "--date 1990-2-3"},
-        {{"place", "Chennai", "--time", "9:5"}, 2, "--time 9:5"},
+        {{"Chennai", "--date", "1990-02-30"}, 1, "velmora-cli: --date: \"1990-02-30\" is not a real date\n"},
+        {{"Chennai", "--date", "0000-01-01"}, 1, "velmora-cli: --date: \"0000-01-01\" is not a real date\n"},
+        // Out of range for the date given, or for today's when none is.
+        {{"Chennai", "--date", "1990-01-01", "--time", "24:00"},
+         1,
+         "velmora-cli: --time: \"24:00\" is out of range (00:00 to 23:59)\n"},
+        {{"London", "--time", "24:00"},
+         1,
+         "velmora-cli: --time: \"24:00\" is out of range (00:00 to 23:59)\n"},
+        {{"London", "--time", "12:60"},
+         1,
+         "velmora-cli: --time: \"12:60\" is out of range (00:00 to 23:59)\n"},
+        {{"Qqxzv"}, 1, "velmora-cli: no place found for \"Qqxzv\"\n"},
+        {{"Chennai", "--date", "1990-2-3"},
+         2,
+         "velmora-cli: --date: expected YYYY-MM-DD, got \"1990-2-3\"\n"},
+        {{"Chennai", "--date", "1990--1-01"},
+         2,
+         "velmora-cli: --date: expected YYYY-MM-DD, got \"1990--1-01\"\n"},
+        {{"Chennai", "--time", "9:5"}, 2, "velmora-cli: --time: expected HH:MM, got \"9:5\"\n"},
+        {{"Chennai", "--time", "-1:00"}, 2, "velmora-cli: --time: expected HH:MM, got \"-1:00\"\n"},
+        // Anything but plain digits is refused, not taken as "all" or as some other number.
+        {{"London", "--limit", "-1"},
+         2,
+         std::string("--limit: expected a whole number from 0 up, got \"-1\"\n") + kSeeHelp},
+        {{"London", "--limit", "18446744073709551616"},
+         2,
+         std::string("--limit: expected a whole number from 0 up, got \"18446744073709551616\"\n") +
+             kSeeHelp},
+        {{"London", "--limit", ""},
+         2,
+         std::string("--limit: expected a whole number from 0 up, got \"\"\n") + kSeeHelp},
+        {{"London", "--limit", "0x2"},
+         2,
+         std::string("--limit: expected a whole number from 0 up, got \"0x2\"\n") + kSeeHelp},
+        {{"London", "--limit", "+2"},
+         2,
+         std::string("--limit: expected a whole number from 0 up, got \"+2\"\n") + kSeeHelp},
     };
     for (const RefusedCase& c : cases) {
-        SCOPED_TRACE(c.message);
-        const auto run = RunCli(c.arguments);
+        std::vector<std::string> arguments = {"place"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        SCOPED_TRACE(::testing::PrintToString(arguments));
+        const auto run = RunCli(arguments);
         EXPECT_EQ(run.exitCode, c.exitCode);
-        EXPECT_THAT(run.err, HasSubstr(c.message));
+        EXPECT_EQ(run.err, c.message);
+        EXPECT_EQ(run.out, "");
     }
+}
+
+TEST(PlaceCommand, LimitCountsPlaces) {
+    const auto all = RunCli({"place", "London", "--date", "1990-01-01", "--limit", "0", "--json"});
+    ASSERT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_GT(nlohmann::json::parse(all.out).size(), 2u);
+    const auto two = RunCli({"place", "London", "--date", "1990-01-01", "--limit", "2", "--json"});
+    EXPECT_EQ(nlohmann::json::parse(two.out).size(), 2u);
+    const auto huge = RunCli({"place", "London", "--date", "1990-01-01", "--limit", "18446744073709551615"});
+    const auto allText = RunCli({"place", "London", "--date", "1990-01-01", "--limit", "0"});
+    EXPECT_EQ(huge.out, allText.out);
 }
 
 // A reading at a named place equals the reading typed with that place's values

@@ -34,4 +34,9 @@ struct ProgramRun {
 ProgramRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "",
                   const std::string& stdoutPath = "");
 
+// Runs `program`, looked up on PATH, with `arguments`, the file `inputPath` on
+// its standard input and its standard output to the file `stdoutPath`.
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                      const std::filesystem::path& inputPath, const std::filesystem::path& stdoutPath);
+
 } // namespace velmora::testing
