@@ -11,11 +11,11 @@
 #include "cli/atomic_file.h"
 #include "cli/batch.h"
 #include "cli/input_file.h"
-#include "cli/printable.h"
 #include "cli/place_row.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
+#include "texts/printable.h"
 
 namespace velmora {
 namespace {
