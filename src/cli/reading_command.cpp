@@ -214,7 +214,7 @@ int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& 
         return kExitRefused;
     }
     ReadingSession session;
-    if (session.Reopen(DecodeSavedReading(*bytes)) == ReadingSession::ReopenOutcome::NotAReading) {
+    if (session.ReopenSavedFile(*bytes) == ReadingSession::ReopenOutcome::NotAReading) {
         std::string message(kMsgNotAReading);
         message.replace(message.find("%1"), 2, path);
         errors << "velmora-cli: " << EscapeControls(message) << '\n';

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -125,10 +123,8 @@ class HostileEnvironmentTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    }
+    void initTestCase() { configHome_ = qgetenv("XDG_CONFIG_HOME"); }
+    void cleanup() { qputenv("XDG_CONFIG_HOME", configHome_); }
 
     // The start-up reminder stays silent on every start and the window still calculates and saves.
     void unusableSettings_data() {
@@ -154,7 +150,7 @@ private slots:
             config += QStringLiteral("/config");
             break;
         }
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
 
         RecordingPlatform platform;
         for (int start = 0; start < 2; ++start) {
@@ -239,6 +235,9 @@ private slots:
         QCOMPARE(QDir(sandbox.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(),
                  target == Target::ExistingFolder ? 2 : 1);
     }
+
+private:
+    QByteArray configHome_;
 };
 
 QTEST_MAIN(HostileEnvironmentTest)

@@ -21,10 +21,10 @@ private slots:
     void secondInstanceIsRefusedWhileTheFirstRuns() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("velmora.lock"));
-        auto first = std::make_unique<InstanceLock>(path);
+        auto first = std::make_unique<InstanceLock>(QStringList{path});
         QVERIFY(first->TryLock());
         QVERIFY(first->TryLock());
-        InstanceLock second(path);
+        InstanceLock second({path});
         QVERIFY(!second.TryLock());
         first.reset();
         QVERIFY(second.TryLock());
@@ -37,7 +37,7 @@ private slots:
         QVERIFY(child >= 0);
         if (child == 0) {
             // The child takes the lock and dies without releasing it, as a crash would.
-            auto* lock = new InstanceLock(path);
+            auto* lock = new InstanceLock({path});
             _exit(lock->TryLock() ? 0 : 1);
         }
         int status = 0;
@@ -45,7 +45,7 @@ private slots:
         QVERIFY(WIFEXITED(status));
         QCOMPARE(WEXITSTATUS(status), 0);
         QVERIFY(QFile::exists(path));
-        InstanceLock next(path);
+        InstanceLock next({path});
         QVERIFY(next.TryLock());
     }
 
@@ -74,22 +74,22 @@ private slots:
         } else {
             QCOMPARE(::symlink("/nonexistent/velmora.lock", native.constData()), 0);
         }
-        InstanceLock lock(path);
+        InstanceLock lock({path});
         QVERIFY(lock.TryLock());
-        InstanceLock second(path);
+        InstanceLock second({path});
         QVERIFY(!second.TryLock());
     }
 
     void aFileIsHandedToTheRunningInstance() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("velmora.lock"));
-        InstanceLock first(path);
+        InstanceLock first({path});
         QVERIFY(first.TryLock());
         QSignalSpy handed(&first, &InstanceLock::fileHandedOver);
         const pid_t child = fork();
         QVERIFY(child >= 0);
         if (child == 0) {
-            InstanceLock second(path);
+            InstanceLock second({path});
             _exit(!second.TryLock() && second.HandOver(QStringLiteral("/tmp/asha.tam")) ? 0 : 1);
         }
         QTRY_COMPARE(handed.count(), 1);
@@ -115,7 +115,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, closeFirst);
         QTemporaryDir folder;
-        InstanceLock first(folder.filePath(QStringLiteral("velmora.lock")));
+        InstanceLock first({folder.filePath(QStringLiteral("velmora.lock"))});
         QVERIFY(first.TryLock());
         QSignalSpy handed(&first, &InstanceLock::fileHandedOver);
 
@@ -141,7 +141,7 @@ private slots:
     }
 
     void defaultLockLivesInTheRuntimeFolder() {
-        QVERIFY(InstanceLock::DefaultPath().startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+        QVERIFY(InstanceLock::DefaultPaths().front().startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
     }
 };
 
