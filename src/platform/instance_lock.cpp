@@ -146,6 +146,8 @@ InstanceLock::~InstanceLock() {
     if (listenFd_ >= 0) {
         ::close(listenFd_);
         ::unlink(socketPath_.constData());
+    }
+    if (locked_) {
         ::ftruncate(fd_, 0);
     }
     if (fd_ >= 0) {
@@ -207,6 +209,9 @@ bool InstanceLock::Claim() {
         return true;
     }
     held_ = true;
+    locked_ = true;
+    // What an earlier holder recorded is not this one's: later starts wait for the new record.
+    ::ftruncate(fd_, 0);
     Listen();
     return true;
 }
@@ -216,14 +221,18 @@ bool InstanceLock::Claim() {
 void InstanceLock::Listen() {
     const QFileInfo lock(lockPath_);
     const QByteArray name = QFile::encodeName(lock.completeBaseName());
-    QList<QByteArray> folders{QFile::encodeName(lock.absolutePath())};
+    const QByteArray ownFolder = QFile::encodeName(lock.absolutePath());
+    QList<QByteArray> folders{ownFolder};
     for (const QString& candidate : lockPaths_) {
         const QByteArray folder = FolderOf(QFile::encodeName(QFileInfo(candidate).absoluteFilePath()));
-        if (!folders.contains(folder) && IsPrivateFolder(folder)) {
+        if (!folders.contains(folder)) {
             folders.append(folder);
         }
     }
     for (const QByteArray& folder : folders) {
+        if (folder != ownFolder && !IsPrivateFolder(folder)) {
+            continue;
+        }
         for (const QByteArray& ending :
              {QByteArrayLiteral(".socket"), "-" + QByteArray::number(::getpid()) + ".socket"}) {
             const QByteArray path = folder + '/' + name + ending;

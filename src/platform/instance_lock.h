@@ -83,7 +83,8 @@ private:
     QByteArray socketPath_;
     QString problem_;
     int fd_ = -1;
-    bool held_ = false;
+    bool held_ = false;   // TryLock has said yes
+    bool locked_ = false; // ... and this process has the lock itself
     int listenFd_ = -1;
     QSocketNotifier* listening_ = nullptr;
     std::vector<std::unique_ptr<Sender>> senders_;

@@ -37,7 +37,7 @@ constexpr qint64 kSettingsFileLimitBytes = 64 * 1024;
 
 enum class Store {
     Usable,  // a regular file of a sensible size, or none yet
-    Ignored, // a regular file too large or unreadable: never read, replaced when there is something to store
+    Ignored, // a regular file too large or unreadable: never read, replaced when there is a value to store
     Unusable // a folder, a pipe or a device: QSettings would fail or block on it
 };
 
