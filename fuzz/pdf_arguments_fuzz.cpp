@@ -2,9 +2,11 @@
 // the PDF and of the reading, and the reading's bytes, all from the fuzzer, inside
 // a folder of its own. The command must refuse or write, never crash or hang, and
 // the names it echoes must be cut and free of control characters.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 #include <QApplication>
 #include <QDir>
@@ -58,6 +60,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
         std::abort();
     }
     Sandbox() = QString::fromLocal8Bit(folder);
+    std::atexit([] { QDir(Sandbox()).removeRecursively(); });
     return 0;
 }
 

@@ -27,7 +27,8 @@ void Check(bool condition) {
 }
 
 QString SettingsFile() {
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/%1/%2.ini").arg(kOrganization, kApplication);
+    return qEnvironmentVariable("XDG_CONFIG_HOME") +
+           QStringLiteral("/%1/%2.ini").arg(kOrganization, kApplication);
 }
 
 } // namespace
@@ -40,6 +41,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     }
     qputenv("XDG_CONFIG_HOME", folder);
     QDir().mkpath(QFileInfo(SettingsFile()).path());
+    std::atexit([] { QDir(QString::fromLocal8Bit(folder)).removeRecursively(); });
     return 0;
 }
 
