@@ -9,10 +9,10 @@
 #include "cli/csv_reader.h"
 #include "cli/margins_output.h"
 #include "cli/place_row.h"
-#include "cli/printable.h"
 #include "cli/reading_output.h"
 #include "cli/row_chunks.h"
 #include "reading/field_conversion.h"
+#include "texts/printable.h"
 
 namespace velmora {
 namespace {

@@ -13,7 +13,7 @@
 #include "cli/batch.h"
 #include "cli/input_file.h"
 #include "cli/place_command.h"
-#include "cli/printable.h"
+#include "texts/printable.h"
 #include "cli/reading_command.h"
 #include "cli/schedule_command.h"
 #include "reading/saved_reading_name.h"

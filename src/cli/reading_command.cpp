@@ -12,10 +12,11 @@
 #include "cli/batch.h"
 #include "cli/input_file.h"
 #include "cli/place_row.h"
-#include "cli/printable.h"
+#include "texts/printable.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
+#include "texts/printable.h"
 
 namespace velmora {
 namespace {
@@ -231,7 +232,7 @@ int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& 
         return kExitRefused;
     }
     ReadingSession session;
-    if (session.Reopen(DecodeSavedReading(*bytes)) == ReadingSession::ReopenOutcome::NotAReading) {
+    if (session.ReopenSavedFile(*bytes) == ReadingSession::ReopenOutcome::NotAReading) {
         std::string message(kMsgNotAReading);
         message.replace(message.find("%1"), 2, path);
         errors << "velmora-cli: " << EscapeControls(message) << '\n';
