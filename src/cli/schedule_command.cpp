@@ -153,14 +153,20 @@ std::string LocalDateTime(double julianDayUT, double utcOffsetHours) {
            OffsetText(utcOffsetHours);
 }
 
-std::string_view SunWords(SunDayStatus status) {
-    switch (status) {
+// What the Sun does, for the days that are not whole: said instead of the periods.
+std::string_view SunWords(const SunDay& sun) {
+    switch (sun.Status) {
     case SunDayStatus::Normal:
         return "rises and sets";
     case SunDayStatus::SunStaysUp:
-        return "stays up (polar day)";
+        return sun.SunriseUT ? "rises, then stays up for more than 24 hours (polar day); no periods"
+                             : "stays up (polar day); no periods";
     case SunDayStatus::SunStaysDown:
-        return "stays down (polar night)";
+        return sun.SunriseUT
+                   ? "rises and sets, then stays down for more than 24 hours (polar night); no periods"
+                   : "stays down (polar night); no periods";
+    case SunDayStatus::NoDayOfItsOwn:
+        return "does not rise on this date, though not polar: no day of its own; no periods";
     }
     return "";
 }
@@ -173,6 +179,23 @@ std::string_view SunKey(SunDayStatus status) {
         return "stays_up";
     case SunDayStatus::SunStaysDown:
         return "stays_down";
+    case SunDayStatus::NoDayOfItsOwn:
+        return "no_day_of_its_own";
+    }
+    return "";
+}
+
+// The CSV's part column of a row without periods.
+std::string_view NoPeriodsPart(SunDayStatus status) {
+    switch (status) {
+    case SunDayStatus::Normal:
+        break;
+    case SunDayStatus::SunStaysUp:
+        return "polar_day";
+    case SunDayStatus::SunStaysDown:
+        return "polar_night";
+    case SunDayStatus::NoDayOfItsOwn:
+        return "no_day_of_its_own";
     }
     return "";
 }
@@ -198,20 +221,38 @@ std::string BirdDayWords(const BirdDayKind& kind) {
     return words.empty() ? "none of its days" : words;
 }
 
+std::string_view WeekdayName(int weekday) {
+    return WeekdayNames[static_cast<std::size_t>(weekday)];
+}
+
 void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours) {
+    const SunDay& sun = day.Sun;
+    const auto moment = [&out, utcOffsetHours](std::string_view label,
+                                               const std::optional<double>& julianDayUT) {
+        if (julianDayUT) {
+            out << label << LocalDateTime(*julianDayUT, utcOffsetHours) << '\n';
+        }
+    };
     out << "Bird:          " << BirdName(day.bird) << '\n' << "Day:           " << DateText(day.Date) << '\n';
-    if (day.Sun.Status != SunDayStatus::Normal) {
-        out << "Sun:           " << SunWords(day.Sun.Status) << "; no periods\n";
+    if (sun.Status != SunDayStatus::Normal) {
+        out << "Sun:           " << SunWords(sun) << '\n';
+    }
+    moment("Covered by:    the day from the sunrise at ", sun.CoveringSunriseUT);
+    if (day.Weekday && day.fortnight) {
+        out << "Weekday:       " << WeekdayName(*day.Weekday) << '\n'
+            << "Fortnight:     " << FortnightName(*day.fortnight) << " (at sunrise)\n";
+    }
+    moment("Sunrise:       ", sun.SunriseUT);
+    moment("Sunset:        ", sun.SunsetUT);
+    moment("Next sunrise:  ", sun.NextSunriseUT);
+    if (day.BirdDay) {
+        out << "Bird's day:    " << BirdDayWords(*day.BirdDay) << '\n';
+    }
+    if (!day.Periods) {
         return;
     }
-    out << "Weekday:       " << WeekdayNames[static_cast<std::size_t>(day.Weekday)] << '\n'
-        << "Fortnight:     " << FortnightName(day.fortnight) << " (at sunrise)\n"
-        << "Sunrise:       " << LocalDateTime(day.Sun.SunriseUT, utcOffsetHours) << '\n'
-        << "Sunset:        " << LocalDateTime(day.Sun.SunsetUT, utcOffsetHours) << '\n'
-        << "Next sunrise:  " << LocalDateTime(day.Sun.NextSunriseUT, utcOffsetHours) << '\n'
-        << "Bird's day:    " << BirdDayWords(day.BirdDay) << '\n'
-        << "Periods (five equal parts of the day, then of the night):\n";
-    for (const DayPeriod& period : day.Periods) {
+    out << "Periods (five equal parts of the day, then of the night):\n";
+    for (const DayPeriod& period : *day.Periods) {
         out << "  " << (period.Half == DayHalf::Day ? "day   " : "night ") << period.Yama << "  "
             << LocalDateTime(period.StartUT, utcOffsetHours) << "  "
             << LocalDateTime(period.EndUT, utcOffsetHours) << '\n';
@@ -219,27 +260,30 @@ void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours)
 }
 
 nlohmann::ordered_json DayJson(const DaySchedule& day, double utcOffsetHours) {
-    const bool normal = day.Sun.Status == SunDayStatus::Normal;
-    const auto moment = [&](double julianDayUT) {
-        return normal ? nlohmann::ordered_json(LocalDateTime(julianDayUT, utcOffsetHours)) : nullptr;
+    using Json = nlohmann::ordered_json;
+    const auto moment = [utcOffsetHours](const std::optional<double>& julianDayUT) {
+        return julianDayUT ? Json(LocalDateTime(*julianDayUT, utcOffsetHours)) : nullptr;
     };
-    nlohmann::ordered_json json = {
+    const auto flag = [&day](bool BirdDayKind::*member) {
+        return day.BirdDay ? Json(*day.BirdDay.*member) : nullptr;
+    };
+    Json json = {
         {"bird", BirdName(day.bird)},
         {"day", DateText(day.Date)},
         {"sun", SunKey(day.Sun.Status)},
-        {"weekday",
-         normal ? nlohmann::ordered_json(WeekdayNames[static_cast<std::size_t>(day.Weekday)]) : nullptr},
-        {"paksha", normal ? nlohmann::ordered_json(FortnightName(day.fortnight)) : nullptr},
+        {"weekday", day.Weekday ? Json(WeekdayName(*day.Weekday)) : nullptr},
+        {"paksha", day.fortnight ? Json(FortnightName(*day.fortnight)) : nullptr},
         {"sunrise", moment(day.Sun.SunriseUT)},
         {"sunset", moment(day.Sun.SunsetUT)},
         {"next_sunrise", moment(day.Sun.NextSunriseUT)},
-        {"ruling_day_day_time", day.BirdDay.RulingByDay},
-        {"ruling_day_night_time", day.BirdDay.RulingByNight},
-        {"death_day", day.BirdDay.Death},
-        {"periods", nlohmann::ordered_json::array()},
+        {"covered_by", moment(day.Sun.CoveringSunriseUT)},
+        {"ruling_day_day_time", flag(&BirdDayKind::RulingByDay)},
+        {"ruling_day_night_time", flag(&BirdDayKind::RulingByNight)},
+        {"death_day", flag(&BirdDayKind::Death)},
+        {"periods", Json::array()},
     };
-    if (normal) {
-        for (const DayPeriod& period : day.Periods) {
+    if (day.Periods) {
+        for (const DayPeriod& period : *day.Periods) {
             json["periods"].push_back({{"part", PartName(period.Half)},
                                        {"yama", period.Yama},
                                        {"start", LocalDateTime(period.StartUT, utcOffsetHours)},
@@ -249,28 +293,29 @@ nlohmann::ordered_json DayJson(const DaySchedule& day, double utcOffsetHours) {
     return json;
 }
 
-constexpr std::string_view kCsvHeader =
-    "day,weekday,paksha,bird,ruling_day_day_time,ruling_day_night_time,death_day,part,yama,start,end";
+constexpr std::string_view kCsvHeader = "day,weekday,paksha,bird,ruling_day_day_time,ruling_day_night_time,"
+                                        "death_day,part,yama,start,end,covered_by";
 
 void WriteCsvRows(std::ostream& out, const DaySchedule& day, double utcOffsetHours) {
-    const bool normal = day.Sun.Status == SunDayStatus::Normal;
-    const auto flag = [](bool value) { return value ? "1" : "0"; };
-    const std::string common =
-        DateText(day.Date) + "," +
-        (normal ? std::string(WeekdayNames[static_cast<std::size_t>(day.Weekday)]) : "") + "," +
-        std::string(FortnightName(day.fortnight)) + "," + std::string(BirdName(day.bird)) + "," +
-        flag(day.BirdDay.RulingByDay) + "," + flag(day.BirdDay.RulingByNight) + "," +
-        flag(day.BirdDay.Death) + ",";
-    if (!normal) {
+    const auto flag = [&day](bool BirdDayKind::*member) {
+        return day.BirdDay ? (*day.BirdDay.*member ? "1" : "0") : "";
+    };
+    const std::string common = DateText(day.Date) + "," +
+                               (day.Weekday ? std::string(WeekdayName(*day.Weekday)) : "") + "," +
+                               (day.fortnight ? std::string(FortnightName(*day.fortnight)) : "") + "," +
+                               std::string(BirdName(day.bird)) + "," + flag(&BirdDayKind::RulingByDay) + "," +
+                               flag(&BirdDayKind::RulingByNight) + "," + flag(&BirdDayKind::Death) + ",";
+    if (!day.Periods) {
         // No periods: the part column says why.
-        out << common << (day.Sun.Status == SunDayStatus::SunStaysUp ? "polar_day" : "polar_night")
-            << ",,,\n";
+        out << common << NoPeriodsPart(day.Sun.Status) << ",,,,"
+            << (day.Sun.CoveringSunriseUT ? LocalDateTime(*day.Sun.CoveringSunriseUT, utcOffsetHours) : "")
+            << '\n';
         return;
     }
-    for (const DayPeriod& period : day.Periods) {
+    for (const DayPeriod& period : *day.Periods) {
         out << common << PartName(period.Half) << ',' << period.Yama << ','
             << LocalDateTime(period.StartUT, utcOffsetHours) << ','
-            << LocalDateTime(period.EndUT, utcOffsetHours) << '\n';
+            << LocalDateTime(period.EndUT, utcOffsetHours) << ",\n";
     }
 }
 
