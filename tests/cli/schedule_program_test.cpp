@@ -236,28 +236,47 @@ TEST(Schedule, RefusedOptions) {
         int exitCode;
         std::string message;
     };
+    // Values without their option's form are usage errors (2), as in `reading`;
+    // well-formed ones that name no real date, zone or place are refused (1).
     const std::vector<Case> cases = {
         {{{"--bird", "owl"}}, 1, "--bird: expected Vulture, Owl, Crow, Cock or Peacock, got \"owl\""},
         {{{"--bird", ""}, {"--star", "Ardra"}, {"--paksha", "Shukla"}}, 1, "--paksha: expected"},
         {{{"--bird", ""}, {"--star", "Pluto"}, {"--paksha", "Shukla Paksha"}},
          1,
          "--star: no star is called \"Pluto\""},
-        {{{"--day", "1900-12-31"}}, 1, "--day: expected YYYY-MM-DD from 1901 to 2050"},
-        {{{"--day", "2023-02-29"}}, 1, "--day: expected YYYY-MM-DD"},
-        {{{"--zone", "+15:00"}}, 1, "--zone: expected a signed H:MM"},
-        {{{"--zone", "5:3"}}, 1, "--zone: expected a signed H:MM"},
-        {{{"--latitude", "91"}}, 1, "--latitude: expected"},
-        {{{"--longitude", "80:16X"}}, 1, "--longitude: expected"},
-        {{{"--longitude", "80:60E"}}, 1, "--longitude: expected"},
+        {{{"--day", "1900-12-31"}},
+         1,
+         "--day: expected a date from 1901-01-01 to 2050-12-31, got \"1900-12-31\""},
+        {{{"--day", "2023-02-29"}}, 1, "--day: expected a date from 1901-01-01"},
+        {{{"--day", "20230101"}}, 2, "--day: expected YYYY-MM-DD, got \"20230101\""},
+        {{{"--day", "2023-2-28"}}, 2, "--day: expected YYYY-MM-DD"},
+        {{{"--zone", "+15:00"}}, 1, "--zone: expected a signed H:MM from -12:00 to +14:00"},
+        {{{"--zone", "+14:01"}}, 1, "--zone: expected a signed H:MM from -12:00 to +14:00, got \"+14:01\""},
+        {{{"--zone", "5:60"}}, 1, "--zone: expected a signed H:MM from"},
+        {{{"--zone", "5.5"}}, 2, "--zone: expected a signed H:MM, as in +5:30, got \"5.5\""},
+        {{{"--zone", "5:3"}}, 2, "--zone: expected a signed H:MM, as in"},
+        {{{"--latitude", "91"}}, 1, "--latitude: expected up to 90 degrees"},
+        {{{"--longitude", "80:16X"}}, 1, "--longitude: expected up to 180 degrees"},
+        {{{"--longitude", "80:60E"}}, 1, "--longitude: expected up to 180 degrees"},
+        {{{"--longitude", "east"}}, 2, "--longitude: expected degrees east"},
+        {{{"--latitude", "+-13"}}, 2, "--latitude: expected degrees north"},
+        {{{"--latitude", "nan"}}, 2, "--latitude: expected degrees north"},
         {{{"--days", "0"}}, 1, "--days: expected 1 to"},
         {{{"--bird", ""}}, 2, "--star with --paksha, or --bird"},
         {{{"--star", "Ardra"}, {"--paksha", "Shukla Paksha"}}, 2, "excludes"},
+        // A malformed value is reported before a refused one.
+        {{{"--bird", "owl"}, {"--zone", "5.5"}}, 2, "--zone: expected a signed H:MM, as in"},
+        // What is echoed cannot move the terminal and is cut short.
+        {{{"--bird", "\x1b[31mOwl\a"}}, 1, "got \"\\x1b[31mOwl\\x07\"\n"},
+        {{{"--zone", std::string(5000, '9')}}, 2, "got \"" + std::string(40, '9') + "\"...\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         const auto run = RunCli(ChennaiWith(c.changes));
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_THAT(run.err, HasSubstr(c.message));
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+        EXPECT_LT(run.err.size(), 200u);
         EXPECT_EQ(run.out, "");
     }
 }
