@@ -71,16 +71,20 @@ DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird b
     schedule.Date = date;
     schedule.bird = bird;
     schedule.Sun = ComputeSunDay(date, place);
-    if (schedule.Sun.Status != SunDayStatus::Normal) {
+    const SunDay& sun = schedule.Sun;
+    if (!sun.SunriseUT) {
         return schedule;
     }
-    schedule.Weekday = WeekdayOf(schedule.Sun.SunriseUT, place.UtcOffsetHours);
-    schedule.fortnight = FortnightAtUT(schedule.Sun.SunriseUT);
-    schedule.BirdDay = BirdDayOf(bird, schedule.Weekday, schedule.fortnight);
-    const std::span<DayPeriod, kPeriodsPerDay> periods(schedule.Periods);
-    DivideHalf(schedule.Sun.SunriseUT, schedule.Sun.SunsetUT, DayHalf::Day, periods.first<kYamasPerHalf>());
-    DivideHalf(schedule.Sun.SunsetUT, schedule.Sun.NextSunriseUT, DayHalf::Night,
-               periods.last<kYamasPerHalf>());
+    schedule.Weekday = WeekdayOf(*sun.SunriseUT, place.UtcOffsetHours);
+    schedule.fortnight = FortnightAtUT(*sun.SunriseUT);
+    schedule.BirdDay = BirdDayOf(bird, *schedule.Weekday, *schedule.fortnight);
+    if (sun.Status != SunDayStatus::Normal) {
+        return schedule;
+    }
+    std::array<DayPeriod, kPeriodsPerDay>& periods = schedule.Periods.emplace();
+    const std::span<DayPeriod, kPeriodsPerDay> all(periods);
+    DivideHalf(*sun.SunriseUT, *sun.SunsetUT, DayHalf::Day, all.first<kYamasPerHalf>());
+    DivideHalf(*sun.SunsetUT, *sun.NextSunriseUT, DayHalf::Night, all.last<kYamasPerHalf>());
     return schedule;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "model/ids.h"
@@ -27,16 +28,17 @@ struct BirdDayKind {
     bool Death = false;
 };
 
-// The frame of one Panch-Pakshi day for one bird. When the Sun does not rise
-// or set (Sun.Status not Normal) there are no periods and no weekday.
+// The frame of one Panch-Pakshi day for one bird. What the day's sunrise
+// decides (weekday, fortnight, the bird's day) is set when a sunrise falls on
+// the date; the ten periods only for a whole day (Sun.Status Normal).
 struct DaySchedule {
     LocalDate Date;
     SunDay Sun;
-    int Weekday = 0;             // 0 = Sunday, of the local date of the sunrise
-    Fortnight fortnight = Fortnight::Dark; // at sunrise
+    std::optional<int> Weekday;         // 0 = Sunday, of the local date of the sunrise
+    std::optional<Fortnight> fortnight; // at sunrise
     velmora::Bird bird = velmora::Bird::Vulture;
-    BirdDayKind BirdDay;
-    std::array<DayPeriod, kPeriodsPerDay> Periods{};
+    std::optional<BirdDayKind> BirdDay;
+    std::optional<std::array<DayPeriod, kPeriodsPerDay>> Periods;
 };
 
 inline constexpr std::array<std::string_view, 7> WeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",

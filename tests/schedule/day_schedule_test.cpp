@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <array>
 #include <string>
 
@@ -23,23 +22,25 @@ TEST(DaySchedule, TenPeriodsRunFromSunriseToNextSunrise) {
             SCOPED_TRACE(std::to_string(place.LatitudeDeg) + " " + std::to_string(date.Month));
             const DaySchedule day = ComputeDaySchedule(date, place, kOwl);
             ASSERT_EQ(day.Sun.Status, SunDayStatus::Normal);
-            EXPECT_EQ(day.Periods.front().StartUT, day.Sun.SunriseUT);
-            EXPECT_EQ(day.Periods[kYamasPerHalf].StartUT, day.Sun.SunsetUT);
-            EXPECT_EQ(day.Periods.back().EndUT, day.Sun.NextSunriseUT);
+            ASSERT_TRUE(day.Periods.has_value());
+            const auto& periods = *day.Periods;
+            EXPECT_EQ(periods.front().StartUT, day.Sun.SunriseUT);
+            EXPECT_EQ(periods[kYamasPerHalf].StartUT, day.Sun.SunsetUT);
+            EXPECT_EQ(periods.back().EndUT, day.Sun.NextSunriseUT);
             for (int i = 0; i < kPeriodsPerDay; ++i) {
-                const DayPeriod& period = day.Periods[static_cast<std::size_t>(i)];
+                const DayPeriod& period = periods[static_cast<std::size_t>(i)];
                 EXPECT_EQ(period.Half, i < kYamasPerHalf ? DayHalf::Day : DayHalf::Night);
                 EXPECT_EQ(period.Yama, i % kYamasPerHalf + 1);
                 EXPECT_LT(period.StartUT, period.EndUT);
                 if (i > 0) {
-                    EXPECT_EQ(period.StartUT, day.Periods[static_cast<std::size_t>(i - 1)].EndUT);
+                    EXPECT_EQ(period.StartUT, periods[static_cast<std::size_t>(i - 1)].EndUT);
                 }
             }
             // Equal parts within each half.
-            const double dayPart = (day.Sun.SunsetUT - day.Sun.SunriseUT) / kYamasPerHalf;
-            const double nightPart = (day.Sun.NextSunriseUT - day.Sun.SunsetUT) / kYamasPerHalf;
-            EXPECT_NEAR(day.Periods[2].EndUT - day.Periods[2].StartUT, dayPart, 1e-9);
-            EXPECT_NEAR(day.Periods[7].EndUT - day.Periods[7].StartUT, nightPart, 1e-9);
+            const double dayPart = (*day.Sun.SunsetUT - *day.Sun.SunriseUT) / kYamasPerHalf;
+            const double nightPart = (*day.Sun.NextSunriseUT - *day.Sun.SunsetUT) / kYamasPerHalf;
+            EXPECT_NEAR(periods[2].EndUT - periods[2].StartUT, dayPart, 1e-9);
+            EXPECT_NEAR(periods[7].EndUT - periods[7].StartUT, nightPart, 1e-9);
         }
     }
 }
@@ -54,16 +55,41 @@ TEST(DaySchedule, WeekdayAndFortnightOfTheSunrise) {
     EXPECT_EQ(before.fortnight, Fortnight::Dark);
     EXPECT_EQ(after.fortnight, Fortnight::Bright);
     // Owl: dark fortnight death day Monday; bright ruling by day Monday and Wednesday.
-    EXPECT_TRUE(before.BirdDay.Death);
-    EXPECT_FALSE(after.BirdDay.RulingByDay || after.BirdDay.RulingByNight || after.BirdDay.Death);
+    ASSERT_TRUE(before.BirdDay && after.BirdDay);
+    EXPECT_TRUE(before.BirdDay->Death);
+    EXPECT_FALSE(after.BirdDay->RulingByDay || after.BirdDay->RulingByNight || after.BirdDay->Death);
 }
 
-TEST(DaySchedule, PolarDayHasNoPeriods) {
-    const DaySchedule day = ComputeDaySchedule({2024, 6, 21}, {78.2, 15.6, 2.0}, kOwl);
-    EXPECT_EQ(day.Sun.Status, SunDayStatus::SunStaysUp);
-    EXPECT_TRUE(std::all_of(day.Periods.begin(), day.Periods.end(), [](const DayPeriod& period) {
-        return period.StartUT == 0.0 && period.EndUT == 0.0;
-    }));
+TEST(DaySchedule, OnlyASunriseOnTheDateGivesWeekdayFortnightAndBirdsDay) {
+    // Longyearbyen, 2024: polar day begins with the sunrise of 04-18 (a Thursday,
+    // bright fortnight: the Owl's day lists have nothing on it); deep in it on
+    // 06-21; Nordkapp 08-01 has no sunrise of its own. None of them has periods.
+    struct Case {
+        const char* what;
+        LocalDate date;
+        Place place;
+        SunDayStatus status;
+        bool sunrise;
+    };
+    const Case cases[] = {
+        {"polar day from its sunrise", {2024, 4, 18}, {78.22, 15.65, 1.0}, SunDayStatus::SunStaysUp, true},
+        {"within the polar day", {2024, 6, 21}, {78.22, 15.65, 1.0}, SunDayStatus::SunStaysUp, false},
+        {"no day of its own", {2024, 8, 1}, {71.17, 25.72, 1.0}, SunDayStatus::NoDayOfItsOwn, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const DaySchedule day = ComputeDaySchedule(c.date, c.place, kOwl);
+        EXPECT_EQ(day.Sun.Status, c.status);
+        EXPECT_FALSE(day.Periods.has_value());
+        EXPECT_EQ(day.Weekday.has_value(), c.sunrise);
+        EXPECT_EQ(day.fortnight.has_value(), c.sunrise);
+        EXPECT_EQ(day.BirdDay.has_value(), c.sunrise);
+        if (c.sunrise) {
+            EXPECT_EQ(day.Weekday, 4);
+            EXPECT_EQ(day.fortnight, Fortnight::Bright); // first quarter 2024-04-15
+            EXPECT_FALSE(day.BirdDay->RulingByDay || day.BirdDay->RulingByNight || day.BirdDay->Death);
+        }
+    }
 }
 
 // The reading's day lists, weekday by weekday from Sunday: D ruling by day,
