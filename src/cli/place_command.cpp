@@ -1,18 +1,16 @@
 #include "cli/place_command.h"
 
 #include <charconv>
-#include <cmath>
-#include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <ostream>
-#include <sstream>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "cli/batch.h"
 #include "cli/reading_command.h"
+#include "places/coordinate_text.h"
 #include "places/zone_at_time.h"
 
 namespace velmora {
@@ -79,28 +77,6 @@ bool ParseTime(const std::string& text, places::LocalDateTime& when) {
     return true;
 }
 
-// Degrees and whole minutes, as the birth form takes them: 13.0878 -> "13°05' N".
-std::string FormatAngle(double angleDeg, char positive, char negative) {
-    // Rounding the whole angle to minutes carries 59.6' into the next degree.
-    const long totalMinutes = std::lround(std::abs(angleDeg) * 60.0);
-    std::ostringstream text;
-    text << totalMinutes / 60 << "°" << (totalMinutes % 60 < 10 ? "0" : "") << totalMinutes % 60 << "' "
-         << (angleDeg < 0 && totalMinutes != 0 ? negative : positive);
-    return text.str();
-}
-
-// "+5:30", "-3:30", "+0:00"; seconds only when present (old local mean times).
-std::string FormatUtcOffset(int offsetSeconds) {
-    const int magnitude = std::abs(offsetSeconds);
-    const auto twoDigits = [](int value) { return (value < 10 ? "0" : "") + std::to_string(value); };
-    std::string text = (offsetSeconds < 0 ? "-" : "+") + std::to_string(magnitude / 3600) + ":" +
-                       twoDigits(magnitude / 60 % 60);
-    if (magnitude % 60 != 0) {
-        text += ":" + twoDigits(magnitude % 60);
-    }
-    return text;
-}
-
 struct Candidate {
     places::PlaceMatch match;
     std::optional<places::ZoneAtTime> zone; // nothing when the gazetteer's zone is unknown here
@@ -118,10 +94,10 @@ void WriteText(std::ostream& out, const std::vector<Candidate>& candidates) {
                 out << ", " << region;
             }
         }
-        out << "\n  " << FormatAngle(place.latitudeDeg, 'N', 'S') << "  "
-            << FormatAngle(place.longitudeDeg, 'E', 'W') << "  " << place.timeZoneId;
+        out << "\n  " << places::FormatLatitude(place.latitudeDeg) << "  "
+            << places::FormatLongitude(place.longitudeDeg) << "  " << place.timeZoneId;
         if (candidate.zone) {
-            out << "  UTC" << FormatUtcOffset(candidate.zone->utcOffsetSeconds)
+            out << "  UTC" << places::FormatUtcOffset(candidate.zone->utcOffsetSeconds)
                 << (candidate.zone->daylightSaving ? " daylight saving" : "");
             if (!candidate.zone->caution.empty()) {
                 out << "\n  Caution: " << candidate.zone->caution;
