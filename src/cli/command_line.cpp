@@ -10,8 +10,10 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/batch.h"
+#include "cli/batch_command.h"
+#include "cli/exit_status.h"
 #include "cli/input_file.h"
+#include "cli/message_quoting.h"
 #include "cli/place_command.h"
 #include "cli/printable.h"
 #include "cli/reading_command.h"

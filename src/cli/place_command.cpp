@@ -8,9 +8,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/batch.h"
 #include "cli/date_text.h"
-#include "cli/reading_command.h"
+#include "cli/exit_status.h"
+#include "cli/message_quoting.h"
 #include "places/coordinate_text.h"
 #include "places/zone_at_time.h"
 

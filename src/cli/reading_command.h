@@ -6,12 +6,10 @@
 #include <variant>
 #include <vector>
 
+#include "cli/exit_status.h"
 #include "cli/reading_output.h"
 
 namespace velmora {
-
-inline constexpr int kExitRefused = 1; // refused input, or a file that could not be read or written
-inline constexpr int kExitUsage = 2;
 
 // The options of one reading, as typed.
 struct ReadingOptions {
