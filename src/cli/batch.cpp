@@ -1,42 +1,26 @@
 #include "cli/batch.h"
 
-#include <charconv>
 #include <utility>
 
-#include "reading/field_conversion.h"
+#include "cli/form_choices.h"
+#include "cli/place_fields.h"
 
 namespace velmora {
 namespace {
+
+constexpr std::size_t kPlaceColumn = kBatchTimeColumns;
+static_assert(static_cast<std::size_t>(BatchColumn::Minute) == kBatchTimeColumns - 1);
 
 const std::string& Column(const std::vector<std::string>& row, BatchColumn column) {
     return row[static_cast<std::size_t>(column)];
 }
 
-// A whole number from `low` to `high` as the form's lists offer it, or nothing.
-std::optional<int> ListNumber(std::string_view text, int low, int high) {
-    const std::string_view digits = TrimSpaces(text);
-    int value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || digits.front() == '-' || error != std::errc() ||
-        end != digits.data() + digits.size() || value < low || value > high) {
-        return std::nullopt;
-    }
-    return value;
+std::string_view NameOf(BatchColumn column) {
+    return kBatchInputColumns[static_cast<std::size_t>(column)];
 }
 
-std::optional<bool> Choice(std::string_view text, std::string_view yes, std::string_view no) {
-    const std::string_view choice = TrimSpaces(text);
-    if (choice == yes) {
-        return true;
-    }
-    if (choice == no) {
-        return false;
-    }
-    return std::nullopt;
-}
-
-RowError Refusal(const std::vector<std::string>& row, BatchColumn column, std::string_view expected) {
-    return {column, std::string(expected) + ", got " + QuoteForMessage(Column(row, column))};
+RowError Refused(const std::vector<std::string>& row, BatchColumn column, std::string_view expected) {
+    return {NameOf(column), Refusal(expected, Column(row, column))};
 }
 
 BatchColumn ColumnOfFormField(FormField field) {
@@ -64,79 +48,69 @@ BatchColumn ColumnOfFormField(FormField field) {
 
 } // namespace
 
-std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::string>& row) {
+std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::string>& row,
+                                                      const places::Gazetteer* gazetteer) {
     BirthFormFields fields;
-    const auto year = ListNumber(Column(row, BatchColumn::Year), 1901, 2050);
-    if (!year) {
-        return Refusal(row, BatchColumn::Year, "expected a year from 1901 to 2050");
-    }
-    const auto month = ListNumber(Column(row, BatchColumn::Month), 1, 12);
-    if (!month) {
-        return Refusal(row, BatchColumn::Month, "expected a month from 1 to 12");
-    }
-    const auto day = ListNumber(Column(row, BatchColumn::Day), 1, 31);
-    if (!day) {
-        return Refusal(row, BatchColumn::Day, "expected a day from 1 to 31");
-    }
-    const auto hour = ListNumber(Column(row, BatchColumn::Hour), 0, 23);
-    if (!hour) {
-        return Refusal(row, BatchColumn::Hour, "expected an hour from 0 to 23");
-    }
-    const auto minute = ListNumber(Column(row, BatchColumn::Minute), 0, 59);
-    if (!minute) {
-        return Refusal(row, BatchColumn::Minute, "expected a minute from 0 to 59");
-    }
-    const auto dst = Choice(Column(row, BatchColumn::Dst), "1", "0");
-    if (!dst) {
-        return Refusal(row, BatchColumn::Dst, "expected 0 or 1");
-    }
-    const auto east = Choice(Column(row, BatchColumn::LongitudeSide), "E", "W");
-    if (!east) {
-        return Refusal(row, BatchColumn::LongitudeSide, "expected E or W");
-    }
-    const auto south = Choice(Column(row, BatchColumn::LatitudeSide), "S", "N");
-    if (!south) {
-        return Refusal(row, BatchColumn::LatitudeSide, "expected N or S");
-    }
     fields.name = Column(row, BatchColumn::Name);
-    fields.year = *year;
-    fields.monthIndex = *month - 1;
-    fields.dayIndex = *day - 1;
-    fields.hour = *hour;
-    fields.minute = *minute;
+    const std::pair<BatchColumn, const FormList&> lists[] = {
+        {BatchColumn::Year, kYearList}, {BatchColumn::Month, kMonthList},   {BatchColumn::Day, kDayList},
+        {BatchColumn::Hour, kHourList}, {BatchColumn::Minute, kMinuteList},
+    };
+    int* const listValues[] = {&fields.year, &fields.monthIndex, &fields.dayIndex, &fields.hour,
+                               &fields.minute};
+    for (std::size_t i = 0; i < std::size(lists); ++i) {
+        const auto& [column, list] = lists[i];
+        const auto value = ListValue(list, Column(row, column));
+        if (!value) {
+            return Refused(row, column, list.expected);
+        }
+        *listValues[i] = *value;
+    }
+    // The lists of months and days count from their first entry.
+    fields.monthIndex -= kMonthList.low;
+    fields.dayIndex -= kDayList.low;
+    if (gazetteer) {
+        if (!FillPlaceFields(fields, row[kPlaceColumn], *gazetteer)) {
+            return RowError{kBatchPlaceColumns[kPlaceColumn],
+                            "no place found for " + QuoteForMessage(row[kPlaceColumn])};
+        }
+        return fields;
+    }
+    const std::pair<BatchColumn, const FormChoice&> choices[] = {
+        {BatchColumn::Dst, kDaylightSavingChoice},
+        {BatchColumn::LongitudeSide, kEastChoice},
+        {BatchColumn::LatitudeSide, kSouthChoice},
+    };
+    bool* const chosen[] = {&fields.daylightSaving, &fields.longitudeEast, &fields.latitudeSouth};
+    for (std::size_t i = 0; i < std::size(choices); ++i) {
+        const auto& [column, choice] = choices[i];
+        const auto value = Chosen(choice, Column(row, column));
+        if (!value) {
+            return Refused(row, column, choice.expected);
+        }
+        *chosen[i] = *value;
+    }
     fields.zoneHour = Column(row, BatchColumn::ZoneHour);
     fields.zoneMinute = Column(row, BatchColumn::ZoneMinute);
-    fields.daylightSaving = *dst;
     fields.longitudeDegrees = Column(row, BatchColumn::LongitudeDegrees);
     fields.longitudeMinutes = Column(row, BatchColumn::LongitudeMinutes);
-    fields.longitudeEast = *east;
     fields.latitudeDegrees = Column(row, BatchColumn::LatitudeDegrees);
     fields.latitudeMinutes = Column(row, BatchColumn::LatitudeMinutes);
-    fields.latitudeSouth = *south;
     return fields;
 }
 
 std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingSession& session,
-                                   const std::vector<std::string>* shown) {
-    auto fields = FieldsFromRow(row);
+                                   const places::Gazetteer* gazetteer) {
+    auto fields = FieldsFromRow(row, gazetteer);
     if (auto* error = std::get_if<RowError>(&fields)) {
         return std::move(*error);
     }
-    if (const auto failure = session.Calculate(std::get<BirthFormFields>(fields))) {
+    const BirthFormFields& checked = std::get<BirthFormFields>(fields);
+    if (const auto failure = session.Calculate(checked)) {
         const BatchColumn column = ColumnOfFormField(failure->focus);
-        // A value that was given is named, so that it can be found and mended.
-        switch (failure->problem) {
-        case FieldProblem::NotANumber:
-            return RowError{column,
-                            QuoteForMessage(Column(shown ? *shown : row, column)) + " is not a number"};
-        case FieldProblem::OutOfRange:
-            return RowError{column, QuoteForMessage(Column(shown ? *shown : row, column)) +
-                                        " is out of range (" + std::string(failure->allowed) + ")"};
-        case FieldProblem::Missing:
-        case FieldProblem::NoSuchDate:
-            break;
-        }
-        return RowError{column, std::string(failure->message)};
+        const bool fromPlace = gazetteer && static_cast<std::size_t>(column) >= kPlaceColumn;
+        return RowError{fromPlace ? kBatchPlaceColumns[kPlaceColumn] : NameOf(column),
+                        FormRefusal(*failure, FieldText(checked, failure->focus))};
     }
     return std::nullopt;
 }

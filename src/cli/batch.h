@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "cli/message_quoting.h"
+#include "places/gazetteer.h"
 #include "reading/reading_session.h"
 #include "reading/validation.h"
 
@@ -52,21 +54,35 @@ enum class BatchColumn : std::size_t {
     LatitudeSide,
 };
 
+// A batch row that names the birth place instead of giving its zone and
+// coordinates: the name, date and time columns of kBatchInputColumns, then the place.
+inline constexpr std::size_t kBatchTimeColumns = 6;
+inline constexpr auto kBatchPlaceColumns = [] {
+    std::array<std::string_view, kBatchTimeColumns + 1> columns{};
+    std::copy_n(kBatchInputColumns.begin(), kBatchTimeColumns, columns.begin());
+    columns.back() = "place";
+    return columns;
+}();
+
+// A refused row: the column at fault, by its name in the header, and why.
 struct RowError {
-    BatchColumn column;
+    std::string_view column;
     std::string message;
 };
 
-// The form's fields for a row of kBatchInputColumns.size() texts. The columns
-// the form offers as lists (date, time, daylight saving, sides) are checked
-// here, in column order; the typed fields are left to the form's own checks.
-std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::string>& row);
+// The form's fields for a row of kBatchInputColumns, or with a gazetteer, of
+// kBatchPlaceColumns, whose place gives the coordinate and zone fields as
+// FillPlaceFields gives them. The columns the form offers as lists (date,
+// time, daylight saving, sides) are checked here, in column order, then the
+// place is looked up; the typed fields are left to the form's own checks.
+std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::string>& row,
+                                                      const places::Gazetteer* gazetteer = nullptr);
 
-// Computes the reading of one row into `session`. Returns the refusal, if any;
-// a refused row leaves the session as it was. A typed field the form refuses
-// is named by its text in `shown` when given (the value a person typed, of
-// which the field may be a part), else by its text in the row.
+// Computes the reading of one row, as FieldsFromRow reads it, into `session`.
+// Returns the refusal, if any; a refused row leaves the session as it was. A
+// typed field the form refuses is named by its text in the row; one of a
+// place, by the place.
 std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingSession& session,
-                                   const std::vector<std::string>* shown = nullptr);
+                                   const places::Gazetteer* gazetteer = nullptr);
 
 } // namespace velmora

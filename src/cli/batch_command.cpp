@@ -12,7 +12,6 @@
 #include "cli/batch_output.h"
 #include "cli/csv_reader.h"
 #include "cli/message_quoting.h"
-#include "cli/place_row.h"
 #include "cli/printable.h"
 #include "cli/progress_line.h"
 #include "cli/row_chunks.h"
@@ -55,18 +54,8 @@ std::optional<std::string> CheckAndCompute(CsvResult result, const CsvRecord& re
         return "expected " + std::to_string(fieldCount) + " fields, found " +
                std::to_string(record.fields.size());
     }
-    std::optional<std::vector<std::string>> atPlace;
-    if (gazetteer) {
-        atPlace = RowAtPlace(record.fields, *gazetteer);
-        if (!atPlace) {
-            return "place: no place found for " + QuoteForMessage(record.fields[kPlaceColumn]);
-        }
-    }
-    if (const auto error = ComputeRow(atPlace ? *atPlace : record.fields, session)) {
-        const auto index = static_cast<std::size_t>(error->column);
-        const std::string_view column =
-            gazetteer && index >= kPlaceColumn ? "place" : kBatchInputColumns[index];
-        return std::string(column) + ": " + error->message;
+    if (const auto error = ComputeRow(record.fields, session, gazetteer)) {
+        return std::string(error->column) + ": " + error->message;
     }
     return std::nullopt;
 }

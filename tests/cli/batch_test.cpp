@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/reading_command.h"
-
 namespace velmora {
 namespace {
 
@@ -40,7 +38,7 @@ TEST_P(RefusedRowTest, NamesColumnAndReason) {
     ReadingSession session;
     const auto error = ComputeRow(ExampleRow(c.changes), session);
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(kBatchInputColumns[static_cast<std::size_t>(error->column)], c.column);
+    EXPECT_EQ(error->column, c.column);
     EXPECT_EQ(error->message, c.message);
     EXPECT_FALSE(session.Results().star.has_value()) << "nothing is computed for a refused row";
 }
@@ -156,56 +154,6 @@ TEST(BatchRow, ChoicesReachTheRecordTheRightWayRound) {
     EXPECT_TRUE(westSouth.Record().DaylightSaving);
     EXPECT_EQ(westSouth.Record().BirthMonth, 8);
     EXPECT_EQ(westSouth.Record().BirthDay, 15);
-}
-
-ReadingOptions ExampleOptions() {
-    ReadingOptions options;
-    options.name = "Asha";
-    options.date = "1947-08-15";
-    options.time = "00:00";
-    options.zone = "5:30";
-    options.longitude = "77:12E";
-    options.latitude = "28:36N";
-    return options;
-}
-
-TEST(ReadingOptions, SplitIntoTheRowOfTheForm) {
-    EXPECT_EQ(std::get<std::vector<std::string>>(RowFromOptions(ExampleOptions())),
-              (std::vector<std::string>{"Asha", "1947", "08", "15", "00", "00", "5", "30", "0", "77", "12",
-                                        "E", "28", "36", "N"}));
-    ReadingOptions separate = ExampleOptions();
-    separate.zone.clear();
-    separate.zoneHour = "-4";
-    separate.zoneMinute = "45";
-    separate.daylightSaving = true;
-    separate.longitude = "0:5W";
-    separate.latitude = "33:52S";
-    EXPECT_EQ(std::get<std::vector<std::string>>(RowFromOptions(separate)),
-              (std::vector<std::string>{"Asha", "1947", "08", "15", "00", "00", "-4", "45", "1", "0", "5",
-                                        "W", "33", "52", "S"}));
-}
-
-TEST(ReadingOptions, ShapeErrorsNameTheOption) {
-    const std::pair<void (*)(ReadingOptions&), std::string> cases[] = {
-        {[](ReadingOptions& o) { o.date = "15.08.1947"; }, "--date: expected YYYY-MM-DD, got \"15.08.1947\""},
-        {[](ReadingOptions& o) { o.date = "1947-08-15-1"; },
-         "--date: expected YYYY-MM-DD, got \"1947-08-15-1\""},
-        {[](ReadingOptions& o) { o.time = "0000"; }, "--time: expected HH:MM, got \"0000\""},
-        {[](ReadingOptions& o) { o.zone = "530"; }, "--zone: expected H:MM, got \"530\""},
-        {[](ReadingOptions& o) { o.longitude = "77:12"; },
-         "--longitude: expected DEG:MIN and E or W, as in 77:12E, got \"77:12\""},
-        {[](ReadingOptions& o) { o.longitude = "77E"; },
-         "--longitude: expected DEG:MIN and E or W, as in 77:12E, got \"77E\""},
-        {[](ReadingOptions& o) { o.latitude = ""; },
-         "--latitude: expected DEG:MIN and N or S, as in 28:36N, got \"\""},
-    };
-    for (const auto& [change, want] : cases) {
-        ReadingOptions options = ExampleOptions();
-        change(options);
-        const auto row = RowFromOptions(options);
-        ASSERT_TRUE(std::holds_alternative<std::string>(row)) << want;
-        EXPECT_EQ(std::get<std::string>(row), want);
-    }
 }
 
 } // namespace
