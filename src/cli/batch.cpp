@@ -8,8 +8,8 @@
 namespace velmora {
 namespace {
 
-constexpr std::size_t kPlaceColumn = kBatchTimeColumns;
-static_assert(static_cast<std::size_t>(BatchColumn::Minute) == kBatchTimeColumns - 1);
+constexpr std::size_t kPlaceColumn = kBatchNameAndTimeColumns;
+static_assert(static_cast<std::size_t>(BatchColumn::Minute) == kBatchNameAndTimeColumns - 1);
 
 const std::string& Column(const std::vector<std::string>& row, BatchColumn column) {
     return row[static_cast<std::size_t>(column)];
@@ -52,19 +52,23 @@ std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::str
                                                       const places::Gazetteer* gazetteer) {
     BirthFormFields fields;
     fields.name = Column(row, BatchColumn::Name);
-    const std::pair<BatchColumn, const FormList&> lists[] = {
-        {BatchColumn::Year, kYearList}, {BatchColumn::Month, kMonthList},   {BatchColumn::Day, kDayList},
-        {BatchColumn::Hour, kHourList}, {BatchColumn::Minute, kMinuteList},
+    const struct {
+        BatchColumn column;
+        const FormList& list;
+        int& value;
+    } lists[] = {
+        {BatchColumn::Year, kYearList, fields.year},
+        {BatchColumn::Month, kMonthList, fields.monthIndex},
+        {BatchColumn::Day, kDayList, fields.dayIndex},
+        {BatchColumn::Hour, kHourList, fields.hour},
+        {BatchColumn::Minute, kMinuteList, fields.minute},
     };
-    int* const listValues[] = {&fields.year, &fields.monthIndex, &fields.dayIndex, &fields.hour,
-                               &fields.minute};
-    for (std::size_t i = 0; i < std::size(lists); ++i) {
-        const auto& [column, list] = lists[i];
-        const auto value = ListValue(list, Column(row, column));
-        if (!value) {
+    for (const auto& [column, list, value] : lists) {
+        const auto offered = ListValue(list, Column(row, column));
+        if (!offered) {
             return Refused(row, column, list.expected);
         }
-        *listValues[i] = *value;
+        value = *offered;
     }
     // The lists of months and days count from their first entry.
     fields.monthIndex -= kMonthList.low;
@@ -76,19 +80,21 @@ std::variant<BirthFormFields, RowError> FieldsFromRow(const std::vector<std::str
         }
         return fields;
     }
-    const std::pair<BatchColumn, const FormChoice&> choices[] = {
-        {BatchColumn::Dst, kDaylightSavingChoice},
-        {BatchColumn::LongitudeSide, kEastChoice},
-        {BatchColumn::LatitudeSide, kSouthChoice},
+    const struct {
+        BatchColumn column;
+        const FormChoice& choice;
+        bool& value;
+    } choices[] = {
+        {BatchColumn::Dst, kDaylightSavingChoice, fields.daylightSaving},
+        {BatchColumn::LongitudeSide, kEastChoice, fields.longitudeEast},
+        {BatchColumn::LatitudeSide, kSouthChoice, fields.latitudeSouth},
     };
-    bool* const chosen[] = {&fields.daylightSaving, &fields.longitudeEast, &fields.latitudeSouth};
-    for (std::size_t i = 0; i < std::size(choices); ++i) {
-        const auto& [column, choice] = choices[i];
-        const auto value = Chosen(choice, Column(row, column));
-        if (!value) {
+    for (const auto& [column, choice, value] : choices) {
+        const auto chosen = Chosen(choice, Column(row, column));
+        if (!chosen) {
             return Refused(row, column, choice.expected);
         }
-        *chosen[i] = *value;
+        value = *chosen;
     }
     fields.zoneHour = Column(row, BatchColumn::ZoneHour);
     fields.zoneMinute = Column(row, BatchColumn::ZoneMinute);

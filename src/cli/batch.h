@@ -56,10 +56,10 @@ enum class BatchColumn : std::size_t {
 
 // A batch row that names the birth place instead of giving its zone and
 // coordinates: the name, date and time columns of kBatchInputColumns, then the place.
-inline constexpr std::size_t kBatchTimeColumns = 6;
+inline constexpr std::size_t kBatchNameAndTimeColumns = 6;
 inline constexpr auto kBatchPlaceColumns = [] {
-    std::array<std::string_view, kBatchTimeColumns + 1> columns{};
-    std::copy_n(kBatchInputColumns.begin(), kBatchTimeColumns, columns.begin());
+    std::array<std::string_view, kBatchNameAndTimeColumns + 1> columns{};
+    std::copy_n(kBatchInputColumns.begin(), kBatchNameAndTimeColumns, columns.begin());
     columns.back() = "place";
     return columns;
 }();

@@ -1,5 +1,6 @@
 #include "cli/reading_options.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -56,20 +57,18 @@ OptionRefusal ShapeRefusal(std::string_view option, std::string_view shape, std:
             kExitUsage};
 }
 
-// A part of the date or time as it was typed: the shape fixes its count of digits.
-std::string Typed(unsigned value, std::size_t digits) {
-    std::string text = std::to_string(value);
-    return std::string(digits - std::min(digits, text.size()), '0') + text;
-}
+// A part of the date or time, with what the form's list makes of it.
+struct ListPart {
+    const FormList& list;
+    std::string_view option;
+    int value;
+    std::size_t digits; // as many as the shape gives the part
+};
 
-// The value of the lists' part typed as `value`, or the refusal naming `option`.
-std::optional<OptionRefusal> CheckList(const FormList& list, std::string_view option, unsigned value,
-                                       std::size_t digits) {
-    if (list.Offers(static_cast<int>(value))) {
-        return std::nullopt;
-    }
-    return OptionRefusal{std::string(option) + ": " + Refusal(list.expected, Typed(value, digits)),
-                         kExitRefused};
+// The part as it was typed: the shape fixes its count of digits.
+std::string Typed(const ListPart& part) {
+    const std::string text = std::to_string(part.value);
+    return std::string(part.digits - std::min(part.digits, text.size()), '0') + text;
 }
 
 std::string_view OptionOf(FormField field, bool zoneTogether) {
@@ -126,25 +125,27 @@ std::variant<BirthFormFields, OptionRefusal> FieldsFromOptions(const ReadingOpti
         }
     }
 
-    BirthFormFields fields;
-    fields.name = options.name;
-    fields.year = static_cast<int>(date->year());
-    const auto month = static_cast<unsigned>(date->month());
-    const auto day = static_cast<unsigned>(date->day());
-    const auto hour = static_cast<unsigned>(time->hours.count());
-    const auto minute = static_cast<unsigned>(time->minutes.count());
-    for (const auto& refusal :
-         {CheckList(kYearList, "--date", static_cast<unsigned>(fields.year), 4),
-          CheckList(kMonthList, "--date", month, 2), CheckList(kDayList, "--date", day, 2),
-          CheckList(kHourList, "--time", hour, 2), CheckList(kMinuteList, "--time", minute, 2)}) {
-        if (refusal) {
-            return *refusal;
+    const ListPart parts[] = {
+        {kYearList, "--date", static_cast<int>(date->year()), 4},
+        {kMonthList, "--date", static_cast<int>(static_cast<unsigned>(date->month())), 2},
+        {kDayList, "--date", static_cast<int>(static_cast<unsigned>(date->day())), 2},
+        {kHourList, "--time", static_cast<int>(time->hours.count()), 2},
+        {kMinuteList, "--time", static_cast<int>(time->minutes.count()), 2},
+    };
+    for (const ListPart& part : parts) {
+        if (!part.list.Offers(part.value)) {
+            return OptionRefusal{std::string(part.option) + ": " + Refusal(part.list.expected, Typed(part)),
+                                 kExitRefused};
         }
     }
-    fields.monthIndex = static_cast<int>(month) - kMonthList.low;
-    fields.dayIndex = static_cast<int>(day) - kDayList.low;
-    fields.hour = static_cast<int>(hour);
-    fields.minute = static_cast<int>(minute);
+    BirthFormFields fields;
+    fields.name = options.name;
+    fields.year = parts[0].value;
+    // The lists of months and days count from their first entry.
+    fields.monthIndex = parts[1].value - kMonthList.low;
+    fields.dayIndex = parts[2].value - kDayList.low;
+    fields.hour = parts[3].value;
+    fields.minute = parts[4].value;
     if (atPlace) {
         return fields;
     }
