@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     }
     velmora::ReadingSession session;
-    if (session.Reopen(reading) == velmora::ReadingSession::ReopenOutcome::NotAReading) {
+    if (session.ReopenSavedFile(bytes) == velmora::ReadingSession::ReopenOutcome::NotAReading) {
         return 0;
     }
     // Encoding what was decoded and decoding again must give the same lines back.

@@ -25,7 +25,7 @@ for fuzzer in build-fuzz/fuzz/*fuzz*; do
     # Qt keep none and their memory stays flat however long they run.
     options="${ASAN_OPTIONS:-}"
     case "$name" in
-        place_query_fuzz) options="${options:+$options:}malloc_context_size=0" ;;
+        place_query_fuzz | settings_file_fuzz | pdf_arguments_fuzz) options="${options:+$options:}malloc_context_size=0" ;;
     esac
     if ! ASAN_OPTIONS="$options" "$fuzzer" -max_total_time="$SECONDS_PER_TARGET" -timeout=10 -rss_limit_mb=1024 \
             -malloc_limit_mb=512 -print_final_stats=1 -artifact_prefix="$work/$name-" \

@@ -557,6 +557,10 @@ Latitude &amp;&amp; Longitude</source>
         <source>Page %1 of %2</source>
         <translation>பக்கம் %1 / %2</translation>
     </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>பக்கங்களை வரைய முடியவில்லை</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ReadingResultPanel</name>
@@ -656,8 +660,8 @@ Latitude &amp;&amp; Longitude</source>
         <translation>PDF கோப்பு (*.pdf)</translation>
     </message>
     <message>
-        <source>The reading could not be exported to %1.</source>
-        <translation>பலனை %1 என்ற கோப்பாக ஏற்றுமதி செய்ய முடியவில்லை.</translation>
+        <source>The reading could not be exported to %1: %2</source>
+        <translation>பலனை %1 என்ற கோப்பாக ஏற்றுமதி செய்ய முடியவில்லை: %2</translation>
     </message>
 </context>
 <context>

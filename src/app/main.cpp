@@ -10,6 +10,7 @@
 #include "app/hand_over.h"
 #include "app/links.h"
 #include "app/main_window.h"
+#include "app/message_text.h"
 #include "app/pdf_command.h"
 #include "app/translation.h"
 #include "platform/instance_lock.h"
@@ -64,11 +65,7 @@ void Print(std::FILE* stream, const QString& text) {
 
 // Help and version are answered before QApplication exists, so that they need no display.
 // Returns true when one of them was asked for and answered.
-bool AnswerHelpOrVersion(int argc, char* argv[]) {
-    QCommandLineParser parser;
-    DescribeCommandLine(parser);
-    // Qt's own options (-platform, -style...) are unknown here; QApplication takes them out later.
-    parser.parse(Arguments(argc, argv));
+bool AnswerHelpOrVersion(const QCommandLineParser& parser) {
     if (parser.isSet(kHelpOption)) {
         // The usage line names the program as it is installed, not the path it was started by.
         char name[] = "velmora";
@@ -82,19 +79,65 @@ bool AnswerHelpOrVersion(int argc, char* argv[]) {
         std::fputs("velmora " VELMORA_VERSION "\n", stdout);
         return true;
     }
-    // A PDF needs fonts but no screen: without a display it is drawn off-screen.
-    if (parser.isSet(kPdfOption) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
-        !qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
     return false;
+}
+
+// True when nothing names a screen to draw on: Qt would then end the program in its
+// constructor, before any usage error could be answered, so the program starts
+// off-screen and says itself that a window needs a display.
+bool WithoutDisplay(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+        qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+        return false;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        for (const char* qtOption : {"-platform", "--platform", "-display", "--display"}) {
+            if (argument == qtOption) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The command's own messages say what went wrong; Qt's diagnostics (a painter that
+// could not begin, a runtime folder it made) are not for its terminal.
+void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) {
+        Print(stderr, QStringLiteral("velmora: %1\n").arg(text));
+    }
+}
+
+// The names given on the command line are echoed escaped and cut.
+QString UsageError(const QCommandLineParser& parser) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty()) {
+        return parser.errorText();
+    }
+    const QString first = QStringLiteral("unknown option %1").arg(velmora::QuotedInMessage(unknown.front()));
+    return unknown.size() == 1 ? first
+                               : QStringLiteral("%1 (and %2 more)").arg(first).arg(unknown.size() - 1);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (AnswerHelpOrVersion(argc, argv)) {
-        return 0;
+    {
+        QCommandLineParser early;
+        DescribeCommandLine(early);
+        // Qt's own options (-platform, -style...) are unknown here; QApplication takes them out later.
+        early.parse(Arguments(argc, argv));
+        if (AnswerHelpOrVersion(early)) {
+            return 0;
+        }
+        if (early.isSet(kPdfOption)) {
+            qInstallMessageHandler(KeepQtQuiet);
+        }
+    }
+    const bool withoutDisplay = WithoutDisplay(argc, argv);
+    if (withoutDisplay) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
@@ -106,7 +149,7 @@ int main(int argc, char* argv[]) {
     DescribeCommandLine(parser);
     if (!parser.parse(QApplication::arguments())) {
         Print(stderr, QStringLiteral("velmora: %1\nTry 'velmora --help' for more information.\n")
-                          .arg(parser.errorText()));
+                          .arg(UsageError(parser)));
         return 2;
     }
     const QStringList files = parser.positionalArguments();
@@ -117,19 +160,37 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(kPdfOption)) {
         return velmora::WriteSavedReadingPdf(parser.value(kPdfOption), files.value(0));
     }
+    if (withoutDisplay) {
+        Print(stderr, QStringLiteral("velmora: no display to open the window on (DISPLAY and WAYLAND_DISPLAY "
+                                     "are not set); velmora --pdf writes a reading without one\n"));
+        return 1;
+    }
 
     velmora::QtPlatform platform;
     velmora::InstallTranslation(velmora::StartingLanguage(platform));
     velmora::InstanceLock lock;
     if (!lock.TryLock()) {
-        // A file given to a second start is shown by the window that already runs.
-        if (!files.isEmpty() && lock.HandOver(files.front())) {
+        if (files.isEmpty()) {
+            Print(stderr, QStringLiteral("velmora: Application is already running\n"));
+            platform.ShowMessage(nullptr,
+                                 QCoreApplication::translate("main", "Application is already running"),
+                                 velmora::MessageIcon::Information);
             return 0;
         }
-        Print(stderr, QStringLiteral("velmora: Application is already running\n"));
-        platform.ShowMessage(nullptr, QCoreApplication::translate("main", "Application is already running"),
-                             velmora::MessageIcon::Information);
-        return files.isEmpty() ? 0 : 1;
+        // A file given to a second start is shown by the window that already runs, or,
+        // when that window cannot take it, here.
+        if (lock.HandOver(files.front())) {
+            return 0;
+        }
+        if (!lock.TryLock()) {
+            Print(stderr,
+                  QStringLiteral("velmora: the window that already runs did not take %1; it is shown in a "
+                                 "window of its own\n")
+                      .arg(velmora::PathInMessage(files.front())));
+        }
+    }
+    if (!lock.Problem().isEmpty()) {
+        Print(stderr, QStringLiteral("velmora: %1\n").arg(lock.Problem()));
     }
 #if VELMORA_UPDATE_REMINDER
     velmora::RemindAboutUpdate(platform);

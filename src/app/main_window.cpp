@@ -2,7 +2,6 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QDir>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -234,13 +233,7 @@ void frmMain::openReading() {
 }
 
 void frmMain::OpenSavedReading(const QString& fileName) {
-    if (const std::optional<SavedReadingLines> saved = OpenReadingFile(platform_, this, fileName)) {
-        if (session_.Reopen(*saved) == ReadingSession::ReopenOutcome::NotAReading) {
-            platform_.ShowMessage(this,
-                                  TranslatedMessage(kMsgNotAReading).arg(QDir::toNativeSeparators(fileName)),
-                                  MessageIcon::Error);
-            return;
-        }
+    if (ReopenReadingFile(platform_, this, fileName, session_)) {
         showReading();
     }
 }

@@ -1,9 +1,9 @@
 #include "app/pdf_command.h"
 
 #include <QDate>
-#include <QDir>
 #include <cstdio>
 
+#include "app/message_text.h"
 #include "app/reading_files.h"
 #include "app/reading_report.h"
 #include "platform/platform.h"
@@ -33,20 +33,22 @@ public:
 } // namespace
 
 int WriteSavedReadingPdf(const QString& pdfPath, const QString& readingPath) {
-    ConsolePlatform console;
+    if (pdfPath.isEmpty()) {
+        PrintError(QStringLiteral("--pdf needs the name of the PDF file to write"));
+        return 1;
+    }
     if (readingPath.isEmpty()) {
         PrintError(QStringLiteral("--pdf needs a saved reading (FILE.tam) to write"));
         return 1;
     }
-    const std::optional<SavedReadingLines> saved = OpenReadingFile(console, nullptr, readingPath);
-    if (!saved) {
+    ConsolePlatform console;
+    ReadingSession session;
+    if (!ReopenReadingFile(console, nullptr, readingPath, session)) {
         return 1;
     }
-    ReadingSession session;
-    session.Reopen(*saved);
-    if (!WriteReadingPdf(session, pdfPath)) {
+    if (const std::optional<QString> reason = WriteReadingPdf(session, pdfPath)) {
         PrintError(
-            QStringLiteral("the PDF could not be written to %1").arg(QDir::toNativeSeparators(pdfPath)));
+            QStringLiteral("the PDF could not be written to %1: %2").arg(PathInMessage(pdfPath), *reason));
         return 1;
     }
     return 0;

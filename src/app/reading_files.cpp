@@ -1,12 +1,20 @@
 #include "app/reading_files.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/message_text.h"
+#include "app/translation.h"
 #include "platform/platform.h"
+#include "platform/replace_file.h"
+#include "reading/reading_session.h"
+#include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
 
 namespace velmora {
@@ -25,23 +33,48 @@ QString Translated(const char* source) {
     return QCoreApplication::translate(kContext, source);
 }
 
-// Unbuffered and repeated until done or refused: a short write (a full disk, a
-// size limit) then reports its reason instead of a buffered flush losing it.
-bool WriteAll(QSaveFile& file, const std::string& bytes) {
-    const char* next = bytes.data();
-    qint64 left = qint64(bytes.size());
-    while (left > 0) {
-        const qint64 written = file.write(next, left);
-        if (written <= 0) {
-            return false;
-        }
-        next += written;
-        left -= written;
+// The first kSavedReadingReadLimit bytes of the file, or why they cannot be read. A
+// pipe or a device would block the window or never end, so only a regular file is
+// read, and it is opened without waiting so that nothing swapped in meanwhile can block.
+std::optional<std::string> ReadStart(const QString& fileName, QString& reason) {
+    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        reason = qt_error_string(errno);
+        return std::nullopt;
     }
-    return true;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        reason = Translated(kNotARegularFile);
+        return std::nullopt;
+    }
+    std::string bytes(kSavedReadingReadLimit, '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            reason = qt_error_string(errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += std::size_t(got);
+    }
+    ::close(fd);
+    bytes.resize(filled);
+    return bytes;
 }
 
 } // namespace
+
+QString FailureReason(const FileReplaceFailure& failure) {
+    return failure.notARegularFile ? Translated(kNotARegularFile) : qt_error_string(failure.errorNumber);
+}
 
 void SaveReadingFile(Platform& platform, QWidget* parent, const ReadingResults& reading) {
     const QString fileName = platform.GetSaveFileName(
@@ -52,13 +85,10 @@ void SaveReadingFile(Platform& platform, QWidget* parent, const ReadingResults& 
         return;
     }
     const std::string bytes = EncodeSavedReading(reading);
-    // Written beside the target and renamed over it, so a failure leaves any older file whole.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, bytes) ||
-        !file.commit()) {
-        platform.ShowMessage(
-            parent, Translated(kMsgSaveFailed).arg(QDir::toNativeSeparators(fileName), file.errorString()),
-            MessageIcon::Error);
+    if (const auto failure = ReplaceFile(fileName, QByteArrayView(bytes.data(), qsizetype(bytes.size())))) {
+        platform.ShowMessage(parent,
+                             Translated(kMsgSaveFailed).arg(PathInMessage(fileName), FailureReason(*failure)),
+                             MessageIcon::Error);
     }
 }
 
@@ -68,38 +98,29 @@ QString AskReadingToOpen(Platform& platform, QWidget* parent) {
                  QStringLiteral("Velmora (*.tam)"), QStringLiteral("tam")});
 }
 
-std::optional<SavedReadingLines> OpenReadingFile(Platform& platform, QWidget* parent,
-                                                 const QString& fileName) {
+bool ReopenReadingFile(Platform& platform, QWidget* parent, const QString& fileName,
+                       ReadingSession& session) {
     if (!PassesSavedReadingNameTest(std::u16string_view(reinterpret_cast<const char16_t*>(fileName.utf16()),
                                                         std::size_t(fileName.size())))) {
         platform.ShowMessage(parent, Translated(kMsgCheckFile), MessageIcon::Error);
-        return std::nullopt;
+        return false;
     }
     if (fileName.isEmpty()) {
-        return std::nullopt;
+        return false;
     }
-    // A pipe or a device would block the window or never end; only a plain file is read.
-    const QFileInfo info(fileName);
-    if (info.exists() && !info.isFile()) {
-        platform.ShowMessage(
-            parent,
-            Translated(kMsgCannotOpen).arg(QDir::toNativeSeparators(fileName), Translated(kNotARegularFile)),
-            MessageIcon::Error);
-        return std::nullopt;
+    QString reason;
+    const std::optional<std::string> bytes = ReadStart(fileName, reason);
+    if (!bytes) {
+        platform.ShowMessage(parent, Translated(kMsgCannotOpen).arg(PathInMessage(fileName), reason),
+                             MessageIcon::Error);
+        return false;
     }
-    QFile file(fileName);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) {
-        // Only the first two short lines matter; a huge file is never read whole.
-        bytes = file.read(qint64(kSavedReadingReadLimit));
+    if (session.ReopenSavedFile(*bytes) == ReadingSession::ReopenOutcome::NotAReading) {
+        platform.ShowMessage(parent, TranslatedMessage(kMsgNotAReading).arg(PathInMessage(fileName)),
+                             MessageIcon::Error);
+        return false;
     }
-    if (file.error() != QFileDevice::NoError) {
-        platform.ShowMessage(
-            parent, Translated(kMsgCannotOpen).arg(QDir::toNativeSeparators(fileName), file.errorString()),
-            MessageIcon::Error);
-        return std::nullopt;
-    }
-    return DecodeSavedReading(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return true;
 }
 
 } // namespace velmora

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
-#include "reading/saved_reading.h"
+#include "model/reading_results.h"
 
 class QWidget;
 
 namespace velmora {
 
 class Platform;
+class ReadingSession;
+struct FileReplaceFailure;
+
+// Why a file could not be written, in the words of the window's messages.
+QString FailureReason(const FileReplaceFailure& failure);
 
 // Asks where to save and writes the reading there; a failure is reported to the
 // user and leaves any older file of that name whole. A cancelled dialog does nothing.
@@ -18,9 +22,10 @@ void SaveReadingFile(Platform& platform, QWidget* parent, const ReadingResults& 
 // Asks which saved reading to open: the chosen name, or an empty one when cancelled.
 QString AskReadingToOpen(Platform& platform, QWidget* parent);
 
-// The reading saved in fileName. Nothing for an empty name, and nothing, after
-// telling the user, for a name not ending in "tam" or a file that cannot be read.
-std::optional<SavedReadingLines> OpenReadingFile(Platform& platform, QWidget* parent,
-                                                 const QString& fileName);
+// Reopens the reading saved in fileName in `session`; true when it is shown. An
+// empty name does nothing; a name not ending in "tam", a file that cannot be read
+// and a file that holds no reading are refused, the user told why, and `session`
+// is left as it was. The window and `velmora --pdf` both open files here.
+bool ReopenReadingFile(Platform& platform, QWidget* parent, const QString& fileName, ReadingSession& session);
 
 } // namespace velmora

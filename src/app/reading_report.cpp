@@ -1,6 +1,7 @@
 #include "app/reading_report.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLocale>
@@ -19,8 +20,10 @@
 #include <vector>
 
 #include "app/program_caption.h"
+#include "app/reading_files.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
+#include "platform/replace_file.h"
 #include "reading/reading_session.h"
 #include "texts/names.h"
 #include "texts/paragraphs.h"
@@ -311,14 +314,27 @@ bool PaintReadingReport(QTextDocument& document, QPagedPaintDevice& device) {
     return painter.end();
 }
 
-bool WriteReadingPdf(const ReadingSession& session, const QString& path, Language language) {
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(LocalPaperSize()));
-    SetReportMargins(writer);
-    writer.setTitle(ReportTitle());
-    writer.setCreator(QString::fromLatin1(kProgramCaption));
-    const std::unique_ptr<QTextDocument> document = BuildReadingReport(session, language);
-    return PaintReadingReport(*document, writer);
+std::optional<QString> WriteReadingPdf(const ReadingSession& session, const QString& path,
+                                       Language language) {
+    // Drawn in memory first: the file is then written in one piece, and nothing Qt
+    // draws on can be a pipe or a full disk.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageSize(QPageSize(LocalPaperSize()));
+        SetReportMargins(writer);
+        writer.setTitle(ReportTitle());
+        writer.setCreator(QString::fromLatin1(kProgramCaption));
+        const std::unique_ptr<QTextDocument> document = BuildReadingReport(session, language);
+        if (!PaintReadingReport(*document, writer)) {
+            return ReadingReport::tr("the pages could not be drawn");
+        }
+    }
+    if (const auto failure = ReplaceFile(path, pdf.data())) {
+        return FailureReason(*failure);
+    }
+    return std::nullopt;
 }
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include <QPageSize>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "texts/localized.h"
 
@@ -34,8 +35,9 @@ void SetReportMargins(QPagedPaintDevice& device);
 // number in each page's footer. False when the device cannot be painted on.
 bool PaintReadingReport(QTextDocument& document, QPagedPaintDevice& device);
 
-// Writes the report as a PDF file at `path`; false when the file cannot be written.
-bool WriteReadingPdf(const ReadingSession& session, const QString& path,
-                     Language language = Language::English);
+// Writes the report as a PDF file at `path`, as a saved reading is written: whole
+// or not at all, any older file kept on failure. Returns why it failed, or nothing.
+std::optional<QString> WriteReadingPdf(const ReadingSession& session, const QString& path,
+                                       Language language = Language::English);
 
 } // namespace velmora

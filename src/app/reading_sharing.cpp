@@ -2,12 +2,12 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
 
+#include "app/message_text.h"
 #include "app/reading_report.h"
 #include "platform/platform.h"
 
@@ -41,10 +41,10 @@ void ExportReadingPdf(Platform& platform, QWidget* parent, const ReadingSession&
     if (fileName.isEmpty()) {
         return;
     }
-    if (!WriteReadingPdf(session, fileName, language)) {
+    if (const std::optional<QString> reason = WriteReadingPdf(session, fileName, language)) {
         platform.ShowMessage(parent,
-                             ReadingSharing::tr("The reading could not be exported to %1.")
-                                 .arg(QDir::toNativeSeparators(fileName)),
+                             ReadingSharing::tr("The reading could not be exported to %1: %2")
+                                 .arg(PathInMessage(fileName), *reason),
                              MessageIcon::Error);
     }
 }

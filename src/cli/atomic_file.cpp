@@ -17,7 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "cli/printable.h"
+#include "texts/printable.h"
 
 namespace velmora {
 namespace {

@@ -12,7 +12,7 @@
 #include "cli/batch_output.h"
 #include "cli/csv_reader.h"
 #include "cli/message_quoting.h"
-#include "cli/printable.h"
+#include "texts/printable.h"
 #include "cli/progress_line.h"
 #include "cli/row_chunks.h"
 #include "reading/field_conversion.h"

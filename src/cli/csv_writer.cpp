@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "cli/printable.h"
+#include "texts/printable.h"
 
 namespace velmora {
 

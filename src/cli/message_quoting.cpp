@@ -1,6 +1,6 @@
 #include "cli/message_quoting.h"
 
-#include "cli/printable.h"
+#include "texts/printable.h"
 
 namespace velmora {
 

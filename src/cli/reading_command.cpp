@@ -12,10 +12,10 @@
 #include "cli/input_file.h"
 #include "cli/message_quoting.h"
 #include "cli/place_fields.h"
-#include "cli/printable.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
+#include "texts/printable.h"
 
 namespace velmora {
 namespace {
@@ -105,7 +105,7 @@ int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& 
         return kExitRefused;
     }
     ReadingSession session;
-    if (session.Reopen(DecodeSavedReading(*bytes)) == ReadingSession::ReopenOutcome::NotAReading) {
+    if (session.ReopenSavedFile(*bytes) == ReadingSession::ReopenOutcome::NotAReading) {
         const std::string_view message = kMsgNotAReading;
         const std::size_t name = message.find("%1");
         errors << "velmora-cli: "

@@ -7,7 +7,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <utility>
+
+#include <cstdio>
 
 namespace velmora {
 
@@ -28,12 +31,57 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDi
     return chosen.isEmpty() ? QString() : chosen.constFirst();
 }
 
-// QSettings reads its file as it opens it; a pipe or a device there would block
-// the window before it shows, so only a plain file (or none yet) is read.
-bool SettingsFileIsSafe(const QString& organization, const QString& application) {
-    const QFileInfo file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                         QStringLiteral("/%1/%2.ini").arg(organization, application));
-    return !file.exists() || file.isFile();
+// The settings hold two short values; a file far beyond that is not what this
+// program wrote, and QSettings would read it whole, at twice its size in memory.
+constexpr qint64 kSettingsFileLimitBytes = 64 * 1024;
+
+enum class Store {
+    Usable,  // a regular file of a sensible size, or none yet
+    Ignored, // a regular file too large or unreadable: never read, replaced when there is a value to store
+    Unusable // a folder, a pipe or a device: QSettings would fail or block on it
+};
+
+Store Examine(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        return Store::Usable;
+    }
+    if (!file.isFile()) {
+        return Store::Unusable;
+    }
+    return file.size() > kSettingsFileLimitBytes || !file.isReadable() ? Store::Ignored : Store::Usable;
+}
+
+bool StoreValue(QSettings& settings, const QString& key, const QString& value) {
+    if (settings.status() != QSettings::NoError || !settings.isWritable()) {
+        return false;
+    }
+    settings.beginGroup(kSettingsGroup);
+    settings.setValue(key, value);
+    settings.endGroup();
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+// A store of this one value, written beside the ignored file and renamed over it,
+// so that the ignored file is never read and is replaced whole or not at all.
+bool ReplaceIgnoredStore(const QString& path, const QString& key, const QString& value) {
+    QTemporaryFile fresh(path + QStringLiteral(".XXXXXX"));
+    if (!fresh.open()) {
+        return false;
+    }
+    fresh.close();
+    {
+        QSettings settings(fresh.fileName(), QSettings::IniFormat);
+        if (!StoreValue(settings, key, value)) {
+            return false;
+        }
+    }
+    if (::rename(QFile::encodeName(fresh.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
+        return false;
+    }
+    fresh.setAutoRemove(false);
+    return true;
 }
 
 } // namespace
@@ -66,11 +114,17 @@ bool QtPlatform::OpenUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 
+QString QtPlatform::SettingsFilePath() const {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/%1/%2.ini").arg(organization_, application_);
+}
+
 std::optional<QString> QtPlatform::ReadSetting(const QString& key) {
-    if (!SettingsFileIsSafe(organization_, application_)) {
+    const QString path = SettingsFilePath();
+    if (Examine(path) != Store::Usable) {
         return std::nullopt;
     }
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, application_);
+    QSettings settings(path, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError) {
         return std::nullopt;
     }
@@ -87,18 +141,17 @@ std::optional<QString> QtPlatform::ReadSetting(const QString& key) {
 }
 
 bool QtPlatform::WriteSetting(const QString& key, const QString& value) {
-    if (!SettingsFileIsSafe(organization_, application_)) {
+    const QString path = SettingsFilePath();
+    switch (Examine(path)) {
+    case Store::Unusable:
         return false;
+    case Store::Ignored:
+        return ReplaceIgnoredStore(path, key, value);
+    case Store::Usable:
+        break;
     }
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, application_);
-    if (settings.status() != QSettings::NoError || !settings.isWritable()) {
-        return false;
-    }
-    settings.beginGroup(kSettingsGroup);
-    settings.setValue(key, value);
-    settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    QSettings settings(path, QSettings::IniFormat);
+    return StoreValue(settings, key, value);
 }
 
 QDate QtPlatform::Today() {

@@ -8,7 +8,9 @@ namespace velmora {
 
 // The production Platform: Qt's message boxes and file dialogs, the desktop's
 // URL handler, an INI settings file under the user's config folder and the
-// system clock.
+// system clock. The settings file is read only when it is a regular file of a
+// few kilobytes at most; any other is ignored, and is replaced (a regular file)
+// or left alone (a folder, a pipe) only when there is a value to store.
 class QtPlatform : public Platform {
 public:
     // The settings live in <config>/<organization>/<application>.ini.
@@ -25,6 +27,8 @@ public:
     QDate Today() override;
 
 private:
+    QString SettingsFilePath() const;
+
     QString organization_;
     QString application_;
 };

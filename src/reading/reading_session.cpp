@@ -3,6 +3,7 @@
 #include "ephemeris/birth_moment.h"
 #include "ephemeris/birth_star.h"
 #include "panchang/fortnight.h"
+#include "reading/saved_reading.h"
 #include "texts/look_ups.h"
 #include "texts/names.h"
 
@@ -36,6 +37,13 @@ ReadingSession::ReopenOutcome ReadingSession::Reopen(const SavedReadingLines& li
     results_.asRead = lines;
     Show(star, FortnightFromName(lines.fortnightLine));
     return ReopenOutcome::Shown;
+}
+
+ReadingSession::ReopenOutcome ReadingSession::ReopenSavedFile(std::string_view bytes) {
+    if (!HoldsOnlyReadingText(bytes)) {
+        return ReopenOutcome::NotAReading;
+    }
+    return Reopen(DecodeSavedReading(bytes));
 }
 
 void ReadingSession::Show(std::optional<Star> star, Fortnight fortnight) {

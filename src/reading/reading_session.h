@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "model/birth_moment.h"
 #include "model/birth_record.h"
@@ -25,6 +26,12 @@ public:
     // fortnight name are refused and change nothing; two empty lines (a
     // reading saved before any star was found) are shown as they are.
     ReopenOutcome Reopen(const SavedReadingLines& lines);
+
+    // A saved reading's file as read (its first kSavedReadingReadLimit bytes
+    // count): the one decision of every front end on what a file holds. Bytes
+    // that no saved reading has are refused as a foreign file; otherwise the
+    // file's two lines are reopened as Reopen does.
+    [[nodiscard]] ReopenOutcome ReopenSavedFile(std::string_view bytes);
 
     const BirthRecord& Record() const { return record_; }
     const BirthMoment& Moment() const { return moment_; }

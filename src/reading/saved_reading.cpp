@@ -56,4 +56,13 @@ SavedReadingLines DecodeSavedReading(std::string_view bytes) {
     return lines;
 }
 
+bool HoldsOnlyReadingText(std::string_view bytes) {
+    for (const char c : bytes.substr(0, kSavedReadingReadLimit)) {
+        if (static_cast<unsigned char>(c) < ReadingShift && c != '\r' && c != '\n') {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace velmora

@@ -32,4 +32,9 @@ inline constexpr std::size_t kSavedReadingReadLimit = 64 * 1024;
 // line is empty), decoded. Only the first kSavedReadingReadLimit bytes count.
 SavedReadingLines DecodeSavedReading(std::string_view bytes);
 
+// False when the first kSavedReadingReadLimit bytes hold a code that no saved
+// reading has: the encoding writes only codes from ReadingShift up, and line
+// ends. NUL bytes, other control codes and most binary files are no reading.
+bool HoldsOnlyReadingText(std::string_view bytes);
+
 } // namespace velmora

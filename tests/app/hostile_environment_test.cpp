@@ -6,19 +6,13 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 #include "app/links.h"
 #include "app/main_window.h"
 #include "platform/qt_platform.h"
+#include "support/immutable_folder.h"
 
 using velmora::MessageIcon;
 
@@ -82,37 +76,6 @@ void Calculate(velmora::frmMain& window) {
     window.findChild<QPushButton*>(QStringLiteral("cmdRashi"))->click();
 }
 
-// Makes a folder immutable, which even root cannot write into, until destroyed.
-class ImmutableFolder {
-public:
-    explicit ImmutableFolder(const QString& path) : fd_(open(QFile::encodeName(path).constData(), O_RDONLY)) {
-        set_ = fd_ >= 0 && SetFlag(true);
-    }
-    ~ImmutableFolder() {
-        if (set_) {
-            SetFlag(false);
-        }
-        if (fd_ >= 0) {
-            close(fd_);
-        }
-    }
-    ImmutableFolder(const ImmutableFolder&) = delete;
-    ImmutableFolder& operator=(const ImmutableFolder&) = delete;
-    bool IsSet() const { return set_; }
-
-private:
-    bool SetFlag(bool on) {
-        int flags = 0;
-        if (ioctl(fd_, FS_IOC_GETFLAGS, &flags) != 0) {
-            return false;
-        }
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        return ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    int fd_;
-    bool set_ = false;
-};
-
 enum class Settings { GarbageFile, FileIsAFolder, FolderUnderAFile };
 enum class Target { UnderARegularFile, ExistingFolder, ImmutableFolder };
 
@@ -125,10 +88,8 @@ class HostileEnvironmentTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    }
+    void initTestCase() { configHome_ = qgetenv("XDG_CONFIG_HOME"); }
+    void cleanup() { qputenv("XDG_CONFIG_HOME", configHome_); }
 
     // The start-up reminder stays silent on every start and the window still calculates and saves.
     void unusableSettings_data() {
@@ -154,7 +115,7 @@ private slots:
             config += QStringLiteral("/config");
             break;
         }
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
 
         RecordingPlatform platform;
         for (int start = 0; start < 2; ++start) {
@@ -218,7 +179,8 @@ private slots:
             path = older;
             break;
         }
-        const ImmutableFolder readOnly(target == Target::ImmutableFolder ? sandbox.path() : QString());
+        const velmora::testing::ImmutableFolder readOnly(target == Target::ImmutableFolder ? sandbox.path()
+                                                                                           : QString());
         if (target == Target::ImmutableFolder && !readOnly.IsSet()) {
             QSKIP("this file system or user cannot make a folder immutable");
         }
@@ -239,6 +201,9 @@ private slots:
         QCOMPARE(QDir(sandbox.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(),
                  target == Target::ExistingFolder ? 2 : 1);
     }
+
+private:
+    QByteArray configHome_;
 };
 
 QTEST_MAIN(HostileEnvironmentTest)

@@ -144,6 +144,23 @@ private slots:
         QCOMPARE(older.readAll(), QByteArray("older reading\r\n"));
     }
 
+    // A name of 255 bytes, the most a file name holds, saves as any other, also over
+    // an older reading of that name: the temporary file's name fits beside it.
+    void longestNameSavesAndSavesAgain() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QString(251, QLatin1Char('a')) + QStringLiteral(".tam"));
+        fill(BirthData());
+        calculate();
+        fake_->saveFileAnswers = {path, path};
+        for (int save = 0; save < 2; ++save) {
+            find<QPushButton>(QStringLiteral("cmdSave"))->click();
+            QVERIFY2(fake_->messages.isEmpty(), qPrintable(fake_->MessageTexts().join(u'\n')));
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(), velmora::EncodeSavedReading("Pushya", "Krishna Paksha"));
+    }
+
     void cancelledSaveWritesNothing() {
         fill(BirthData());
         calculate();
@@ -157,7 +174,7 @@ private slots:
     // file and why, and nothing shown changes.
     void whatIsNoReadingIsRefused_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("kind"); // 0 file, 1 pipe, 2 a gigabyte of one line
+        QTest::addColumn<int>("kind"); // 0 file, 1 pipe, 2 a gigabyte of one line, 3 twenty sparse gigabytes
         QTest::addColumn<QString>("reason");
         QTest::newRow("random bytes") << QByteArray("\xff\x01\x80zz\r\n\"\\\r\n", 11) << 0
                                       << QStringLiteral("is not a Velmora reading.");
@@ -168,6 +185,12 @@ private slots:
         QTest::newRow("huge") << QByteArray::fromStdString(
                                      velmora::EncodeSavedReading("Pushya", "").substr(0, 6))
                               << 2 << QStringLiteral("is not a Velmora reading.");
+        QTest::newRow("NUL bytes") << QByteArray(1000, '\0') << 0
+                                   << QStringLiteral("is not a Velmora reading.");
+        QTest::newRow("sparse file") << QByteArray() << 3 << QStringLiteral("is not a Velmora reading.");
+        QTest::newRow("star, then no fortnight")
+            << QByteArray::fromStdString(velmora::EncodeSavedReading("Pushya", "Fortnight")) << 0
+            << QStringLiteral("is not a Velmora reading.");
     }
     void whatIsNoReadingIsRefused() {
         QFETCH(QByteArray, bytes);
@@ -181,8 +204,8 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(bytes);
-            if (kind == 2) {
-                QVERIFY(file.resize(qint64(1) << 30)); // sparse: one line of a gigabyte
+            if (kind >= 2) {
+                QVERIFY(file.resize(kind == 2 ? qint64(1) << 30 : qint64(20) << 30)); // sparse, all NUL bytes
             }
         }
         fake_->openFileAnswers = {path};

@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "app/about_dialog.h"
 #include "app/reading_report.h"
@@ -179,11 +181,41 @@ private slots:
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
         }
 
-        fake_->saveFileAnswers << folder.filePath(QStringLiteral("no such folder/asha.pdf"));
+        const QString nowhere = folder.filePath(QStringLiteral("no such folder/asha.pdf"));
+        fake_->saveFileAnswers << nowhere;
         action(QStringLiteral("mnuExportPdf"))->trigger();
-        QCOMPARE(fake_->MessageTexts().size(), 1);
-        QVERIFY(
-            fake_->MessageTexts().front().startsWith(QStringLiteral("The reading could not be exported")));
+        QCOMPARE(
+            fake_->MessageTexts(),
+            QStringList{QStringLiteral("The reading could not be exported to %1: No such file or directory")
+                            .arg(nowhere)});
+    }
+
+    // An export cut short, as on a full disk, says why and leaves the older PDF whole.
+    void exportCutShortKeepsTheOlderPdf() {
+        fill(BirthData());
+        calculate();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("asha.pdf"));
+        QFile older(path);
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.write("%PDF-1.4 older\n");
+        older.close();
+        fake_->saveFileAnswers << path;
+        // Writes beyond 20,480 bytes fail; the report is larger.
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 20480;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        action(QStringLiteral("mnuExportPdf"))->trigger();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(
+            fake_->MessageTexts(),
+            QStringList{QStringLiteral("The reading could not be exported to %1: File too large").arg(path)});
+        QVERIFY(older.open(QIODevice::ReadOnly));
+        QCOMPARE(older.readAll(), QByteArray("%PDF-1.4 older\n"));
     }
 
     // The printer dialog chooses where the pages go; here a PDF file stands in for the printer.

@@ -179,6 +179,7 @@ TEST(Open, WhatIsNoReadingIsRefused) {
     const auto pipe = folder.Path() / "pipe.tam";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const auto empty = folder.Write("empty.tam", "\r\n\r\n");
+    const auto zeros = folder.Write("zeros.tam", std::string(1000, '\0'));
     struct Case {
         std::string path;
         int exitCode;
@@ -188,6 +189,7 @@ TEST(Open, WhatIsNoReadingIsRefused) {
         {odd.string(), 1, "velmora-cli: " + odd.string() + " is not a Velmora reading.\n"},
         {escapes.string(), 1, "velmora-cli: " + escapes.string() + " is not a Velmora reading.\n"},
         {pipe.string(), 1, "velmora-cli: cannot read " + pipe.string() + ": not a regular file\n"},
+        {zeros.string(), 1, "velmora-cli: " + zeros.string() + " is not a Velmora reading.\n"},
         {empty.string(), 0, ""},
     };
     for (const Case& c : cases) {

@@ -178,6 +178,29 @@ private slots:
         QCOMPARE(platform.ReadSetting(QStringLiteral("Key")), std::nullopt);
     }
 
+    // A settings file of a gigabyte (sparse, as `truncate -s 1G` makes it) behind a
+    // valid group is never read: the window would need twice its size in memory. It
+    // stays as it is until a value is stored, which replaces it with a store of that value.
+    void oversizedSettingsFileIsIgnoredUntilAValueIsStored() {
+        const qint64 sizeBytes = qint64(1) << 30;
+        QVERIFY(QDir().mkpath(QFileInfo(SettingsFilePath()).path()));
+        QFile file(SettingsFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\nKey=kept\n");
+        QVERIFY(file.resize(sizeBytes));
+        file.close();
+        QtPlatform platform(kOrganization, kApplication);
+        QCOMPARE(platform.ReadSetting(QStringLiteral("Key")), std::nullopt);
+        QCOMPARE(QFileInfo(SettingsFilePath()).size(), sizeBytes);
+
+        QVERIFY(platform.WriteSetting(QStringLiteral("Other"), QStringLiteral("stored")));
+        QVERIFY(QFileInfo(SettingsFilePath()).size() < 100);
+        QCOMPARE(platform.ReadSetting(QStringLiteral("Other")), QStringLiteral("stored"));
+        QCOMPARE(platform.ReadSetting(QStringLiteral("Key")), std::nullopt);
+        QCOMPARE(QDir(QFileInfo(SettingsFilePath()).path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{kApplication + QStringLiteral(".ini")});
+    }
+
     void valueThatIsNotTextIsNotReturned() {
         QVERIFY(QDir().mkpath(QFileInfo(SettingsFilePath()).path()));
         QFile file(SettingsFilePath());

@@ -24,7 +24,7 @@ TEST(GoldenSavedReading, OpensAsTheWorkedExample) {
     const std::string bytes = GoldenFile();
     ASSERT_EQ(bytes.size(), 24u);
     ReadingSession session;
-    session.Reopen(DecodeSavedReading(bytes));
+    ASSERT_EQ(session.ReopenSavedFile(bytes), ReadingSession::ReopenOutcome::Shown);
     const ReadingResults& r = session.Results();
     EXPECT_EQ(ShownStarLine(r), "Pushya");
     EXPECT_EQ(ShownFortnightLine(r), "Krishna Paksha");

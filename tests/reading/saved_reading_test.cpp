@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
 #include "texts/names.h"
@@ -71,6 +72,53 @@ TEST(SavedReading, OnlyTheFirstBytesAreRead) {
     const SavedReadingLines r = DecodeSavedReading(huge);
     EXPECT_EQ(r.starLine.size(), kSavedReadingReadLimit);
     EXPECT_EQ(r.fortnightLine, "");
+}
+
+// The file decision every front end makes. The lines are those of the worked
+// example's hand-written file (data/pushya_krishna_1947.tam), byte by byte.
+TEST(SavedReadingFile, BytesThatAreNoTextAreAForeignFile) {
+    const std::string pushya = "\x67\x8c\x8a\x7f\x90\x78";
+    const std::string krishna = "\x62\x89\x80\x8a\x7f\x85\x78\x37\x67\x78\x82\x8a\x7f\x78";
+    const std::string golden = pushya + "\r\n" + krishna + "\r\n";
+    using Outcome = ReadingSession::ReopenOutcome;
+    struct Case {
+        const char* what;
+        std::string bytes;
+        Outcome want;
+    };
+    const Case cases[] = {
+        {"the worked example", golden, Outcome::Shown},
+        {"LF and CR line ends", pushya + "\n" + krishna + "\r", Outcome::Shown},
+        {"the empty reading", "\r\n\r\n", Outcome::Shown},
+        {"an empty file", "", Outcome::Shown},
+        {"1000 NUL bytes", std::string(1000, '\0'), Outcome::NotAReading},
+        {"NUL bytes up to the read limit", std::string(kSavedReadingReadLimit, '\0'), Outcome::NotAReading},
+        {"one NUL byte", std::string(1, '\0'), Outcome::NotAReading},
+        {"NUL bytes after the lines", golden + std::string(4, '\0'), Outcome::NotAReading},
+        {"a TAB in the star line", pushya + "\t\r\n" + krishna + "\r\n", Outcome::NotAReading},
+        {"the highest code no text has", "\x16\r\n" + krishna + "\r\n", Outcome::NotAReading},
+        {"the empty reading and a bell", "\r\n\r\n\x07", Outcome::NotAReading},
+        // Beyond the bytes that are read nothing counts.
+        {"NUL bytes past the read limit",
+         pushya + "\r\n" + krishna + "\r\n" + std::string(kSavedReadingReadLimit, 'x') + std::string(9, '\0'),
+         Outcome::Shown},
+    };
+    for (const Case& c : cases) {
+        ReadingSession session;
+        EXPECT_EQ(session.ReopenSavedFile(c.bytes), c.want) << c.what;
+        EXPECT_EQ(session.Results().asRead.has_value(), c.want == Outcome::Shown) << c.what;
+    }
+}
+
+// Text that names no reading is refused by the same call: a known star with a
+// fortnight line of "Skk", and one line as long as the bytes that are read.
+TEST(SavedReadingFile, TextThatNamesNoReadingIsRefused) {
+    ReadingSession session;
+    EXPECT_EQ(session.ReopenSavedFile("\x67\x8c\x8a\x7f\x90\x78\r\n\x6a\x82\x82\r\n"),
+              ReadingSession::ReopenOutcome::NotAReading);
+    EXPECT_EQ(session.ReopenSavedFile(std::string(kSavedReadingReadLimit, '\x78')),
+              ReadingSession::ReopenOutcome::NotAReading);
+    EXPECT_FALSE(session.Results().asRead.has_value());
 }
 
 TEST(SavedReadingName, TheOpenTestAndTheSaveName) {

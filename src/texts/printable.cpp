@@ -1,4 +1,4 @@
-#include "cli/printable.h"
+#include "texts/printable.h"
 
 namespace velmora {
 namespace {

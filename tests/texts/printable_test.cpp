@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/printable.h"
+#include "texts/printable.h"
 
 namespace velmora {
 namespace {
