@@ -11,11 +11,10 @@
 #include "cli/batch.h"
 #include "cli/batch_output.h"
 #include "cli/csv_reader.h"
-#include "cli/message_quoting.h"
-#include "texts/printable.h"
 #include "cli/progress_line.h"
 #include "cli/row_chunks.h"
 #include "reading/field_conversion.h"
+#include "texts/printable.h"
 
 namespace velmora {
 namespace {
