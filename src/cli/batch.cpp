@@ -1,4 +1,5 @@
 #include "cli/batch.h"
+#include "cli/message_quoting.h"
 
 #include <utility>
 

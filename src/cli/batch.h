@@ -9,7 +9,6 @@
 #include <variant>
 #include <vector>
 
-#include "cli/message_quoting.h"
 #include "places/gazetteer.h"
 #include "reading/reading_session.h"
 #include "reading/validation.h"
