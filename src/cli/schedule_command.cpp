@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iomanip>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -304,8 +305,9 @@ void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours)
             << LocalDateTime(period.endUT, utcOffsetHours) << "  " << ActivityName(period.activity) << '\n';
         for (const SubPeriod& sub : period.subPeriods) {
             out << "           " << LocalDateTime(sub.startUT, utcOffsetHours) << "  "
-                << LocalDateTime(sub.endUT, utcOffsetHours) << "  " << BirdName(sub.bird) << ' '
-                << ActivityName(sub.activity) << ' ' << StrengthText(sub.strength) << '\n';
+                << LocalDateTime(sub.endUT, utcOffsetHours) << "  " << std::left << std::setw(8)
+                << BirdName(sub.bird) << std::setw(9) << ActivityName(sub.activity) << std::right
+                << StrengthText(sub.strength) << '\n';
         }
     }
 }
