@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <span>
 
-#include "schedule/fortnight_at.h"
+#include "ephemeris/calendar.h"
+#include "panchang/fortnight.h"
 
 namespace velmora {
 namespace {
@@ -66,7 +67,7 @@ BirdDayKind BirdDayOf(Bird bird, int weekday, Fortnight fortnight) {
     return {Has(days.RulingByDay, weekday), Has(days.RulingByNight, weekday), Has(days.Death, weekday)};
 }
 
-DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird bird) {
+DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird) {
     DaySchedule schedule;
     schedule.Date = date;
     schedule.bird = bird;
@@ -75,8 +76,8 @@ DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird b
     if (!sun.SunriseUT) {
         return schedule;
     }
-    schedule.Weekday = WeekdayOf(*sun.SunriseUT, place.UtcOffsetHours);
-    schedule.fortnight = FortnightAtUT(*sun.SunriseUT);
+    schedule.Weekday = static_cast<int>(LocalWeekdayAt(*sun.SunriseUT, place.UtcOffsetHours).c_encoding());
+    schedule.fortnight = ComputePanchangAtUT(*sun.SunriseUT).fortnight;
     schedule.BirdDay = BirdDayOf(bird, *schedule.Weekday, *schedule.fortnight);
     if (sun.Status != SunDayStatus::Normal) {
         return schedule;

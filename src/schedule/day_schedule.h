@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string_view>
 
@@ -32,7 +33,7 @@ struct BirdDayKind {
 // decides (weekday, fortnight, the bird's day) is set when a sunrise falls on
 // the date; the ten periods only for a whole day (Sun.Status Normal).
 struct DaySchedule {
-    LocalDate Date;
+    std::chrono::year_month_day Date;
     SunDay Sun;
     std::optional<int> Weekday;         // 0 = Sunday, of the local date of the sunrise
     std::optional<Fortnight> fortnight; // at sunrise
@@ -49,6 +50,6 @@ inline constexpr std::array<std::string_view, 7> WeekdayNames = {"Sunday",   "Mo
 BirdDayKind BirdDayOf(Bird bird, int weekday, Fortnight fortnight);
 
 // The day beginning with the sunrise of `date` at `place`, for `bird`.
-DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird bird);
+DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird);
 
 } // namespace velmora
