@@ -16,7 +16,7 @@ void BM_YearOfSchedules(benchmark::State& state) {
         for (int day = 0; day < 366; ++day) {
             const std::chrono::year_month_day date = LocalDateAt(firstUT + day + 0.5, 0.0);
             const DaySchedule schedule = ComputeDaySchedule(date, chennai, Bird::Owl);
-            benchmark::DoNotOptimize(schedule.Periods);
+            benchmark::DoNotOptimize(schedule.periods);
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "app/location_lookup.h"
 
 #include "app/location_lookup_window.h"
-#include "app/place_format.h"
+#include "places/coordinate_text.h"
 #include "places/form_values.h"
 #include "places/match_words.h"
 
@@ -204,18 +204,18 @@ void LocationLookupWindow::showPlaces() {
         for (const Column column : {Place, State, Country}) {
             row->setToolTip(column, row->text(column));
         }
-        row->setText(Latitude, FormatLatitude(place.latitudeDeg));
-        row->setText(Longitude, FormatLongitude(place.longitudeDeg));
+        row->setText(Latitude, FromUtf8(places::FormatLatitude(place.latitudeDeg)));
+        row->setText(Longitude, FromUtf8(places::FormatLongitude(place.longitudeDeg)));
         row->setText(TimeZone, FromUtf8(place.timeZoneId));
         const std::optional<places::ZoneAtTime>& zone = zones_.emplace_back(places::ZoneAtPlace(place, when));
         if (zone) {
-            row->setText(UtcOffset, FormatUtcOffset(zone->utcOffsetSeconds));
+            row->setText(UtcOffset, FromUtf8(places::FormatUtcOffset(zone->utcOffsetSeconds)));
             // The form adds one hour for daylight saving, so the standard offset is an hour less.
-            row->setText(Daylight,
-                         zone->daylightSaving
-                             ? tr("yes, standard %1")
-                                   .arg(FormatUtcOffset(zone->utcOffsetSeconds - kDaylightSavingSeconds))
-                             : tr("no"));
+            row->setText(Daylight, zone->daylightSaving
+                                       ? tr("yes, standard %1")
+                                             .arg(FromUtf8(places::FormatUtcOffset(zone->utcOffsetSeconds -
+                                                                                   kDaylightSavingSeconds)))
+                                       : tr("no"));
         }
     }
     // Long state and country names are cut short so that the coordinates and
@@ -244,21 +244,7 @@ void LocationLookupWindow::useThisPlace() {
         return;
     }
     const places::Place& place = matches_[std::size_t(index)].place;
-    const places::PlaceFormValues values = places::FormValuesFor(place, *zones_[std::size_t(index)]);
-    emit placeChosen({
-        .city = FromUtf8(place.name),
-        .state = FromUtf8(place.state),
-        .country = FromUtf8(place.country),
-        .latitudeDegrees = FromUtf8(values.latitudeDegrees),
-        .latitudeMinutes = FromUtf8(values.latitudeMinutes),
-        .latitudeSouth = values.latitudeSouth,
-        .longitudeDegrees = FromUtf8(values.longitudeDegrees),
-        .longitudeMinutes = FromUtf8(values.longitudeMinutes),
-        .longitudeEast = values.longitudeEast,
-        .zoneHour = FromUtf8(values.zoneHour),
-        .zoneMinute = FromUtf8(values.zoneMinute),
-        .daylightSaving = values.daylightSaving,
-    });
+    emit placeChosen(places::FormValuesFor(place, *zones_[std::size_t(index)]));
     close();
 }
 

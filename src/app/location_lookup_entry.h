@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form_place.h"
+#include "places/form_values.h"
 
 #include <QDate>
 #include <QString>
@@ -23,7 +23,7 @@ struct LocationLookupRequest {
     QString siteAddress;
 };
 
-using PlaceChosenHandler = std::function<void(const FormPlace&)>;
+using PlaceChosenHandler = std::function<void(const places::PlaceFormValues&)>;
 
 // Opens the look-up window as a child of `parent`; `onChosen` receives the place the user picks.
 using OpenLocationLookupFunction = QWidget* (*)(const LocationLookupRequest& request,

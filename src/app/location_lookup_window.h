@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form_place.h"
+#include "places/form_values.h"
 #include "places/zone_at_time.h"
 
 #include <QDate>
@@ -34,7 +34,7 @@ public:
 
 signals:
     // The place and the clocks there at the date and time shown, for the form.
-    void placeChosen(const velmora::FormPlace& place);
+    void placeChosen(const velmora::places::PlaceFormValues& place);
 
 private:
     void showPlaces();

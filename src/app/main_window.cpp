@@ -251,8 +251,8 @@ void frmMain::lookUpPlace(const QString& query) {
                                         HomePageAddress()};
     QString error;
     if (OpenLocationLookup(
-            request, [form = fraMain_](const FormPlace& place) { form->SetPlace(place); }, this, &error) ==
-        nullptr) {
+            request, [form = fraMain_](const places::PlaceFormValues& place) { form->SetPlace(place); }, this,
+            &error) == nullptr) {
         platform_.ShowMessage(this, error, MessageIcon::Error);
     }
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <iomanip>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -11,12 +12,15 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/batch.h"
-#include "cli/reading_command.h"
+#include "cli/date_text.h"
+#include "cli/exit_status.h"
+#include "cli/form_choices.h"
+#include "cli/message_quoting.h"
 #include "ephemeris/calendar.h"
 #include "schedule/day_schedule.h"
 #include "texts/look_ups.h"
 #include "texts/names.h"
+#include "texts/printable.h"
 
 namespace velmora {
 namespace {
@@ -45,12 +49,6 @@ bool IsLetter(char c) {
 
 // The forms of the values. A value without its option's form is a usage error;
 // one with the form that names no real day, zone or place is refused.
-
-// YYYY-MM-DD.
-bool HasDayForm(std::string_view text) {
-    return text.size() == 10 && text[4] == '-' && text[7] == '-' && IsDigits(text.substr(0, 4), 4, 4) &&
-           IsDigits(text.substr(5, 2), 2, 2) && IsDigits(text.substr(8, 2), 2, 2);
-}
 
 // H or H:MM, one or two digits of hours, with or without a sign.
 bool HasZoneForm(std::string_view text) {
@@ -81,24 +79,13 @@ bool HasAngleForm(std::string_view text) {
            end == text.data() + text.size() && std::isfinite(value);
 }
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 // The date of a value of the day's form, when it is a real one in the years served.
 std::optional<std::chrono::year_month_day> DayOf(std::string_view text) {
-    const auto year = WholeNumber(text.substr(0, 4));
-    const auto month = WholeNumber(text.substr(5, 2));
-    const auto day = WholeNumber(text.substr(8, 2));
-    if (!year || !month || !day || *year < kFirstYear || *year > kLastYear || *month < 1 || *month > 12) {
+    const std::optional<std::chrono::year_month_day> date = ParseIsoDate(text);
+    if (!date || !date->ok() || !kYearList.Offers(static_cast<int>(date->year()))) {
         return std::nullopt;
     }
-    constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int monthDays = kMonthDays[*month - 1] + (*month == 2 && IsLeapYear(*year) ? 1 : 0);
-    if (*day < 1 || *day > monthDays) {
-        return std::nullopt;
-    }
-    return std::chrono::year{*year} / *month / *day;
+    return date;
 }
 
 // The degrees of a value of the angle's form, when within `limitDeg` and on a named side.
@@ -255,53 +242,76 @@ std::string BirdDayWords(const BirdDayKind& kind) {
     const auto add = [&words](std::string_view word) {
         words += (words.empty() ? "" : ", ") + std::string(word);
     };
-    if (kind.RulingByDay) {
+    if (kind.rulingByDay) {
         add("ruling day (day time)");
     }
-    if (kind.RulingByNight) {
+    if (kind.rulingByNight) {
         add("ruling day (night time)");
     }
-    if (kind.Death) {
+    if (kind.death) {
         add("death day");
     }
     return words.empty() ? "none of its days" : words;
 }
 
-std::string_view WeekdayName(int weekday) {
-    return WeekdayNames[static_cast<std::size_t>(weekday)];
+std::string_view WeekdayName(std::chrono::weekday weekday) {
+    return WeekdayNames[weekday.c_encoding()];
 }
 
+std::string StarText(const std::optional<Star>& star) {
+    return star ? std::string(StarName(*star)) : std::string();
+}
+
+// A strength as two decimals, 0.04 to 1.00.
+std::string StrengthText(double strength) {
+    const long long hundredths = std::llround(strength * 100.0);
+    return std::to_string(hundredths / 100) + "." + TwoDigits(hundredths % 100);
+}
+
+constexpr std::string_view kSource =
+    "Tables: U. S. Pulippani, Biorhythms of Natal Moon (1993), as transcribed in public sources; "
+    "traditions differ.";
+
 void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours) {
-    const SunDay& sun = day.Sun;
+    const SunDay& sun = day.sun;
     const auto moment = [&out, utcOffsetHours](std::string_view label,
                                                const std::optional<double>& julianDateUT) {
         if (julianDateUT) {
             out << label << LocalDateTime(*julianDateUT, utcOffsetHours) << '\n';
         }
     };
-    out << "Bird:          " << BirdName(day.bird) << '\n' << "Day:           " << DateText(day.Date) << '\n';
+    out << "Bird:          " << BirdName(day.bird) << '\n' << "Day:           " << DateText(day.date) << '\n';
     if (sun.Status != SunDayStatus::Normal) {
         out << "Sun:           " << SunWords(sun) << '\n';
     }
     moment("Covered by:    the day from the sunrise at ", sun.CoveringSunriseUT);
-    if (day.Weekday && day.fortnight) {
-        out << "Weekday:       " << WeekdayName(*day.Weekday) << '\n'
-            << "Fortnight:     " << FortnightName(*day.fortnight) << " (at sunrise)\n";
+    if (day.weekday && day.sky) {
+        out << "Weekday:       " << WeekdayName(*day.weekday) << '\n'
+            << "Fortnight:     " << FortnightName(day.sky->fortnight) << " (at sunrise)\n"
+            << "Tithi:         " << TithiName(day.sky->tithi) << " (at sunrise)\n"
+            << "Star:          " << StarText(day.sky->star) << " (at sunrise)\n";
     }
     moment("Sunrise:       ", sun.SunriseUT);
     moment("Sunset:        ", sun.SunsetUT);
     moment("Next sunrise:  ", sun.NextSunriseUT);
-    if (day.BirdDay) {
-        out << "Bird's day:    " << BirdDayWords(*day.BirdDay) << '\n';
+    if (day.birdDay) {
+        out << "Bird's day:    " << BirdDayWords(*day.birdDay) << '\n';
     }
-    if (!day.Periods) {
+    if (!day.periods) {
         return;
     }
-    out << "Periods (five equal parts of the day, then of the night):\n";
-    for (const DayPeriod& period : *day.Periods) {
-        out << "  " << (period.Half == DayHalf::Day ? "day   " : "night ") << period.Yama << "  "
-            << LocalDateTime(period.StartUT, utcOffsetHours) << "  "
-            << LocalDateTime(period.EndUT, utcOffsetHours) << '\n';
+    out << "Periods (five equal parts of the day, then of the night), the bird's activity and sub-periods\n"
+           "(their bird, activity and strength):\n";
+    for (const DayPeriod& period : *day.periods) {
+        out << "  " << (period.half == DayHalf::Day ? "day   " : "night ") << period.yama << "  "
+            << LocalDateTime(period.startUT, utcOffsetHours) << "  "
+            << LocalDateTime(period.endUT, utcOffsetHours) << "  " << ActivityName(period.activity) << '\n';
+        for (const SubPeriod& sub : period.subPeriods) {
+            out << "           " << LocalDateTime(sub.startUT, utcOffsetHours) << "  "
+                << LocalDateTime(sub.endUT, utcOffsetHours) << "  " << std::left << std::setw(8)
+                << BirdName(sub.bird) << std::setw(9) << ActivityName(sub.activity) << std::right
+                << StrengthText(sub.strength) << '\n';
+        }
     }
 }
 
@@ -311,63 +321,82 @@ nlohmann::ordered_json DayJson(const DaySchedule& day, double utcOffsetHours) {
         return julianDateUT ? Json(LocalDateTime(*julianDateUT, utcOffsetHours)) : nullptr;
     };
     const auto flag = [&day](bool BirdDayKind::*member) {
-        return day.BirdDay ? Json(*day.BirdDay.*member) : nullptr;
+        return day.birdDay ? Json(*day.birdDay.*member) : nullptr;
     };
     Json json = {
         {"bird", BirdName(day.bird)},
-        {"day", DateText(day.Date)},
-        {"sun", SunKey(day.Sun.Status)},
-        {"weekday", day.Weekday ? Json(WeekdayName(*day.Weekday)) : nullptr},
-        {"paksha", day.fortnight ? Json(FortnightName(*day.fortnight)) : nullptr},
-        {"sunrise", moment(day.Sun.SunriseUT)},
-        {"sunset", moment(day.Sun.SunsetUT)},
-        {"next_sunrise", moment(day.Sun.NextSunriseUT)},
-        {"covered_by", moment(day.Sun.CoveringSunriseUT)},
-        {"ruling_day_day_time", flag(&BirdDayKind::RulingByDay)},
-        {"ruling_day_night_time", flag(&BirdDayKind::RulingByNight)},
-        {"death_day", flag(&BirdDayKind::Death)},
+        {"day", DateText(day.date)},
+        {"sun", SunKey(day.sun.Status)},
+        {"weekday", day.weekday ? Json(WeekdayName(*day.weekday)) : nullptr},
+        {"paksha", day.sky ? Json(FortnightName(day.sky->fortnight)) : nullptr},
+        {"star", day.sky && day.sky->star ? Json(StarName(*day.sky->star)) : nullptr},
+        {"tithi", day.sky ? Json(TithiName(day.sky->tithi)) : nullptr},
+        {"sunrise", moment(day.sun.SunriseUT)},
+        {"sunset", moment(day.sun.SunsetUT)},
+        {"next_sunrise", moment(day.sun.NextSunriseUT)},
+        {"covered_by", moment(day.sun.CoveringSunriseUT)},
+        {"ruling_day_by_day", flag(&BirdDayKind::rulingByDay)},
+        {"ruling_day_by_night", flag(&BirdDayKind::rulingByNight)},
+        {"death_day", flag(&BirdDayKind::death)},
+        {"source", kSource},
         {"periods", Json::array()},
     };
-    if (day.Periods) {
-        for (const DayPeriod& period : *day.Periods) {
-            json["periods"].push_back({{"part", PartName(period.Half)},
-                                       {"yama", period.Yama},
-                                       {"start", LocalDateTime(period.StartUT, utcOffsetHours)},
-                                       {"end", LocalDateTime(period.EndUT, utcOffsetHours)}});
+    if (day.periods) {
+        for (const DayPeriod& period : *day.periods) {
+            Json subPeriods = Json::array();
+            for (const SubPeriod& sub : period.subPeriods) {
+                subPeriods.push_back({{"bird", BirdName(sub.bird)},
+                                      {"activity", ActivityName(sub.activity)},
+                                      {"start", LocalDateTime(sub.startUT, utcOffsetHours)},
+                                      {"end", LocalDateTime(sub.endUT, utcOffsetHours)},
+                                      {"strength", sub.strength}});
+            }
+            json["periods"].push_back({{"part", PartName(period.half)},
+                                       {"yama", period.yama},
+                                       {"activity", ActivityName(period.activity)},
+                                       {"start", LocalDateTime(period.startUT, utcOffsetHours)},
+                                       {"end", LocalDateTime(period.endUT, utcOffsetHours)},
+                                       {"sub_periods", std::move(subPeriods)}});
         }
     }
     return json;
 }
 
-constexpr std::string_view kCsvHeader = "day,weekday,paksha,bird,ruling_day_day_time,ruling_day_night_time,"
-                                        "death_day,part,yama,start,end,covered_by";
+constexpr std::string_view kCsvHeader =
+    "day,weekday,paksha,tithi,star,bird,ruling_day_by_day,ruling_day_by_night,death_day,part,yama,activity,"
+    "sub,sub_bird,sub_activity,start,end,strength,covered_by";
 
+// A row per sub-period; a day without periods has one row, whose part column says why.
 void WriteCsvRows(std::ostream& out, const DaySchedule& day, double utcOffsetHours) {
     const auto flag = [&day](bool BirdDayKind::*member) {
-        return day.BirdDay ? (*day.BirdDay.*member ? "1" : "0") : "";
+        return day.birdDay ? (*day.birdDay.*member ? "1" : "0") : "";
     };
-    const std::string common = DateText(day.Date) + "," +
-                               (day.Weekday ? std::string(WeekdayName(*day.Weekday)) : "") + "," +
-                               (day.fortnight ? std::string(FortnightName(*day.fortnight)) : "") + "," +
-                               std::string(BirdName(day.bird)) + "," + flag(&BirdDayKind::RulingByDay) + "," +
-                               flag(&BirdDayKind::RulingByNight) + "," + flag(&BirdDayKind::Death) + ",";
-    if (!day.Periods) {
-        // No periods: the part column says why.
-        out << common << NoPeriodsPart(day.Sun.Status) << ",,,,"
-            << (day.Sun.CoveringSunriseUT ? LocalDateTime(*day.Sun.CoveringSunriseUT, utcOffsetHours) : "")
+    const std::string common =
+        DateText(day.date) + "," + (day.weekday ? std::string(WeekdayName(*day.weekday)) : "") + "," +
+        (day.sky ? std::string(FortnightName(day.sky->fortnight)) : "") + "," +
+        (day.sky ? TithiName(day.sky->tithi) : "") + "," + (day.sky ? StarText(day.sky->star) : "") + "," +
+        std::string(BirdName(day.bird)) + "," + flag(&BirdDayKind::rulingByDay) + "," +
+        flag(&BirdDayKind::rulingByNight) + "," + flag(&BirdDayKind::death) + ",";
+    if (!day.periods) {
+        out << common << NoPeriodsPart(day.sun.Status) << ",,,,,,,,,"
+            << (day.sun.CoveringSunriseUT ? LocalDateTime(*day.sun.CoveringSunriseUT, utcOffsetHours) : "")
             << '\n';
         return;
     }
-    for (const DayPeriod& period : *day.Periods) {
-        out << common << PartName(period.Half) << ',' << period.Yama << ','
-            << LocalDateTime(period.StartUT, utcOffsetHours) << ','
-            << LocalDateTime(period.EndUT, utcOffsetHours) << ",\n";
+    for (const DayPeriod& period : *day.periods) {
+        for (std::size_t i = 0; i < period.subPeriods.size(); ++i) {
+            const SubPeriod& sub = period.subPeriods[i];
+            out << common << PartName(period.half) << ',' << period.yama << ','
+                << ActivityName(period.activity) << ',' << i + 1 << ',' << BirdName(sub.bird) << ','
+                << ActivityName(sub.activity) << ',' << LocalDateTime(sub.startUT, utcOffsetHours) << ','
+                << LocalDateTime(sub.endUT, utcOffsetHours) << ',' << StrengthText(sub.strength) << ",\n";
+        }
     }
 }
 
 // The first value without its option's form, as a message; empty when all have it.
 std::string FormMessage(const ScheduleOptions& options) {
-    if (!HasDayForm(options.day)) {
+    if (!ParseIsoDate(options.day)) {
         return "--day: expected YYYY-MM-DD, got " + QuoteForMessage(options.day);
     }
     if (!HasAngleForm(options.longitude)) {

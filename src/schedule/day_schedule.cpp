@@ -5,7 +5,7 @@
 #include <span>
 
 #include "ephemeris/calendar.h"
-#include "panchang/fortnight.h"
+#include "schedule/sub_periods.h"
 
 namespace velmora {
 namespace {
@@ -42,26 +42,40 @@ constexpr auto kDarkWeekdays = std::to_array<BirdWeekdays>({
 });
 static_assert(kBrightWeekdays.size() == 5 && kDarkWeekdays.size() == 5);
 
-bool Has(std::uint8_t days, int weekday) {
-    return (days >> static_cast<unsigned>(weekday) & 1U) != 0U;
+bool Has(std::uint8_t days, std::chrono::weekday weekday) {
+    return (days >> weekday.c_encoding() & 1U) != 0U;
+}
+
+// The period's sub-periods, their nominal minutes scaled to the real period.
+void DivideIntoSubPeriods(DayPeriod& period, Bird bird, Fortnight fortnight, std::chrono::weekday weekday) {
+    const auto shares = SubPeriodsOf(bird, fortnight, period.half, weekday, period.yama);
+    const double daysPerMinute = (period.endUT - period.startUT) / kNominalYamaMinutes;
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        const SubPeriodShare& share = shares[i];
+        period.subPeriods[i] = {share.bird, share.activity,
+                                period.startUT + share.startMinute * daysPerMinute,
+                                period.startUT + (share.startMinute + share.minutes) * daysPerMinute,
+                                StrengthOf(period.activity, share.activity)};
+    }
+    // Exact ends, so the next period starts where this one stops.
+    period.subPeriods.back().endUT = period.endUT;
 }
 
 void DivideHalf(double startUT, double endUT, DayHalf half, std::span<DayPeriod, kYamasPerHalf> periods) {
     const double length = (endUT - startUT) / kYamasPerHalf;
     for (int i = 0; i < kYamasPerHalf; ++i) {
-        periods[static_cast<std::size_t>(i)] = {half, i + 1, startUT + i * length,
-                                                startUT + (i + 1) * length};
+        DayPeriod& period = periods[static_cast<std::size_t>(i)];
+        period.half = half;
+        period.yama = i + 1;
+        period.startUT = startUT + i * length;
+        period.endUT = startUT + (i + 1) * length;
     }
-    // Exact ends, so the next half starts where this one stops.
-    periods[kYamasPerHalf - 1].EndUT = endUT;
+    periods[kYamasPerHalf - 1].endUT = endUT;
 }
 
 } // namespace
 
-BirdDayKind BirdDayOf(Bird bird, int weekday, Fortnight fortnight) {
-    if (weekday < 0 || weekday > 6) {
-        return {};
-    }
+BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnight) {
     const BirdWeekdays& days =
         (fortnight == Fortnight::Bright ? kBrightWeekdays : kDarkWeekdays)[IndexOf(bird)];
     return {Has(days.RulingByDay, weekday), Has(days.RulingByNight, weekday), Has(days.Death, weekday)};
@@ -69,23 +83,28 @@ BirdDayKind BirdDayOf(Bird bird, int weekday, Fortnight fortnight) {
 
 DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird) {
     DaySchedule schedule;
-    schedule.Date = date;
+    schedule.date = date;
     schedule.bird = bird;
-    schedule.Sun = ComputeSunDay(date, place);
-    const SunDay& sun = schedule.Sun;
+    schedule.sun = ComputeSunDay(date, place);
+    const SunDay& sun = schedule.sun;
     if (!sun.SunriseUT) {
         return schedule;
     }
-    schedule.Weekday = static_cast<int>(LocalWeekdayAt(*sun.SunriseUT, place.UtcOffsetHours).c_encoding());
-    schedule.fortnight = ComputePanchangAtUT(*sun.SunriseUT).fortnight;
-    schedule.BirdDay = BirdDayOf(bird, *schedule.Weekday, *schedule.fortnight);
+    const std::chrono::weekday weekday = LocalWeekdayAt(*sun.SunriseUT, place.UtcOffsetHours);
+    schedule.weekday = weekday;
+    const DaySky& sky = schedule.sky.emplace(ComputeDaySkyAtUT(*sun.SunriseUT));
+    schedule.birdDay = BirdDayOf(bird, weekday, sky.fortnight);
     if (sun.Status != SunDayStatus::Normal) {
         return schedule;
     }
-    std::array<DayPeriod, kPeriodsPerDay>& periods = schedule.Periods.emplace();
+    std::array<DayPeriod, kPeriodsPerDay>& periods = schedule.periods.emplace();
     const std::span<DayPeriod, kPeriodsPerDay> all(periods);
     DivideHalf(*sun.SunriseUT, *sun.SunsetUT, DayHalf::Day, all.first<kYamasPerHalf>());
     DivideHalf(*sun.SunsetUT, *sun.NextSunriseUT, DayHalf::Night, all.last<kYamasPerHalf>());
+    for (DayPeriod& period : periods) {
+        period.activity = MainActivityOf(bird, sky.fortnight, period.half, weekday, period.yama);
+        DivideIntoSubPeriods(period, bird, sky.fortnight, weekday);
+    }
     return schedule;
 }
 

@@ -87,9 +87,12 @@ TEST(Schedule, SeveralDaysAsJsonArrayAndCsv) {
     // Friday is a death day of the Owl in the bright fortnight.
     const auto csv = RunCli(With(kVancouver, {"--days", "3", "--csv"}));
     ASSERT_EQ(csv.exitCode, 0) << csv.err;
-    EXPECT_THAT(csv.out, ::testing::StartsWith("day,weekday,paksha,bird,"));
-    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 31);
-    EXPECT_THAT(csv.out, HasSubstr("\n2006-12-22,Friday,Shukla Paksha,Owl,0,0,1,day,1,2006-12-22T08:0"));
+    EXPECT_THAT(csv.out, ::testing::StartsWith("day,weekday,paksha,tithi,star,bird,"));
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 1 + 3 * 50);
+    // Two days after the new moon of 2006-12-20 14:01 UT; the Owl sleeps first on a bright Friday.
+    EXPECT_THAT(csv.out,
+                HasSubstr("\n2006-12-22,Friday,Shukla Paksha,Shukla Tritiya,Uttara Ashadha,Owl,0,0,1,day,1,"
+                          "Sleeping,1,Owl,Sleeping,2006-12-22T08:0"));
 }
 
 TEST(Schedule, TextNamesTheBirdsDay) {
@@ -144,7 +147,8 @@ TEST(Schedule, DaysWithoutAWholeDaySayWhatIsKnown) {
          "15.65",
          "78.22",
          "Sun:           rises, then stays up for more than 24 hours (polar day); no periods\n"
-         "Weekday:       Thursday\nFortnight:     Shukla Paksha (at sunrise)\nSunrise:       "
+         "Weekday:       Thursday\nFortnight:     Shukla Paksha (at sunrise)\nTithi:         Shukla Dashami "
+         "(at sunrise)\nStar:          Ashlesha (at sunrise)\nSunrise:       "
          "2024-04-18T00:14",
          "Sunset:",
          {{"sun", "stays_up"},
@@ -154,7 +158,7 @@ TEST(Schedule, DaysWithoutAWholeDaySayWhatIsKnown) {
           {"covered_by", nullptr},
           {"death_day", false},
           {"periods", nlohmann::json::array()}},
-         "2024-04-18,Thursday,Shukla Paksha,Cock,0,0,0,polar_day,,,,\n"},
+         "2024-04-18,Thursday,Shukla Paksha,Shukla Dashami,Ashlesha,Cock,0,0,0,polar_day,,,,,,,,,\n"},
         {"2024-08-01",
          "25.72",
          "71.17",
@@ -167,7 +171,7 @@ TEST(Schedule, DaysWithoutAWholeDaySayWhatIsKnown) {
           {"sunrise", nullptr},
           {"death_day", nullptr},
           {"periods", nlohmann::json::array()}},
-         "2024-08-01,,,Cock,,,,no_day_of_its_own,,,,2024-07-31T23:39"},
+         "2024-08-01,,,,,Cock,,,,no_day_of_its_own,,,,,,,,,2024-07-31T23:39"},
         {"2024-03-10",
          "0",
          "-90",
@@ -176,9 +180,9 @@ TEST(Schedule, DaysWithoutAWholeDaySayWhatIsKnown) {
          {{"sun", "stays_up"},
           {"paksha", nullptr},
           {"sunrise", nullptr},
-          {"ruling_day_day_time", nullptr},
+          {"ruling_day_by_day", nullptr},
           {"periods", nlohmann::json::array()}},
-         "2024-03-10,,,Cock,,,,polar_day,,,,\n"},
+         "2024-03-10,,,,,Cock,,,,polar_day,,,,,,,,,\n"},
     };
     for (const PolarRow& row : rows) {
         SCOPED_TRACE(row.day);

@@ -2,12 +2,14 @@
 
 #include <nlohmann/json.hpp>
 
-#include "run_program.h"
+#include "example_arguments.h"
+#include "in_process.h"
 
 namespace velmora {
 namespace {
 
-using testing::RunCli;
+using testing::kBatchHeader;
+using testing::RunInProcess;
 
 // 1947-08-15 at 20:05 in Delhi: Ashlesha begins at 20:08.
 const std::vector<std::string> kNearAStarEdge = {"reading", "--name",     "Asha",   "--date",   "1947-08-15",
@@ -17,7 +19,7 @@ const std::vector<std::string> kNearAStarEdge = {"reading", "--name",     "Asha"
 TEST(Margins, ReadingAsJson) {
     std::vector<std::string> arguments = kNearAStarEdge;
     arguments.emplace_back("--json");
-    const auto run = RunCli(arguments);
+    const auto run = RunInProcess(arguments);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["star"], "Pushya");
@@ -32,7 +34,7 @@ TEST(Margins, ReadingAsJson) {
 }
 
 TEST(Margins, ReadingAsText) {
-    const auto run = RunCli(kNearAStarEdge);
+    const auto run = RunInProcess(kNearAStarEdge);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("star_minutes_after: 3\n"), std::string::npos);
     EXPECT_NE(run.out.find("paksha_minutes_before: none within 24 hours\n"), std::string::npos);
@@ -41,10 +43,8 @@ TEST(Margins, ReadingAsText) {
 }
 
 TEST(Margins, BatchAppendsFourColumns) {
-    const std::string input = "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,"
-                              "longitude_min,longitude_side,latitude_deg,latitude_min,latitude_side\n"
-                              "Asha,1947,8,15,20,5,5,30,0,77,12,E,28,36,N\n";
-    const auto run = RunCli({"batch", "--margins"}, input);
+    const std::string input = std::string(kBatchHeader) + "\nAsha,1947,8,15,20,5,5,30,0,77,12,E,28,36,N\n";
+    const auto run = RunInProcess({"batch", "--margins"}, input);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find(",death_days,star_minutes_before,star_minutes_after,paksha_minutes_before,"
                            "paksha_minutes_after\n"),

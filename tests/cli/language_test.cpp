@@ -6,25 +6,20 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "run_program.h"
+#include "example_arguments.h"
+#include "in_process.h"
 
 namespace velmora {
 namespace {
 
 using ::testing::HasSubstr;
+using testing::kBatchHeader;
 using testing::ReadFile;
-using testing::RunCli;
+using testing::RunInProcess;
 using testing::TempFolder;
+using testing::With;
 
-// Delhi, 15 August 1947 at midnight: Pushya in the dark fortnight, whose bird is the Cock.
-const std::vector<std::string> kExample = {"reading", "--name",     "Asha",   "--date", "1947-08-15",
-                                           "--time",  "00:00",      "--zone", "5:30",   "--longitude",
-                                           "77:12E",  "--latitude", "28:36N"};
-
-std::vector<std::string> With(std::vector<std::string> arguments, const std::vector<std::string>& more) {
-    arguments.insert(arguments.end(), more.begin(), more.end());
-    return arguments;
-}
+const std::vector<std::string>& kExample = testing::kExampleReading;
 
 constexpr const char* kEnglishText = "Star:                Pushya\n"
                                      "Fortnight:           Krishna Paksha\n"
@@ -50,7 +45,7 @@ TEST(Language, ExampleAsTextInEachLanguage) {
         {With(kExample, {"--lang", "ta"}), kTamilText},
     };
     for (const auto& c : cases) {
-        const auto run = RunCli(c.arguments);
+        const auto run = RunInProcess(c.arguments);
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(run.out, c.text) << ::testing::PrintToString(c.arguments);
@@ -58,7 +53,7 @@ TEST(Language, ExampleAsTextInEachLanguage) {
 }
 
 TEST(Language, TamilParagraphsAreThoseOfTheFortnight) {
-    const auto run = RunCli(With(kExample, {"--lang", "ta", "--full"}));
+    const auto run = RunInProcess(With(kExample, {"--lang", "ta", "--full"}));
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_THAT(run.out,
                 HasSubstr(std::string(kTamilText) + "\nஜென்ம நட்சத்திரம்:\n        பூசம், ராசி மண்டலத்தின் "));
@@ -67,9 +62,10 @@ TEST(Language, TamilParagraphsAreThoseOfTheFortnight) {
 }
 
 TEST(Language, JsonKeysStayEnglish) {
-    const auto english = nlohmann::ordered_json::parse(RunCli(With(kExample, {"--json", "--full"})).out);
+    const auto english =
+        nlohmann::ordered_json::parse(RunInProcess(With(kExample, {"--json", "--full"})).out);
     const auto tamil =
-        nlohmann::ordered_json::parse(RunCli(With(kExample, {"--json", "--full", "--lang", "ta"})).out);
+        nlohmann::ordered_json::parse(RunInProcess(With(kExample, {"--json", "--full", "--lang", "ta"})).out);
     ASSERT_EQ(tamil.size(), english.size());
     for (auto e = english.begin(), t = tamil.begin(); e != english.end(); ++e, ++t) {
         EXPECT_EQ(t.key(), e.key());
@@ -84,19 +80,17 @@ TEST(Language, SavedFilesStayEnglish) {
     const TempFolder folder;
     const auto tamilPath = (folder.Path() / "tamil.tam").string();
     const auto englishPath = (folder.Path() / "english.tam").string();
-    ASSERT_EQ(RunCli(With(kExample, {"--lang", "ta", "--save", tamilPath})).exitCode, 0);
-    ASSERT_EQ(RunCli(With(kExample, {"--save", englishPath})).exitCode, 0);
+    ASSERT_EQ(RunInProcess(With(kExample, {"--lang", "ta", "--save", tamilPath})).exitCode, 0);
+    ASSERT_EQ(RunInProcess(With(kExample, {"--save", englishPath})).exitCode, 0);
     EXPECT_EQ(ReadFile(tamilPath), ReadFile(englishPath));
-    EXPECT_EQ(RunCli({"open", tamilPath}).out, kEnglishText);
-    EXPECT_EQ(RunCli({"open", englishPath, "--lang", "ta"}).out, kTamilText);
+    EXPECT_EQ(RunInProcess({"open", tamilPath}).out, kEnglishText);
+    EXPECT_EQ(RunInProcess({"open", englishPath, "--lang", "ta"}).out, kTamilText);
 }
 
 TEST(Language, BatchValuesChangeButNotTheHeader) {
-    const std::string input = "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,"
-                              "longitude_min,longitude_side,latitude_deg,latitude_min,latitude_side\n"
-                              "Asha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N\n";
-    const auto english = RunCli({"batch"}, input);
-    const auto tamil = RunCli({"batch", "--lang", "ta"}, input);
+    const std::string input = std::string(kBatchHeader) + "\nAsha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N\n";
+    const auto english = RunInProcess({"batch"}, input);
+    const auto tamil = RunInProcess({"batch", "--lang", "ta"}, input);
     EXPECT_EQ(tamil.exitCode, 0);
     const auto headerEnd = english.out.find('\n') + 1;
     EXPECT_EQ(tamil.out.substr(0, headerEnd), english.out.substr(0, headerEnd));
@@ -106,7 +100,7 @@ TEST(Language, BatchValuesChangeButNotTheHeader) {
 
 TEST(Language, UnknownLanguageIsAUsageError) {
     for (const char* code : {"de", "TA", ""}) {
-        const auto run = RunCli(With(kExample, {"--lang", code}));
+        const auto run = RunInProcess(With(kExample, {"--lang", code}));
         EXPECT_EQ(run.exitCode, 2) << code;
         EXPECT_EQ(run.out, "") << code;
     }
