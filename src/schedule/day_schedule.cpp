@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "ephemeris/calendar.h"
 #include "schedule/sub_periods.h"
 
 namespace velmora {
@@ -80,7 +81,7 @@ BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnig
     return {Has(days.RulingByDay, weekday), Has(days.RulingByNight, weekday), Has(days.Death, weekday)};
 }
 
-DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird bird) {
+DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird) {
     DaySchedule schedule;
     schedule.date = date;
     schedule.bird = bird;
@@ -89,8 +90,7 @@ DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird b
     if (!sun.SunriseUT) {
         return schedule;
     }
-    const std::chrono::weekday weekday{
-        static_cast<unsigned>(WeekdayOf(*sun.SunriseUT, place.UtcOffsetHours))};
+    const std::chrono::weekday weekday = LocalWeekdayAt(*sun.SunriseUT, place.UtcOffsetHours);
     schedule.weekday = weekday;
     const DaySky& sky = schedule.sky.emplace(ComputeDaySkyAtUT(*sun.SunriseUT));
     schedule.birdDay = BirdDayOf(bird, weekday, sky.fortnight);
