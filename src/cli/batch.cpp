@@ -3,6 +3,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstdint>
+#include <initializer_list>
 #include <ostream>
 #include <utility>
 
@@ -106,8 +107,8 @@ void AppendReading(std::string& out, const std::vector<std::string>& row, const 
         out.push_back(',');
     }
     const ReadingLines lines = Localize(session.Results(), options.language).lines;
-    for (const std::string_view text :
-         {lines.star, lines.fortnight, lines.bird, lines.rulingDaysDay, lines.rulingDaysNight}) {
+    for (const std::string_view text : std::initializer_list<std::string_view>{
+             lines.star, lines.fortnight, lines.bird, lines.rulingDaysDay, lines.rulingDaysNight}) {
         AppendCsvField(out, text);
         out.push_back(',');
     }
@@ -309,7 +310,7 @@ std::optional<RowError> ComputeRow(const std::vector<std::string>& row, ReadingS
         case FieldProblem::NoSuchDate:
             break;
         }
-        return RowError{column, std::string(failure->message)};
+        return RowError{column, std::string(CheckMessageText(failure->message, Language::English))};
     }
     return std::nullopt;
 }

@@ -12,7 +12,6 @@
 #include "cli/batch.h"
 #include "cli/input_file.h"
 #include "cli/place_row.h"
-#include "texts/printable.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
@@ -233,7 +232,7 @@ int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& 
     }
     ReadingSession session;
     if (session.ReopenSavedFile(*bytes) == ReadingSession::ReopenOutcome::NotAReading) {
-        std::string message(kMsgNotAReading);
+        std::string message(CheckMessageText(CheckMessage::NotAReading, Language::English));
         message.replace(message.find("%1"), 2, path);
         errors << "velmora-cli: " << EscapeControls(message) << '\n';
         return kExitRefused;

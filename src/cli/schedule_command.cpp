@@ -12,6 +12,7 @@
 #include "cli/batch.h"
 #include "cli/reading_command.h"
 #include "schedule/day_schedule.h"
+#include "texts/language_texts.h"
 #include "texts/look_ups.h"
 #include "texts/names.h"
 
@@ -204,7 +205,7 @@ void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours)
         out << "Sun:           " << SunWords(day.Sun.Status) << "; no periods\n";
         return;
     }
-    out << "Weekday:       " << WeekdayNames[static_cast<std::size_t>(day.Weekday)] << '\n'
+    out << "Weekday:       " << kEnglishTexts.weekdayNames[static_cast<std::size_t>(day.Weekday)] << '\n'
         << "Fortnight:     " << FortnightName(day.fortnight) << " (at sunrise)\n"
         << "Sunrise:       " << LocalDateTime(day.Sun.SunriseUT, utcOffsetHours) << '\n'
         << "Sunset:        " << LocalDateTime(day.Sun.SunsetUT, utcOffsetHours) << '\n'
@@ -228,7 +229,8 @@ nlohmann::ordered_json DayJson(const DaySchedule& day, double utcOffsetHours) {
         {"day", DateText(day.Date)},
         {"sun", SunKey(day.Sun.Status)},
         {"weekday",
-         normal ? nlohmann::ordered_json(WeekdayNames[static_cast<std::size_t>(day.Weekday)]) : nullptr},
+         normal ? nlohmann::ordered_json(kEnglishTexts.weekdayNames[static_cast<std::size_t>(day.Weekday)])
+                : nullptr},
         {"paksha", normal ? nlohmann::ordered_json(FortnightName(day.fortnight)) : nullptr},
         {"sunrise", moment(day.Sun.SunriseUT)},
         {"sunset", moment(day.Sun.SunsetUT)},
@@ -257,7 +259,7 @@ void WriteCsvRows(std::ostream& out, const DaySchedule& day, double utcOffsetHou
     const auto flag = [](bool value) { return value ? "1" : "0"; };
     const std::string common =
         DateText(day.Date) + "," +
-        (normal ? std::string(WeekdayNames[static_cast<std::size_t>(day.Weekday)]) : "") + "," +
+        (normal ? std::string(kEnglishTexts.weekdayNames[static_cast<std::size_t>(day.Weekday)]) : "") + "," +
         std::string(FortnightName(day.fortnight)) + "," + std::string(BirdName(day.bird)) + "," +
         flag(day.BirdDay.RulingByDay) + "," + flag(day.BirdDay.RulingByNight) + "," +
         flag(day.BirdDay.Death) + ",";

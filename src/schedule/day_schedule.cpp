@@ -1,49 +1,14 @@
 #include "schedule/day_schedule.h"
 
+#include <chrono>
 #include <cstddef>
-#include <cstdint>
 #include <span>
 
 #include "schedule/fortnight_at.h"
+#include "texts/look_ups.h"
 
 namespace velmora {
 namespace {
-
-// Weekdays as bits, Sunday the lowest.
-constexpr std::uint8_t kSun = 1U << 0U;
-constexpr std::uint8_t kMon = 1U << 1U;
-constexpr std::uint8_t kTue = 1U << 2U;
-constexpr std::uint8_t kWed = 1U << 3U;
-constexpr std::uint8_t kThu = 1U << 4U;
-constexpr std::uint8_t kFri = 1U << 5U;
-constexpr std::uint8_t kSat = 1U << 6U;
-
-struct BirdWeekdays {
-    std::uint8_t RulingByDay;
-    std::uint8_t RulingByNight;
-    std::uint8_t Death;
-};
-
-// The reading's day lists as weekday sets, in the order of the birds.
-constexpr auto kBrightWeekdays = std::to_array<BirdWeekdays>({
-    {kSun | kTue, kFri, kThu | kSat}, // Vulture
-    {kMon | kWed, kSat, kSun | kFri}, // Owl
-    {kThu, kSun | kTue, kMon},        // Crow
-    {kFri, kMon | kWed, kTue},        // Cock
-    {kSat, kThu, kWed},               // Peacock
-});
-constexpr auto kDarkWeekdays = std::to_array<BirdWeekdays>({
-    {kFri, kSun | kTue, kTue},               // Vulture
-    {kThu, kWed, kMon},                      // Owl
-    {kWed, kThu, kSun},                      // Crow
-    {kSun | kTue, kMon | kSat, kThu | kSat}, // Cock
-    {kMon | kSat, kFri, kWed | kFri},        // Peacock
-});
-static_assert(kBrightWeekdays.size() == 5 && kDarkWeekdays.size() == 5);
-
-bool Has(std::uint8_t days, int weekday) {
-    return (days >> static_cast<unsigned>(weekday) & 1U) != 0U;
-}
 
 void DivideHalf(double startUT, double endUT, DayHalf half, std::span<DayPeriod, kYamasPerHalf> periods) {
     const double length = (endUT - startUT) / kYamasPerHalf;
@@ -61,9 +26,9 @@ BirdDayKind BirdDayOf(Bird bird, int weekday, Fortnight fortnight) {
     if (weekday < 0 || weekday > 6) {
         return {};
     }
-    const BirdWeekdays& days =
-        (fortnight == Fortnight::Bright ? kBrightWeekdays : kDarkWeekdays)[IndexOf(bird)];
-    return {Has(days.RulingByDay, weekday), Has(days.RulingByNight, weekday), Has(days.Death, weekday)};
+    const RulingBird days = BirdWithDays(bird, fortnight);
+    const std::chrono::weekday day{static_cast<unsigned>(weekday)};
+    return {days.rulingDaysDay.Has(day), days.rulingDaysNight.Has(day), days.deathDays.Has(day)};
 }
 
 DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird bird) {

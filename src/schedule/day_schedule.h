@@ -32,15 +32,12 @@ struct BirdDayKind {
 struct DaySchedule {
     LocalDate Date;
     SunDay Sun;
-    int Weekday = 0;             // 0 = Sunday, of the local date of the sunrise
+    int Weekday = 0;                       // 0 = Sunday, of the local date of the sunrise
     Fortnight fortnight = Fortnight::Dark; // at sunrise
     velmora::Bird bird = velmora::Bird::Vulture;
     BirdDayKind BirdDay;
     std::array<DayPeriod, kPeriodsPerDay> Periods{};
 };
-
-inline constexpr std::array<std::string_view, 7> WeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                                 "Thursday", "Friday", "Saturday"};
 
 // The bird's ruling and death days (the reading's day lists) for a weekday
 // and a fortnight.
