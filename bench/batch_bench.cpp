@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "cli/batch.h"
+#include "cli/batch_command.h"
 #include "cli/csv_reader.h"
 
 namespace velmora {

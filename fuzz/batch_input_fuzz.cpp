@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "cli/batch.h"
+#include "cli/batch_command.h"
 #include "cli/csv_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

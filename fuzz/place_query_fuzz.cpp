@@ -12,7 +12,7 @@
 #include <QRegularExpression>
 #include <QString>
 
-#include "app/place_format.h"
+#include "places/coordinate_text.h"
 #include "places/form_values.h"
 
 namespace {
@@ -45,12 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const QRegularExpression latitude(QStringLiteral("^(\\d+)°(\\d\\d)' ([NS])$"));
     static const QRegularExpression longitude(QStringLiteral("^(\\d+)°(\\d\\d)' ([EW])$"));
     static const QRegularExpression utcOffset(QStringLiteral("^[+-]\\d+:\\d\\d(:\\d\\d)?$"));
-    Check(utcOffset.match(velmora::FormatUtcOffset(offsetSeconds)).hasMatch());
+    Check(
+        utcOffset.match(QString::fromStdString(velmora::places::FormatUtcOffset(offsetSeconds))).hasMatch());
     if (!std::isfinite(angle) || std::abs(angle) > 360) {
         return 0;
     }
-    const auto shownLatitude = latitude.match(velmora::FormatLatitude(angle));
-    const auto shownLongitude = longitude.match(velmora::FormatLongitude(angle));
+    const auto shownLatitude = latitude.match(QString::fromStdString(velmora::places::FormatLatitude(angle)));
+    const auto shownLongitude =
+        longitude.match(QString::fromStdString(velmora::places::FormatLongitude(angle)));
     Check(shownLatitude.hasMatch() && shownLongitude.hasMatch());
 
     // The form gets the same degrees, minutes and sides as the list shows.

@@ -17,8 +17,8 @@
 
 #include <algorithm>
 
-#include "app/link_label.h"
-#include "app/sampled_list.h"
+#include "app/lean_widgets/link_label.h"
+#include "app/lean_widgets/sampled_list.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
 #include "platform/platform.h"
@@ -424,17 +424,17 @@ void BirthFormPanel::SetZone(const QString& hourText, const QString& minuteText)
     txtZoneMinute_->setText(minuteText);
 }
 
-void BirthFormPanel::SetPlace(const FormPlace& place) {
-    txtMCity_->setText(place.city);
-    txtMState_->setText(place.state);
-    txtMCountry_->setText(place.country);
-    txtLatD_->setText(place.latitudeDegrees);
-    txtLatM_->setText(place.latitudeMinutes);
+void BirthFormPanel::SetPlace(const places::PlaceFormValues& place) {
+    txtMCity_->setText(QString::fromStdString(place.city));
+    txtMState_->setText(QString::fromStdString(place.state));
+    txtMCountry_->setText(QString::fromStdString(place.country));
+    txtLatD_->setText(QString::fromStdString(place.latitudeDegrees));
+    txtLatM_->setText(QString::fromStdString(place.latitudeMinutes));
     optLat_[place.latitudeSouth ? 1 : 0]->setChecked(true);
-    txtLonD_->setText(place.longitudeDegrees);
-    txtLonM_->setText(place.longitudeMinutes);
+    txtLonD_->setText(QString::fromStdString(place.longitudeDegrees));
+    txtLonM_->setText(QString::fromStdString(place.longitudeMinutes));
     optLong_[place.longitudeEast ? 0 : 1]->setChecked(true);
-    SetZone(place.zoneHour, place.zoneMinute);
+    SetZone(QString::fromStdString(place.zoneHour), QString::fromStdString(place.zoneMinute));
     chkDST_->setChecked(place.daylightSaving);
 }
 

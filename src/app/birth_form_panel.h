@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "app/form_place.h"
+#include "places/form_values.h"
 #include "reading/validation.h"
 #include "texts/language_texts.h"
 
@@ -46,7 +46,7 @@ public:
     void SetZone(const QString& hourText, const QString& minuteText);
 
     // Writes the place chosen in the place look-up.
-    void SetPlace(const FormPlace& place);
+    void SetPlace(const places::PlaceFormValues& place);
 
     // The birth date and clock time the lists show; a day past the month's end
     // (31 February) gives the month's last day.

@@ -8,9 +8,9 @@
 
 #include "app/about_dialog.h"
 #include "app/birth_form_panel.h"
-#include "app/link_label.h"
+#include "app/lean_widgets/link_label.h"
 #include "app/links.h"
-#include "app/location_lookup_loader.h"
+#include "app/location_lookup/location_lookup_loader.h"
 #include "app/program_caption.h"
 #include "app/reading_files.h"
 #include "app/reading_result_panel.h"
@@ -250,8 +250,8 @@ void frmMain::lookUpPlace(const QString& query) {
                                         HomePageAddress()};
     QString error;
     if (OpenLocationLookup(
-            request, [form = fraMain_](const FormPlace& place) { form->SetPlace(place); }, this, &error) ==
-        nullptr) {
+            request, [form = fraMain_](const places::PlaceFormValues& place) { form->SetPlace(place); }, this,
+            &error) == nullptr) {
         platform_.ShowMessage(this, error, MessageIcon::Error);
     }
 }

@@ -10,13 +10,15 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/batch.h"
+#include "cli/batch_command.h"
+#include "cli/exit_status.h"
 #include "cli/input_file.h"
+#include "cli/message_quoting.h"
 #include "cli/place_command.h"
-#include "texts/printable.h"
 #include "cli/reading_command.h"
 #include "cli/schedule_command.h"
 #include "reading/saved_reading_name.h"
+#include "texts/printable.h"
 
 namespace velmora {
 namespace {

@@ -1,104 +1,43 @@
 #include "cli/place_command.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdlib>
+#include <chrono>
 #include <ctime>
 #include <optional>
 #include <ostream>
-#include <sstream>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
-#include "cli/batch.h"
-#include "cli/reading_command.h"
+#include "cli/date_text.h"
+#include "cli/exit_status.h"
+#include "cli/message_quoting.h"
+#include "places/coordinate_text.h"
 #include "places/zone_at_time.h"
 
 namespace velmora {
 
 namespace {
 
-constexpr int kNoonHour = 12;
-
-// The number in `text` from `start`, exactly `digits` decimal digits long.
-std::optional<int> Digits(const std::string& text, std::size_t start, std::size_t digits) {
-    int value = 0;
-    const char* first = text.data() + start;
-    const char* last = first + digits;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || *first < '0' || *first > '9') {
-        return std::nullopt;
-    }
-    return value;
+// Today's date where the program runs.
+std::chrono::year_month_day Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {std::chrono::year{local.tm_year + 1900},
+            std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+            std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
 }
 
-// Sets the date part of `when` from YYYY-MM-DD, or from today's local date when empty.
-bool ParseDate(const std::string& text, places::LocalDateTime& when) {
-    if (text.empty()) {
-        const std::time_t now = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&now, &local);
-        when.year = local.tm_year + 1900;
-        when.month = local.tm_mon + 1;
-        when.day = local.tm_mday;
-        return true;
-    }
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
-        return false;
-    }
-    const auto year = Digits(text, 0, 4);
-    const auto month = Digits(text, 5, 2);
-    const auto day = Digits(text, 8, 2);
-    if (!year || !month || !day) {
-        return false;
-    }
-    when.year = *year;
-    when.month = *month;
-    when.day = *day;
-    return true;
-}
+constexpr ClockTime kNoon{std::chrono::hours{12}, std::chrono::minutes{0}};
 
-// Sets the time part of `when` from HH:MM, or noon when empty.
-bool ParseTime(const std::string& text, places::LocalDateTime& when) {
-    if (text.empty()) {
-        when.hour = kNoonHour;
-        when.minute = 0;
-        return true;
-    }
-    if (text.size() != 5 || text[2] != ':') {
-        return false;
-    }
-    const auto hour = Digits(text, 0, 2);
-    const auto minute = Digits(text, 3, 2);
-    if (!hour || !minute) {
-        return false;
-    }
-    when.hour = *hour;
-    when.minute = *minute;
-    return true;
-}
-
-// Degrees and whole minutes, as the birth form takes them: 13.0878 -> "13°05' N".
-std::string FormatAngle(double angleDeg, char positive, char negative) {
-    // Rounding the whole angle to minutes carries 59.6' into the next degree.
-    const long totalMinutes = std::lround(std::abs(angleDeg) * 60.0);
-    std::ostringstream text;
-    text << totalMinutes / 60 << "°" << (totalMinutes % 60 < 10 ? "0" : "") << totalMinutes % 60 << "' "
-         << (angleDeg < 0 && totalMinutes != 0 ? negative : positive);
-    return text.str();
-}
-
-// "+5:30", "-3:30", "+0:00"; seconds only when present (old local mean times).
-std::string FormatUtcOffset(int offsetSeconds) {
-    const int magnitude = std::abs(offsetSeconds);
-    const auto twoDigits = [](int value) { return (value < 10 ? "0" : "") + std::to_string(value); };
-    std::string text = (offsetSeconds < 0 ? "-" : "+") + std::to_string(magnitude / 3600) + ":" +
-                       twoDigits(magnitude / 60 % 60);
-    if (magnitude % 60 != 0) {
-        text += ":" + twoDigits(magnitude % 60);
-    }
-    return text;
+places::LocalDateTime ClockReading(const std::chrono::year_month_day& date, const ClockTime& time) {
+    return {
+        .year = static_cast<int>(date.year()),
+        .month = static_cast<int>(static_cast<unsigned>(date.month())),
+        .day = static_cast<int>(static_cast<unsigned>(date.day())),
+        .hour = static_cast<int>(time.hours.count()),
+        .minute = static_cast<int>(time.minutes.count()),
+    };
 }
 
 struct Candidate {
@@ -118,10 +57,10 @@ void WriteText(std::ostream& out, const std::vector<Candidate>& candidates) {
                 out << ", " << region;
             }
         }
-        out << "\n  " << FormatAngle(place.latitudeDeg, 'N', 'S') << "  "
-            << FormatAngle(place.longitudeDeg, 'E', 'W') << "  " << place.timeZoneId;
+        out << "\n  " << places::FormatLatitude(place.latitudeDeg) << "  "
+            << places::FormatLongitude(place.longitudeDeg) << "  " << place.timeZoneId;
         if (candidate.zone) {
-            out << "  UTC" << FormatUtcOffset(candidate.zone->utcOffsetSeconds)
+            out << "  UTC" << places::FormatUtcOffset(candidate.zone->utcOffsetSeconds)
                 << (candidate.zone->daylightSaving ? " daylight saving" : "");
             if (!candidate.zone->caution.empty()) {
                 out << "\n  Caution: " << candidate.zone->caution;
@@ -162,21 +101,23 @@ nlohmann::ordered_json CandidateJson(const Candidate& candidate) {
 } // namespace
 
 int RunPlace(const PlaceOptions& options, std::ostream& out, std::ostream& errors) {
-    places::LocalDateTime when;
-    if (!ParseDate(options.date, when)) {
+    const auto date = options.date.empty() ? Today() : ParseIsoDate(options.date);
+    if (!date) {
         errors << "velmora-cli: --date: expected YYYY-MM-DD, got " << QuoteForMessage(options.date) << '\n';
         return kExitUsage;
     }
-    if (!ParseTime(options.time, when)) {
+    const auto time = options.time.empty() ? kNoon : ParseClockTime(options.time);
+    if (!time) {
         errors << "velmora-cli: --time: expected HH:MM, got " << QuoteForMessage(options.time) << '\n';
         return kExitUsage;
     }
-    if (when.hour > 23 || when.minute > 59) {
+    if (!time->IsTimeOfDay()) {
         errors << "velmora-cli: --time: " << QuoteForMessage(options.time)
                << " is out of range (00:00 to 23:59)\n";
         return kExitRefused;
     }
-    // Any real zone answers for a possible date; UTC stands in to test it.
+    const places::LocalDateTime when = ClockReading(*date, *time);
+    // Any real zone answers for a real date of the years 1 to 9999; UTC stands in to test it.
     if (!places::ZoneAt("UTC", when)) {
         errors << "velmora-cli: --date: " << QuoteForMessage(options.date) << " is not a real date\n";
         return kExitRefused;

@@ -1,48 +1,36 @@
 #include "places/form_values.h"
 
-#include <cmath>
-#include <cstdlib>
+#include "places/coordinate_text.h"
 
 namespace velmora::places {
 
 namespace {
 
-constexpr int kMinutesPerDegree = 60;
+constexpr int kSecondsPerMinute = 60;
 constexpr int kDaylightSavingMinutes = 60;
-
-struct Angle {
-    std::string degrees;
-    std::string minutes;
-    bool negative = false;
-};
-
-Angle SplitAngle(double angleDeg) {
-    const long totalMinutes = std::lround(std::abs(angleDeg) * kMinutesPerDegree);
-    return {std::to_string(totalMinutes / kMinutesPerDegree),
-            std::to_string(totalMinutes % kMinutesPerDegree), angleDeg < 0 && totalMinutes != 0};
-}
-
-std::string TwoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
-}
 
 } // namespace
 
 PlaceFormValues FormValuesFor(const Place& place, const ZoneAtTime& zone) {
-    const Angle latitude = SplitAngle(place.latitudeDeg);
-    const Angle longitude = SplitAngle(place.longitudeDeg);
+    const DegreesMinutes latitude = ToDegreesMinutes(place.latitudeDeg);
+    const DegreesMinutes longitude = ToDegreesMinutes(place.longitudeDeg);
     const int standardMinutes = zone.utcOffsetMinutes - (zone.daylightSaving ? kDaylightSavingMinutes : 0);
-    const int magnitude = std::abs(standardMinutes);
+    // The form's two zone fields are the two parts of the offset's text: "+5" and "30".
+    const std::string standard = FormatUtcOffset(standardMinutes * kSecondsPerMinute);
+    const std::size_t colon = standard.find(':');
     return {
-        .latitudeDegrees = latitude.degrees,
-        .latitudeMinutes = latitude.minutes,
+        .latitudeDegrees = std::to_string(latitude.degrees),
+        .latitudeMinutes = std::to_string(latitude.minutes),
         .latitudeSouth = latitude.negative,
-        .longitudeDegrees = longitude.degrees,
-        .longitudeMinutes = longitude.minutes,
+        .longitudeDegrees = std::to_string(longitude.degrees),
+        .longitudeMinutes = std::to_string(longitude.minutes),
         .longitudeEast = !longitude.negative,
-        .zoneHour = (standardMinutes < 0 ? "-" : "+") + std::to_string(magnitude / kMinutesPerDegree),
-        .zoneMinute = TwoDigits(magnitude % kMinutesPerDegree),
+        .zoneHour = standard.substr(0, colon),
+        .zoneMinute = standard.substr(colon + 1),
         .daylightSaving = zone.daylightSaving,
+        .city = place.name,
+        .state = place.state,
+        .country = place.country,
     };
 }
 

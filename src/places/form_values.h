@@ -6,9 +6,9 @@
 
 namespace velmora::places {
 
-// A place and the clocks there at the birth, as the birth form's fields take
-// them: whole degrees and minutes with their sides, and the standard offset
-// with its sign plus the daylight-saving tick.
+// What a place found by name writes into the birth form: whole degrees and
+// minutes with their sides, the standard offset with its sign plus the
+// daylight-saving tick, and the place's names. Texts are UTF-8.
 struct PlaceFormValues {
     std::string latitudeDegrees;
     std::string latitudeMinutes;
@@ -19,10 +19,13 @@ struct PlaceFormValues {
     std::string zoneHour;   // always signed: "+5", "-3", "+0"
     std::string zoneMinute; // "30", "00"
     bool daylightSaving = false;
+    std::string city{};
+    std::string state{};
+    std::string country{};
 };
 
-// The coordinates rounded to the nearest whole minute (59.6' carries into the
-// next degree). The form adds one hour for daylight saving, so the zone is the
+// The coordinates rounded to the nearest whole minute, as ToDegreesMinutes
+// rounds them. The form adds one hour for daylight saving, so the zone is the
 // offset in force less an hour when daylight saving applies: London's double
 // summer time (+2:00) gives "+1" and the tick.
 PlaceFormValues FormValuesFor(const Place& place, const ZoneAtTime& zone);

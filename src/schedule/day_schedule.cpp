@@ -1,51 +1,73 @@
 #include "schedule/day_schedule.h"
 
-#include <chrono>
 #include <cstddef>
 #include <span>
 
-#include "schedule/fortnight_at.h"
+#include "schedule/sub_periods.h"
 #include "texts/look_ups.h"
 
 namespace velmora {
 namespace {
 
+// The period's sub-periods, their nominal minutes scaled to the real period.
+void DivideIntoSubPeriods(DayPeriod& period, Bird bird, Fortnight fortnight, std::chrono::weekday weekday) {
+    const auto shares = SubPeriodsOf(bird, fortnight, period.half, weekday, period.yama);
+    const double daysPerMinute = (period.endUT - period.startUT) / kNominalYamaMinutes;
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        const SubPeriodShare& share = shares[i];
+        period.subPeriods[i] = {share.bird, share.activity,
+                                period.startUT + share.startMinute * daysPerMinute,
+                                period.startUT + (share.startMinute + share.minutes) * daysPerMinute,
+                                StrengthOf(period.activity, share.activity)};
+    }
+    // Exact ends, so the next period starts where this one stops.
+    period.subPeriods.back().endUT = period.endUT;
+}
+
 void DivideHalf(double startUT, double endUT, DayHalf half, std::span<DayPeriod, kYamasPerHalf> periods) {
     const double length = (endUT - startUT) / kYamasPerHalf;
     for (int i = 0; i < kYamasPerHalf; ++i) {
-        periods[static_cast<std::size_t>(i)] = {half, i + 1, startUT + i * length,
-                                                startUT + (i + 1) * length};
+        DayPeriod& period = periods[static_cast<std::size_t>(i)];
+        period.half = half;
+        period.yama = i + 1;
+        period.startUT = startUT + i * length;
+        period.endUT = startUT + (i + 1) * length;
     }
-    // Exact ends, so the next half starts where this one stops.
-    periods[kYamasPerHalf - 1].EndUT = endUT;
+    periods[kYamasPerHalf - 1].endUT = endUT;
 }
 
 } // namespace
 
-BirdDayKind BirdDayOf(Bird bird, int weekday, Fortnight fortnight) {
-    if (weekday < 0 || weekday > 6) {
-        return {};
-    }
+BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnight) {
     const RulingBird days = BirdWithDays(bird, fortnight);
-    const std::chrono::weekday day{static_cast<unsigned>(weekday)};
-    return {days.rulingDaysDay.Has(day), days.rulingDaysNight.Has(day), days.deathDays.Has(day)};
+    return {days.rulingDaysDay.Has(weekday), days.rulingDaysNight.Has(weekday), days.deathDays.Has(weekday)};
 }
 
 DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird bird) {
     DaySchedule schedule;
-    schedule.Date = date;
+    schedule.date = date;
     schedule.bird = bird;
-    schedule.Sun = ComputeSunDay(date, place);
-    if (schedule.Sun.Status != SunDayStatus::Normal) {
+    schedule.sun = ComputeSunDay(date, place);
+    const SunDay& sun = schedule.sun;
+    if (!sun.SunriseUT) {
         return schedule;
     }
-    schedule.Weekday = WeekdayOf(schedule.Sun.SunriseUT, place.UtcOffsetHours);
-    schedule.fortnight = FortnightAtUT(schedule.Sun.SunriseUT);
-    schedule.BirdDay = BirdDayOf(bird, schedule.Weekday, schedule.fortnight);
-    const std::span<DayPeriod, kPeriodsPerDay> periods(schedule.Periods);
-    DivideHalf(schedule.Sun.SunriseUT, schedule.Sun.SunsetUT, DayHalf::Day, periods.first<kYamasPerHalf>());
-    DivideHalf(schedule.Sun.SunsetUT, schedule.Sun.NextSunriseUT, DayHalf::Night,
-               periods.last<kYamasPerHalf>());
+    const std::chrono::weekday weekday{
+        static_cast<unsigned>(WeekdayOf(*sun.SunriseUT, place.UtcOffsetHours))};
+    schedule.weekday = weekday;
+    const DaySky& sky = schedule.sky.emplace(ComputeDaySkyAtUT(*sun.SunriseUT));
+    schedule.birdDay = BirdDayOf(bird, weekday, sky.fortnight);
+    if (sun.Status != SunDayStatus::Normal) {
+        return schedule;
+    }
+    std::array<DayPeriod, kPeriodsPerDay>& periods = schedule.periods.emplace();
+    const std::span<DayPeriod, kPeriodsPerDay> all(periods);
+    DivideHalf(*sun.SunriseUT, *sun.SunsetUT, DayHalf::Day, all.first<kYamasPerHalf>());
+    DivideHalf(*sun.SunsetUT, *sun.NextSunriseUT, DayHalf::Night, all.last<kYamasPerHalf>());
+    for (DayPeriod& period : periods) {
+        period.activity = MainActivityOf(bird, sky.fortnight, period.half, weekday, period.yama);
+        DivideIntoSubPeriods(period, bird, sky.fortnight, weekday);
+    }
     return schedule;
 }
 

@@ -1,49 +1,66 @@
 #pragma once
 
 #include <array>
+#include <chrono>
+#include <optional>
 #include <string_view>
 
 #include "model/ids.h"
 #include "schedule/activity_tables.h"
+#include "schedule/day_sky.h"
 #include "schedule/sun_times.h"
 
 namespace velmora {
 
 inline constexpr int kPeriodsPerDay = 2 * kYamasPerHalf;
 
+// One of the five sub-periods of a period: the activity held by `bird` in the
+// period, as the person lives it, in the source's share of the period.
+struct SubPeriod {
+    Bird bird = Bird::Vulture;
+    Activity activity = Activity::Ruling;
+    double startUT = 0.0; // Julian dates
+    double endUT = 0.0;
+    double strength = 0.0; // the period's main activity's weight times this one's, 0.04..1
+};
+
 // One of the ten periods (yamas): five equal parts of sunrise..sunset, then
-// five equal parts of sunset..next sunrise.
+// five equal parts of sunset..next sunrise, with the bird's main activity.
 struct DayPeriod {
-    DayHalf Half = DayHalf::Day;
-    int Yama = 1; // 1..5 within its half
-    double StartUT = 0.0;
-    double EndUT = 0.0;
+    DayHalf half = DayHalf::Day;
+    int yama = 1; // 1..5 within its half
+    double startUT = 0.0;
+    double endUT = 0.0;
+    Activity activity = Activity::Ruling;
+    std::array<SubPeriod, kActivityCount> subPeriods{};
 };
 
 // Which of the bird's named days the weekday is, in the day's fortnight.
 struct BirdDayKind {
-    bool RulingByDay = false;
-    bool RulingByNight = false;
-    bool Death = false;
+    bool rulingByDay = false;
+    bool rulingByNight = false;
+    bool death = false;
 };
 
-// The frame of one Panch-Pakshi day for one bird. When the Sun does not rise
-// or set (Sun.Status not Normal) there are no periods and no weekday.
+// One Panch-Pakshi day for one bird. What the day's sunrise decides (weekday,
+// the sky at sunrise, the bird's day) is set when a sunrise falls on the date;
+// the ten periods only for a whole day (sun.Status Normal).
 struct DaySchedule {
-    LocalDate Date;
-    SunDay Sun;
-    int Weekday = 0;                       // 0 = Sunday, of the local date of the sunrise
-    Fortnight fortnight = Fortnight::Dark; // at sunrise
-    velmora::Bird bird = velmora::Bird::Vulture;
-    BirdDayKind BirdDay;
-    std::array<DayPeriod, kPeriodsPerDay> Periods{};
+    LocalDate date;
+    SunDay sun;
+    std::optional<std::chrono::weekday> weekday; // of the local date of the sunrise
+    std::optional<DaySky> sky;                   // at sunrise: fortnight, tithi, star
+    Bird bird = Bird::Vulture;
+    std::optional<BirdDayKind> birdDay;
+    std::optional<std::array<DayPeriod, kPeriodsPerDay>> periods;
 };
 
 // The bird's ruling and death days (the reading's day lists) for a weekday
 // and a fortnight.
-BirdDayKind BirdDayOf(Bird bird, int weekday, Fortnight fortnight);
+BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnight);
 
-// The day beginning with the sunrise of `date` at `place`, for `bird`.
+// The day beginning with the sunrise of `date` at `place`, for `bird`: the
+// periods, their activities and sub-periods, read in the fortnight at sunrise.
 DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird bird);
 
 } // namespace velmora

@@ -1,13 +1,10 @@
 #pragma once
 
-namespace velmora {
+#include <optional>
 
-// A place on the Earth and the clock it keeps.
-struct Place {
-    double LatitudeDeg = 0.0;    // north positive
-    double LongitudeDeg = 0.0;   // east positive
-    double UtcOffsetHours = 0.0; // local clock minus UT, daylight saving included
-};
+#include "schedule/sun_events.h"
+
+namespace velmora {
 
 struct LocalDate {
     int Year = 0;
@@ -17,23 +14,28 @@ struct LocalDate {
 };
 
 enum class SunDayStatus {
-    Normal,       // the Sun rises, sets and rises again
-    SunStaysUp,   // polar day: one of the three events does not happen, the Sun is above the horizon
-    SunStaysDown, // polar night: one of the three events does not happen, the Sun is below the horizon
+    Normal,        // a sunrise on the date, then a sunset and the next sunrise, each within 24 hours
+    SunStaysUp,    // polar day: the Sun is up for more than 24 hours
+    SunStaysDown,  // polar night: the Sun is down for more than 24 hours
+    NoDayOfItsOwn, // no sunrise on the date, though the Sun is not polar: the day before runs over it
 };
 
-// Sunrise, sunset and the next sunrise (the Sun's upper limb at -0.833 degrees:
-// semi-diameter and standard refraction) as Julian dates in UT. The times are
-// meaningful only when Status is Normal.
+// The day of a local date, as Julian dates in UT. Each time is set when known:
+// the sunrise when one falls on the date, the sunset when it follows within 24
+// hours, the next sunrise when that follows the sunset within 24 hours (so all
+// three for a Normal day). A NoDayOfItsOwn date has only CoveringSunriseUT,
+// the sunrise that began the day that covers it.
 struct SunDay {
     SunDayStatus Status = SunDayStatus::Normal;
-    double SunriseUT = 0.0;
-    double SunsetUT = 0.0;
-    double NextSunriseUT = 0.0;
+    std::optional<double> SunriseUT;
+    std::optional<double> SunsetUT;
+    std::optional<double> NextSunriseUT;
+    std::optional<double> CoveringSunriseUT;
 };
 
-// The sunrise that falls on the local date `date` at `place`, the sunset after
-// it and the sunrise after that.
+// The day of the local date `date` at `place`: the one whose sunrise falls on the
+// date (the first, when two do), if the Sun then sets and rises again, each within
+// 24 hours. Local midnight is taken at the place's UtcOffsetHours.
 SunDay ComputeSunDay(const LocalDate& date, const Place& place);
 
 // Julian date (UT) of 0h UT on a Gregorian calendar date.

@@ -19,9 +19,6 @@ constexpr auto kWeekdayNames = std::to_array<std::string_view>({
     "Saturday",
 });
 
-constexpr auto kActivityNames =
-    std::to_array<std::string_view>({"Ruling", "Eating", "Walking", "Sleeping", "Dying"});
-
 // The bright and the dark lists have always spelt two-day entries differently.
 constexpr auto kDayListJoints = std::to_array<std::string_view>({" , ", ", "});
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/ids.h"
@@ -44,6 +45,31 @@ inline constexpr auto kBirdNames =
     std::to_array<std::string_view>({"Vulture", "Owl", "Crow", "Cock", "Peacock"});
 static_assert(kBirdNames.size() == kBirdCount);
 
+// What a bird does in a period, at the positions of velmora::Activity.
+inline constexpr auto kActivityNames =
+    std::to_array<std::string_view>({"Ruling", "Eating", "Walking", "Sleeping", "Dying"});
+static_assert(kActivityNames.size() == kActivityCount);
+
+// The lunar days of a fortnight, the first fourteen of each; the fifteenth is the
+// full moon's (Purnima) in the bright fortnight and the new moon's (Amavasya) in the dark.
+inline constexpr auto kTithiNames = std::to_array<std::string_view>({
+    "Pratipada",
+    "Dvitiya",
+    "Tritiya",
+    "Chaturthi",
+    "Panchami",
+    "Shashthi",
+    "Saptami",
+    "Ashtami",
+    "Navami",
+    "Dashami",
+    "Ekadashi",
+    "Dvadashi",
+    "Trayodashi",
+    "Chaturdashi",
+});
+static_assert(kTithiNames.size() == 14);
+
 inline constexpr std::string_view kShuklaPaksha = "Shukla Paksha";
 inline constexpr std::string_view kKrishnaPaksha = "Krishna Paksha";
 
@@ -56,6 +82,13 @@ constexpr std::string_view BirdName(Bird bird) {
 constexpr std::string_view FortnightName(Fortnight fortnight) {
     return fortnight == Fortnight::Bright ? kShuklaPaksha : kKrishnaPaksha;
 }
+
+constexpr std::string_view ActivityName(Activity activity) {
+    return kActivityNames[IndexOf(activity)];
+}
+
+// "Shukla Pratipada" .. "Purnima", "Krishna Pratipada" .. "Amavasya" for tithi 1..30.
+std::string TithiName(int tithi);
 
 // The star whose name is exactly `name` (case and spaces count); nothing otherwise.
 std::optional<Star> FindStar(std::string_view name);

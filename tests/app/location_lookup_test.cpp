@@ -1,7 +1,6 @@
-#include "app/location_lookup.h"
-#include "app/location_lookup_loader.h"
-#include "app/location_lookup_window.h"
-#include "app/place_format.h"
+#include "app/location_lookup/location_lookup.h"
+#include "app/location_lookup/location_lookup_loader.h"
+#include "app/location_lookup/location_lookup_window.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -13,7 +12,6 @@
 #include <QTimeEdit>
 #include <QTreeWidget>
 
-#include <limits>
 #include <vector>
 
 namespace {
@@ -22,6 +20,10 @@ const QString kChennaiQuery = QStringLiteral("Chennai Tamil Nadu India Latitude 
 const QString kSite = QStringLiteral("https://velmora.example.org/");
 const QDate kBirthDate(2024, 6, 15);
 const QTime kBirthTime(6, 0);
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QStringList Row(const QTreeWidgetItem* item) {
     QStringList texts;
@@ -36,42 +38,6 @@ QStringList Row(const QTreeWidgetItem* item) {
 class LocationLookupTest : public QObject {
     Q_OBJECT
 private slots:
-    void anglesAreRoundedToTheMinute_data() {
-        QTest::addColumn<double>("degrees");
-        QTest::addColumn<QString>("latitude");
-        QTest::addColumn<QString>("longitude");
-        QTest::newRow("Chennai latitude") << 13.08784 << "13°05' N"
-                                          << "13°05' E";
-        QTest::newRow("Chennai longitude, 16.7' up") << 80.27847 << "80°17' N"
-                                                     << "80°17' E";
-        QTest::newRow("south and west") << -22.90642 << "22°54' S"
-                                        << "22°54' W";
-        QTest::newRow("59.99' carries into the degree") << 59.9999 << "60°00' N"
-                                                        << "60°00' E";
-        QTest::newRow("a hair south of the equator") << -0.004 << "0°00' N"
-                                                     << "0°00' E";
-        QTest::newRow("half a minute rounds up") << -1.0083334 << "1°01' S"
-                                                 << "1°01' W";
-    }
-    void anglesAreRoundedToTheMinute() {
-        QFETCH(double, degrees);
-        QFETCH(QString, latitude);
-        QFETCH(QString, longitude);
-        QTEST(velmora::FormatLatitude(degrees), "latitude");
-        QTEST(velmora::FormatLongitude(degrees), "longitude");
-        Q_UNUSED(latitude);
-        Q_UNUSED(longitude);
-    }
-
-    void offsetsAreSignedHoursAndMinutes() {
-        QCOMPARE(velmora::FormatUtcOffset(19800), QStringLiteral("+5:30"));
-        QCOMPARE(velmora::FormatUtcOffset(-12600), QStringLiteral("-3:30"));
-        QCOMPARE(velmora::FormatUtcOffset(0), QStringLiteral("+0:00"));
-        QCOMPARE(velmora::FormatUtcOffset(46800), QStringLiteral("+13:00"));
-        QCOMPARE(velmora::FormatUtcOffset(5 * 3600 + 53 * 60 + 28), QStringLiteral("+5:53:28"));
-        QCOMPARE(velmora::FormatUtcOffset(std::numeric_limits<int>::min()), QStringLiteral("-596523:14:08"));
-    }
-
     void windowShowsWhatTheFormNeeds() {
         velmora::LocationLookupWindow window(kChennaiQuery, kBirthDate, kBirthTime, kSite);
         window.show();
@@ -114,9 +80,9 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->search();
-        std::vector<velmora::FormPlace> chosen;
+        std::vector<velmora::places::PlaceFormValues> chosen;
         connect(window, &velmora::LocationLookupWindow::placeChosen, this,
-                [&](const velmora::FormPlace& place) { chosen.push_back(place); });
+                [&](const velmora::places::PlaceFormValues& place) { chosen.push_back(place); });
         auto* list = window->findChild<QTreeWidget*>(QStringLiteral("lstPlaces"));
         if (how == QLatin1String("button")) {
             window->findChild<QPushButton*>(QStringLiteral("cmdUse"))->click();
@@ -130,17 +96,17 @@ private slots:
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         }
         QCOMPARE(chosen.size(), std::size_t(1));
-        const velmora::FormPlace& place = chosen.front();
-        QCOMPARE((QStringList{place.city, place.state, place.country}),
+        const velmora::places::PlaceFormValues& place = chosen.front();
+        QCOMPARE((QStringList{FromUtf8(place.city), FromUtf8(place.state), FromUtf8(place.country)}),
                  (QStringList{"London", "England", "United Kingdom"}));
-        QCOMPARE((QStringList{place.latitudeDegrees, place.latitudeMinutes, place.longitudeDegrees,
-                              place.longitudeMinutes}),
+        QCOMPARE((QStringList{FromUtf8(place.latitudeDegrees), FromUtf8(place.latitudeMinutes),
+                              FromUtf8(place.longitudeDegrees), FromUtf8(place.longitudeMinutes)}),
                  (QStringList{"51", "31", "0", "8"}));
         QVERIFY(!place.latitudeSouth);
         QVERIFY(!place.longitudeEast);
         // Double summer time, +2:00: the standard hour with its sign, and daylight saving.
-        QCOMPARE(place.zoneHour, QStringLiteral("+1"));
-        QCOMPARE(place.zoneMinute, QStringLiteral("00"));
+        QCOMPARE(FromUtf8(place.zoneHour), QStringLiteral("+1"));
+        QCOMPARE(FromUtf8(place.zoneMinute), QStringLiteral("00"));
         QVERIFY(place.daylightSaving);
         QVERIFY(!window->isVisible());
     }

@@ -1,17 +1,9 @@
 #include "cli/batch.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <limits>
-#include <sstream>
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
-
-#include "cli/reading_command.h"
 
 namespace velmora {
 namespace {
@@ -46,7 +38,7 @@ TEST_P(RefusedRowTest, NamesColumnAndReason) {
     ReadingSession session;
     const auto error = ComputeRow(ExampleRow(c.changes), session);
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(kBatchInputColumns[static_cast<std::size_t>(error->column)], c.column);
+    EXPECT_EQ(error->column, c.column);
     EXPECT_EQ(error->message, c.message);
     EXPECT_FALSE(session.Results().star.has_value()) << "nothing is computed for a refused row";
 }
@@ -162,176 +154,6 @@ TEST(BatchRow, ChoicesReachTheRecordTheRightWayRound) {
     EXPECT_TRUE(westSouth.Record().DaylightSaving);
     EXPECT_EQ(westSouth.Record().BirthMonth, 8);
     EXPECT_EQ(westSouth.Record().BirthDay, 15);
-}
-
-TEST(CsvOutput, QuotesOnlyWhereNeeded) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"plain", "plain"},
-        {"", ""},
-        {" spaced ", " spaced "},
-        {"Sunday, Tuesday", "\"Sunday, Tuesday\""},
-        {"say \"hi\"", "\"say \"\"hi\"\"\""},
-        {"two\nlines", "\"two\nlines\""},
-        {"carriage\r", "\"carriage\r\""},
-    };
-    for (const auto& [field, want] : cases) {
-        std::string got;
-        AppendCsvField(got, field);
-        EXPECT_EQ(got, want) << "field " << field;
-    }
-}
-
-TEST(CsvOutput, NumbersReadBackExactly) {
-    const double values[] = {0.0,
-                             -0.0,
-                             0.1,
-                             1.0 / 3.0,
-                             -22.966275504182306,
-                             2451545.0,
-                             359.99999999999994,
-                             std::numeric_limits<double>::denorm_min(),
-                             std::numeric_limits<double>::max()};
-    for (const double value : values) {
-        std::string text;
-        AppendShortestNumber(text, value);
-        double back = 1.0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), back);
-        EXPECT_EQ(error, std::errc()) << text;
-        EXPECT_EQ(end, text.data() + text.size()) << text;
-        EXPECT_EQ(std::signbit(back), std::signbit(value)) << text;
-        EXPECT_EQ(back, value) << text;
-    }
-}
-
-TEST(RunBatch, AcceptsByteOrderMarkAndSpacedHeader) {
-    std::istringstream input(
-        "\xEF\xBB\xBFname, year,month,day,hour,minute,zone_hour,zone_minute,dst,"
-        "longitude_deg,longitude_min,longitude_side,latitude_deg,latitude_min,latitude_side\n"
-        "Asha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N\n");
-    std::ostringstream output;
-    std::ostringstream errors;
-    EXPECT_EQ(RunBatch(input, output, errors, {}), 0);
-    EXPECT_EQ(errors.str(), "");
-    EXPECT_NE(output.str().find("\nAsha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N,Pushya,"), std::string::npos);
-}
-
-TEST(RunBatch, RefusesMissingOrWrongHeader) {
-    for (const std::string text : {"", "Asha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N\n", "name,year\n"}) {
-        std::istringstream input(text);
-        std::ostringstream output;
-        std::ostringstream errors;
-        EXPECT_EQ(RunBatch(input, output, errors, {}), 1) << text;
-        EXPECT_EQ(output.str(), "") << text;
-        EXPECT_TRUE(errors.str().starts_with("line 1: expected the header row: name,year,month,"))
-            << errors.str();
-    }
-}
-
-// Several chunks of rows with refusals of every kind among them: a bad year,
-// a wrong field count, a quote out of place, a bad zone for the form's checks.
-std::string MixedBatchInput(int rows) {
-    std::string text = "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,"
-                       "longitude_min,longitude_side,latitude_deg,latitude_min,latitude_side\n";
-    for (int i = 0; i < rows; ++i) {
-        const std::string n = std::to_string(i);
-        switch (i % 97) {
-        case 13:
-            text += "P" + n + ",1800,1,1,0,0,5,30,0,77,12,E,28,36,N\n";
-            break;
-        case 40:
-            text += "P" + n + ",1950,1,1,0,0\n";
-            break;
-        case 71:
-            text += "\"P" + n + "\"x,1950,1,1,0,0,5,30,0,77,12,E,28,36,N\n";
-            break;
-        case 85:
-            text += "P" + n + ",1950,1,1,0,0,x,30,0,77,12,E,28,36,N\n";
-            break;
-        default:
-            text += "\"P, " + n + "\"," + std::to_string(1901 + i % 150) + "," + std::to_string(1 + i % 12) +
-                    "," + std::to_string(1 + i % 28) + "," + std::to_string(i % 24) + "," +
-                    std::to_string(i % 60) + "," + std::to_string(i % 13) + ",0," + std::to_string(i % 2) +
-                    "," + std::to_string(i % 180) + ",5," + (i % 3 == 0 ? "W" : "E") + ",10,0,N\n";
-        }
-    }
-    return text;
-}
-
-TEST(RunBatch, AnyNumberOfJobsGivesTheSameOutputAndMessages) {
-    const std::string text = MixedBatchInput(5000);
-    const auto run = [&](unsigned jobs) {
-        std::istringstream input(text);
-        std::ostringstream output;
-        std::ostringstream errors;
-        const int status = RunBatch(input, output, errors, {.details = true, .jobs = jobs});
-        return std::tuple(status, output.str(), errors.str());
-    };
-    const auto [status, output, errors] = run(1);
-    EXPECT_EQ(status, 1);
-    // Of 5000 rows, 52 + 52 + 51 + 51 are refused (rows 13, 40, 71, 85 of every 97); line = row + 2.
-    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1 + 5000 - 206);
-    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 206);
-    EXPECT_TRUE(errors.starts_with("line 15: year: ")) << errors.substr(0, 80);
-    EXPECT_NE(
-        errors.find("\nline 42: expected 15 fields, found 6\nline 73: malformed quoted field\nline 87: "),
-        std::string::npos);
-    EXPECT_TRUE(errors.ends_with("\nline 4989: expected 15 fields, found 6\n")); // the last chunk's, last
-    for (const unsigned jobs : {2U, 3U, 8U}) {
-        const auto [otherStatus, otherOutput, otherErrors] = run(jobs);
-        EXPECT_EQ(otherStatus, status) << jobs;
-        EXPECT_TRUE(otherOutput == output) << jobs; // not printed: a megabyte
-        EXPECT_EQ(otherErrors, errors) << jobs;
-    }
-}
-
-ReadingOptions ExampleOptions() {
-    ReadingOptions options;
-    options.name = "Asha";
-    options.date = "1947-08-15";
-    options.time = "00:00";
-    options.zone = "5:30";
-    options.longitude = "77:12E";
-    options.latitude = "28:36N";
-    return options;
-}
-
-TEST(ReadingOptions, SplitIntoTheRowOfTheForm) {
-    EXPECT_EQ(std::get<std::vector<std::string>>(RowFromOptions(ExampleOptions())),
-              (std::vector<std::string>{"Asha", "1947", "08", "15", "00", "00", "5", "30", "0", "77", "12",
-                                        "E", "28", "36", "N"}));
-    ReadingOptions separate = ExampleOptions();
-    separate.zone.clear();
-    separate.zoneHour = "-4";
-    separate.zoneMinute = "45";
-    separate.daylightSaving = true;
-    separate.longitude = "0:5W";
-    separate.latitude = "33:52S";
-    EXPECT_EQ(std::get<std::vector<std::string>>(RowFromOptions(separate)),
-              (std::vector<std::string>{"Asha", "1947", "08", "15", "00", "00", "-4", "45", "1", "0", "5",
-                                        "W", "33", "52", "S"}));
-}
-
-TEST(ReadingOptions, ShapeErrorsNameTheOption) {
-    const std::pair<void (*)(ReadingOptions&), std::string> cases[] = {
-        {[](ReadingOptions& o) { o.date = "15.08.1947"; }, "--date: expected YYYY-MM-DD, got \"15.08.1947\""},
-        {[](ReadingOptions& o) { o.date = "1947-08-15-1"; },
-         "--date: expected YYYY-MM-DD, got \"1947-08-15-1\""},
-        {[](ReadingOptions& o) { o.time = "0000"; }, "--time: expected HH:MM, got \"0000\""},
-        {[](ReadingOptions& o) { o.zone = "530"; }, "--zone: expected H:MM, got \"530\""},
-        {[](ReadingOptions& o) { o.longitude = "77:12"; },
-         "--longitude: expected DEG:MIN and E or W, as in 77:12E, got \"77:12\""},
-        {[](ReadingOptions& o) { o.longitude = "77E"; },
-         "--longitude: expected DEG:MIN and E or W, as in 77:12E, got \"77E\""},
-        {[](ReadingOptions& o) { o.latitude = ""; },
-         "--latitude: expected DEG:MIN and N or S, as in 28:36N, got \"\""},
-    };
-    for (const auto& [change, want] : cases) {
-        ReadingOptions options = ExampleOptions();
-        change(options);
-        const auto row = RowFromOptions(options);
-        ASSERT_TRUE(std::holds_alternative<std::string>(row)) << want;
-        EXPECT_EQ(std::get<std::string>(row), want);
-    }
 }
 
 } // namespace

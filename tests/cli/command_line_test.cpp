@@ -1,45 +1,26 @@
 // The command line in process: what reaches the terminal, and batch input in parts.
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "cli/command_line.h"
+#include "example_arguments.h"
+#include "in_process.h"
 
 namespace velmora {
 namespace {
 
+using testing::ProgramRun;
+using testing::RunInProcess;
 using ::testing::StartsWith;
+using testing::With;
 
 constexpr std::string_view kSeeHelp = "Run with --help for more information.\n";
 
 const std::vector<std::string> kChennaiSchedule = {"schedule",   "--bird",      "Owl",   "--day",
                                                    "2024-04-09", "--longitude", "80.27", "--latitude",
                                                    "13.08",      "--zone",      "+5:30"};
-
-struct Outcome {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunIn(const std::vector<std::string>& arguments, const std::string& input = "",
-              bool terminal = false) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const Console console{
-        .in = in, .out = out, .err = err, .outIsTerminal = terminal, .errIsTerminal = terminal};
-    const int status = RunCommandLine(arguments, console);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> With(std::vector<std::string> arguments, const std::vector<std::string>& more) {
-    arguments.insert(arguments.end(), more.begin(), more.end());
-    return arguments;
-}
 
 // Every message that echoes what was typed shows it with its control characters
 // escaped and, when long, cut to its first 40 bytes.
@@ -110,16 +91,14 @@ TEST(CommandLine, MessagesEchoNoControlsAndNoLongValues) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.err.substr(0, 60));
-        const Outcome run = RunIn(c.arguments);
+        const ProgramRun run = RunInProcess(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(run.out, "");
     }
 }
 
-constexpr std::string_view kHeader =
-    "name,year,month,day,hour,minute,zone_hour,zone_minute,dst,longitude_deg,"
-    "longitude_min,longitude_side,latitude_deg,latitude_min,latitude_side";
+constexpr std::string_view kHeader = testing::kBatchHeader;
 constexpr std::string_view kResultHeader = ",star,paksha,bird,ruling_days_day,ruling_days_night,death_days\n";
 constexpr std::string_view kRest = ",1947,8,15,0,0,5,30,0,77,12,E,28,36,N";
 
@@ -143,7 +122,7 @@ TEST(CommandLine, BatchKeepsFieldBytesButOnATerminal) {
         SCOPED_TRACE(c.field);
         const std::string input = std::string(kHeader) + "\n" + c.field + std::string(kRest) + "\n";
         for (const bool terminal : {false, true}) {
-            const Outcome run = RunIn({"batch"}, input, terminal);
+            const ProgramRun run = RunInProcess({"batch"}, input, terminal);
             EXPECT_EQ(run.exitCode, 0) << run.err;
             const std::string rows = run.out.substr(run.out.find('\n') + 1);
             EXPECT_THAT(rows, StartsWith((terminal ? c.escaped : c.kept) + std::string(kRest) + ",Pushya,"))
@@ -162,12 +141,12 @@ TEST(CommandLine, BatchPartsJoinIntoTheWhole) {
         header,
         header + "E,1990,2,30,0,0,5,30,0,77,12,E,28,36,N\n",
     };
-    const Outcome whole =
-        RunIn({"batch"}, parts[0] + parts[1].substr(header.size()) + parts[3].substr(header.size()));
+    const ProgramRun whole =
+        RunInProcess({"batch"}, parts[0] + parts[1].substr(header.size()) + parts[3].substr(header.size()));
     std::string joined;
     std::string errors;
     for (std::size_t i = 0; i < std::size(parts); ++i) {
-        const Outcome part = RunIn({"batch", "--part", std::to_string(i + 1)}, parts[i]);
+        const ProgramRun part = RunInProcess({"batch", "--part", std::to_string(i + 1)}, parts[i]);
         EXPECT_EQ(part.exitCode, i == 1 || i == 3 ? 1 : 0) << i;
         joined += part.out;
         errors += part.err;
@@ -177,7 +156,7 @@ TEST(CommandLine, BatchPartsJoinIntoTheWhole) {
     EXPECT_EQ(joined, whole.out);
     EXPECT_EQ(errors, "part 2, line 2: zone_hour: \"x\" is not a number\n"
                       "part 4, line 2: day: Please Enter Correct Date Or Month!\n");
-    EXPECT_EQ(RunIn({"batch", "--part", "0"}, parts[0]).exitCode, 2);
+    EXPECT_EQ(RunInProcess({"batch", "--part", "0"}, parts[0]).exitCode, 2);
 }
 
 } // namespace

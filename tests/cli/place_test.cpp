@@ -1,4 +1,4 @@
-// velmora-cli place, run as a user runs it.
+// velmora-cli place, and readings and batches at a named place, in process.
 #include <string>
 #include <vector>
 
@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "run_program.h"
+#include "in_process.h"
 
 namespace velmora {
 namespace {
 
 using ::testing::HasSubstr;
-using testing::RunCli;
+using testing::RunInProcess;
 
 constexpr double kCoordinateToleranceDeg = 0.15;
 
@@ -108,7 +108,7 @@ TEST(PlaceCommand, BestCandidateAsJson) {
         std::vector<std::string> arguments = {"place"};
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
         arguments.push_back("--json");
-        const auto run = RunCli(arguments);
+        const auto run = RunInProcess(arguments);
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const auto list = nlohmann::json::parse(run.out);
         ASSERT_TRUE(list.is_array());
@@ -126,12 +126,12 @@ TEST(PlaceCommand, BestCandidateAsJson) {
 }
 
 TEST(PlaceCommand, CandidatesAsTextBestFirst) {
-    const auto run = RunCli({"place", "Madras", "--date", "1960-01-01", "--limit", "1"});
+    const auto run = RunInProcess({"place", "Madras", "--date", "1960-01-01", "--limit", "1"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Chennai (Madras), Tamil Nadu, India\n"
                        "  13°05' N  80°17' E  Asia/Kolkata  UTC+5:30\n");
 
-    const auto london = RunCli({"place", "London", "--date", "1947-05-01", "--time", "09:00"});
+    const auto london = RunInProcess({"place", "London", "--date", "1947-05-01", "--time", "09:00"});
     EXPECT_THAT(london.out,
                 ::testing::StartsWith("London, England, United Kingdom\n"
                                       "  51°31' N  0°08' W  Europe/London  UTC+2:00 daylight saving\n"
@@ -189,7 +189,7 @@ TEST(PlaceCommand, RefusesImpossibleDatesAndUnknownPlaces) {
         std::vector<std::string> arguments = {"place"};
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
         SCOPED_TRACE(::testing::PrintToString(arguments));
-        const auto run = RunCli(arguments);
+        const auto run = RunInProcess(arguments);
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_EQ(run.err, c.message);
         EXPECT_EQ(run.out, "");
@@ -197,13 +197,14 @@ TEST(PlaceCommand, RefusesImpossibleDatesAndUnknownPlaces) {
 }
 
 TEST(PlaceCommand, LimitCountsPlaces) {
-    const auto all = RunCli({"place", "London", "--date", "1990-01-01", "--limit", "0", "--json"});
+    const auto all = RunInProcess({"place", "London", "--date", "1990-01-01", "--limit", "0", "--json"});
     ASSERT_EQ(all.exitCode, 0) << all.err;
     EXPECT_GT(nlohmann::json::parse(all.out).size(), 2u);
-    const auto two = RunCli({"place", "London", "--date", "1990-01-01", "--limit", "2", "--json"});
+    const auto two = RunInProcess({"place", "London", "--date", "1990-01-01", "--limit", "2", "--json"});
     EXPECT_EQ(nlohmann::json::parse(two.out).size(), 2u);
-    const auto huge = RunCli({"place", "London", "--date", "1990-01-01", "--limit", "18446744073709551615"});
-    const auto allText = RunCli({"place", "London", "--date", "1990-01-01", "--limit", "0"});
+    const auto huge =
+        RunInProcess({"place", "London", "--date", "1990-01-01", "--limit", "18446744073709551615"});
+    const auto allText = RunInProcess({"place", "London", "--date", "1990-01-01", "--limit", "0"});
     EXPECT_EQ(huge.out, allText.out);
 }
 
@@ -230,10 +231,11 @@ TEST(ReadingAtPlace, EqualsTheReadingTypedInUniversalTime) {
     };
     for (const AtPlaceCase& c : cases) {
         SCOPED_TRACE(c.place);
-        const auto atPlace =
-            RunCli({"reading", "--name", "A", "--date", c.date, "--time", c.localTime, "--place", c.place});
-        const auto typed = RunCli({"reading", "--name", "A", "--date", c.date, "--time", c.universalTime,
-                                   "--zone", "0:00", "--longitude", c.longitude, "--latitude", c.latitude});
+        const auto atPlace = RunInProcess(
+            {"reading", "--name", "A", "--date", c.date, "--time", c.localTime, "--place", c.place});
+        const auto typed =
+            RunInProcess({"reading", "--name", "A", "--date", c.date, "--time", c.universalTime, "--zone",
+                          "0:00", "--longitude", c.longitude, "--latitude", c.latitude});
         EXPECT_EQ(atPlace.exitCode, 0) << atPlace.err;
         EXPECT_THAT(atPlace.out, ::testing::StartsWith(c.starLine));
         EXPECT_EQ(atPlace.out, typed.out);
@@ -245,11 +247,16 @@ TEST(ReadingAtPlace, RefusesUnknownPlacesAndPlacesWithCoordinates) {
                                            "1990-01-01", "--time", "06:00"};
     const auto with = [&](std::vector<std::string> more) {
         more.insert(more.begin(), base.begin(), base.end());
-        return RunCli(more);
+        return RunInProcess(more);
     };
     const auto unknown = with({"--place", "Qqxzv"});
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_EQ(unknown.err, "velmora-cli: --place: no place found for \"Qqxzv\"\n");
+    // The date's own fault is named before any place is looked up.
+    const auto early = RunInProcess(
+        {"reading", "--name", "A", "--date", "1900-01-01", "--time", "06:00", "--place", "Qqxzv"});
+    EXPECT_EQ(early.exitCode, 1);
+    EXPECT_EQ(early.err, "velmora-cli: --date: expected a year from 1901 to 2050, got \"1900\"\n");
     EXPECT_EQ(with({"--place", "Madrid", "--zone", "1:00"}).exitCode, 2);
     EXPECT_EQ(with({"--place", "Madrid", "--longitude", "3:42W"}).exitCode, 2);
     EXPECT_EQ(with({"--place", "Madrid", "--dst"}).exitCode, 2);
@@ -260,11 +267,13 @@ TEST(BatchAtPlace, PlaceColumnInsteadOfZoneAndCoordinates) {
                               "M,1990,1,1,6,0,\"Madrid, Spain\"\n" // 2
                               "X,1990,1,1,6,0,Qqxzv\n"             // 3
                               "F,1990,2,30,6,0,Madrid\n"           // 4
+                              "Y,1900,1,1,6,0,Qqxzv\n"             // 5: the row's own fault first
                               "L,1947,5,1,12,0,London United Kingdom\n";
-    const auto run = RunCli({"batch"}, input);
+    const auto run = RunInProcess({"batch"}, input);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "line 3: place: no place found for \"Qqxzv\"\n"
-                       "line 4: day: Please Enter Correct Date Or Month!\n");
+                       "line 4: day: Please Enter Correct Date Or Month!\n"
+                       "line 5: year: expected a year from 1901 to 2050, got \"1900\"\n");
     EXPECT_EQ(run.out, "name,year,month,day,hour,minute,place,star,paksha,bird,ruling_days_day,"
                        "ruling_days_night,death_days\n"
                        "M,1990,1,1,6,0,\"Madrid, Spain\",Dhanistha,Shukla Paksha,Peacock,Saturday,Thursday,"

@@ -66,6 +66,7 @@ TEST(FormValuesFor, CoordinatesToTheMinuteAndTheStandardZoneWithItsSign) {
     for (const FormCase& c : cases) {
         SCOPED_TRACE(c.what);
         Place place;
+        place.name = c.what;
         place.latitudeDeg = c.latitudeDeg;
         place.longitudeDeg = c.longitudeDeg;
         ZoneAtTime zone;
@@ -81,6 +82,7 @@ TEST(FormValuesFor, CoordinatesToTheMinuteAndTheStandardZoneWithItsSign) {
         EXPECT_EQ(values.zoneHour, c.expected.zoneHour);
         EXPECT_EQ(values.zoneMinute, c.expected.zoneMinute);
         EXPECT_EQ(values.daylightSaving, c.expected.daylightSaving);
+        EXPECT_EQ(values.city, c.what);
     }
 }
 

@@ -1,5 +1,5 @@
-#include <algorithm>
 #include <array>
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -22,24 +22,43 @@ TEST(DaySchedule, TenPeriodsRunFromSunriseToNextSunrise) {
              {LocalDate{2024, 1, 15}, LocalDate{2024, 6, 21}, LocalDate{2050, 9, 30}}) {
             SCOPED_TRACE(std::to_string(place.LatitudeDeg) + " " + std::to_string(date.Month));
             const DaySchedule day = ComputeDaySchedule(date, place, kOwl);
-            ASSERT_EQ(day.Sun.Status, SunDayStatus::Normal);
-            EXPECT_EQ(day.Periods.front().StartUT, day.Sun.SunriseUT);
-            EXPECT_EQ(day.Periods[kYamasPerHalf].StartUT, day.Sun.SunsetUT);
-            EXPECT_EQ(day.Periods.back().EndUT, day.Sun.NextSunriseUT);
+            ASSERT_EQ(day.sun.Status, SunDayStatus::Normal);
+            ASSERT_TRUE(day.periods.has_value());
+            const auto& periods = *day.periods;
+            EXPECT_EQ(periods.front().startUT, day.sun.SunriseUT);
+            EXPECT_EQ(periods[kYamasPerHalf].startUT, day.sun.SunsetUT);
+            EXPECT_EQ(periods.back().endUT, day.sun.NextSunriseUT);
             for (int i = 0; i < kPeriodsPerDay; ++i) {
-                const DayPeriod& period = day.Periods[static_cast<std::size_t>(i)];
-                EXPECT_EQ(period.Half, i < kYamasPerHalf ? DayHalf::Day : DayHalf::Night);
-                EXPECT_EQ(period.Yama, i % kYamasPerHalf + 1);
-                EXPECT_LT(period.StartUT, period.EndUT);
+                const DayPeriod& period = periods[static_cast<std::size_t>(i)];
+                EXPECT_EQ(period.half, i < kYamasPerHalf ? DayHalf::Day : DayHalf::Night);
+                EXPECT_EQ(period.yama, i % kYamasPerHalf + 1);
+                EXPECT_LT(period.startUT, period.endUT);
                 if (i > 0) {
-                    EXPECT_EQ(period.StartUT, day.Periods[static_cast<std::size_t>(i - 1)].EndUT);
+                    EXPECT_EQ(period.startUT, periods[static_cast<std::size_t>(i - 1)].endUT);
+                }
+                // The sub-periods fill their period without a gap, the first the bird's own activity.
+                EXPECT_EQ(period.subPeriods.front().startUT, period.startUT);
+                EXPECT_EQ(period.subPeriods.back().endUT, period.endUT);
+                EXPECT_EQ(period.subPeriods.front().activity, period.activity);
+                EXPECT_EQ(period.subPeriods.front().bird, kOwl);
+                for (std::size_t sub = 1; sub < period.subPeriods.size(); ++sub) {
+                    EXPECT_EQ(period.subPeriods[sub].startUT, period.subPeriods[sub - 1].endUT);
+                    EXPECT_LT(period.subPeriods[sub].startUT, period.subPeriods[sub].endUT);
                 }
             }
+            // Each half holds each of the five activities once.
+            for (const std::size_t first : {std::size_t{0}, std::size_t{kYamasPerHalf}}) {
+                std::set<Activity> held;
+                for (std::size_t i = first; i < first + kYamasPerHalf; ++i) {
+                    held.insert(periods[i].activity);
+                }
+                EXPECT_EQ(held.size(), kActivityCount);
+            }
             // Equal parts within each half.
-            const double dayPart = (day.Sun.SunsetUT - day.Sun.SunriseUT) / kYamasPerHalf;
-            const double nightPart = (day.Sun.NextSunriseUT - day.Sun.SunsetUT) / kYamasPerHalf;
-            EXPECT_NEAR(day.Periods[2].EndUT - day.Periods[2].StartUT, dayPart, 1e-9);
-            EXPECT_NEAR(day.Periods[7].EndUT - day.Periods[7].StartUT, nightPart, 1e-9);
+            const double dayPart = (*day.sun.SunsetUT - *day.sun.SunriseUT) / kYamasPerHalf;
+            const double nightPart = (*day.sun.NextSunriseUT - *day.sun.SunsetUT) / kYamasPerHalf;
+            EXPECT_NEAR(periods[2].endUT - periods[2].startUT, dayPart, 1e-9);
+            EXPECT_NEAR(periods[7].endUT - periods[7].startUT, nightPart, 1e-9);
         }
     }
 }
@@ -49,21 +68,59 @@ TEST(DaySchedule, WeekdayAndFortnightOfTheSunrise) {
     // the dark fortnight, that of the 9th in the bright one.
     const DaySchedule before = ComputeDaySchedule({2024, 4, 8}, kChennai, kOwl);
     const DaySchedule after = ComputeDaySchedule({2024, 4, 9}, kChennai, kOwl);
-    EXPECT_EQ(before.Weekday, 1); // Monday
-    EXPECT_EQ(after.Weekday, 2);
-    EXPECT_EQ(before.fortnight, Fortnight::Dark);
-    EXPECT_EQ(after.fortnight, Fortnight::Bright);
+    EXPECT_EQ(before.weekday, std::chrono::Monday);
+    EXPECT_EQ(after.weekday, std::chrono::Tuesday);
+    EXPECT_EQ(before.sky->fortnight, Fortnight::Dark);
+    EXPECT_EQ(after.sky->fortnight, Fortnight::Bright);
     // Owl: dark fortnight death day Monday; bright ruling by day Monday and Wednesday.
-    EXPECT_TRUE(before.BirdDay.Death);
-    EXPECT_FALSE(after.BirdDay.RulingByDay || after.BirdDay.RulingByNight || after.BirdDay.Death);
+    ASSERT_TRUE(before.birdDay && after.birdDay);
+    EXPECT_TRUE(before.birdDay->death);
+    EXPECT_FALSE(after.birdDay->rulingByDay || after.birdDay->rulingByNight || after.birdDay->death);
 }
 
-TEST(DaySchedule, PolarDayHasNoPeriods) {
-    const DaySchedule day = ComputeDaySchedule({2024, 6, 21}, {78.2, 15.6, 2.0}, kOwl);
-    EXPECT_EQ(day.Sun.Status, SunDayStatus::SunStaysUp);
-    EXPECT_TRUE(std::all_of(day.Periods.begin(), day.Periods.end(), [](const DayPeriod& period) {
-        return period.StartUT == 0.0 && period.EndUT == 0.0;
-    }));
+TEST(DaySchedule, TheDaysFortnightIsTheExactElongationAtSunrise) {
+    // 1999-09-10 at 127.44 E, 27.83 S: the sunrise comes half an hour before the new moon
+    // of 22:02 UT on the 9th, so the day is the last of the dark fortnight.
+    const DaySchedule day = ComputeDaySchedule({1999, 9, 10}, {-27.83, 127.44, 9.0}, kCock);
+    ASSERT_TRUE(day.sky.has_value());
+    EXPECT_EQ(day.sky->fortnight, Fortnight::Dark);
+    EXPECT_EQ(day.sky->tithi, 30);
+    ASSERT_TRUE(day.periods.has_value());
+    // The Cock on a dark Friday begins the day dying (the reference table).
+    EXPECT_EQ(day.weekday, std::chrono::Friday);
+    EXPECT_EQ(day.periods->front().activity, Activity::Dying);
+}
+
+TEST(DaySchedule, OnlyASunriseOnTheDateGivesWeekdayFortnightAndBirdsDay) {
+    // Longyearbyen, 2024: polar day begins with the sunrise of 04-18 (a Thursday,
+    // bright fortnight: the Owl's day lists have nothing on it); deep in it on
+    // 06-21; Nordkapp 08-01 has no sunrise of its own. None of them has periods.
+    struct Case {
+        const char* what;
+        LocalDate date;
+        Place place;
+        SunDayStatus status;
+        bool sunrise;
+    };
+    const Case cases[] = {
+        {"polar day from its sunrise", {2024, 4, 18}, {78.22, 15.65, 1.0}, SunDayStatus::SunStaysUp, true},
+        {"within the polar day", {2024, 6, 21}, {78.22, 15.65, 1.0}, SunDayStatus::SunStaysUp, false},
+        {"no day of its own", {2024, 8, 1}, {71.17, 25.72, 1.0}, SunDayStatus::NoDayOfItsOwn, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const DaySchedule day = ComputeDaySchedule(c.date, c.place, kOwl);
+        EXPECT_EQ(day.sun.Status, c.status);
+        EXPECT_FALSE(day.periods.has_value());
+        EXPECT_EQ(day.weekday.has_value(), c.sunrise);
+        EXPECT_EQ(day.sky.has_value(), c.sunrise);
+        EXPECT_EQ(day.birdDay.has_value(), c.sunrise);
+        if (c.sunrise) {
+            EXPECT_EQ(day.weekday, std::chrono::Thursday);
+            EXPECT_EQ(day.sky->fortnight, Fortnight::Bright); // first quarter 2024-04-15
+            EXPECT_FALSE(day.birdDay->rulingByDay || day.birdDay->rulingByNight || day.birdDay->death);
+        }
+    }
 }
 
 // The reading's day lists, weekday by weekday from Sunday: D ruling by day,
@@ -85,11 +142,12 @@ TEST(BirdDay, MatchesTheReadingsDayLists) {
         for (int weekday = 0; weekday < 7; ++weekday) {
             SCOPED_TRACE(std::to_string(IndexOf(c.bird)) + " " +
                          std::to_string(static_cast<int>(c.fortnight)) + " " + std::to_string(weekday));
-            const BirdDayKind kind = BirdDayOf(c.bird, weekday, c.fortnight);
+            const BirdDayKind kind =
+                BirdDayOf(c.bird, std::chrono::weekday{static_cast<unsigned>(weekday)}, c.fortnight);
             const std::string_view want = c.week[static_cast<std::size_t>(weekday)];
-            EXPECT_EQ(kind.RulingByDay, (want.find('D') != std::string_view::npos));
-            EXPECT_EQ(kind.RulingByNight, (want.find('N') != std::string_view::npos));
-            EXPECT_EQ(kind.Death, (want.find('X') != std::string_view::npos));
+            EXPECT_EQ(kind.rulingByDay, (want.find('D') != std::string_view::npos));
+            EXPECT_EQ(kind.rulingByNight, (want.find('N') != std::string_view::npos));
+            EXPECT_EQ(kind.death, (want.find('X') != std::string_view::npos));
         }
     }
 }

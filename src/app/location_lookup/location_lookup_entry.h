@@ -1,0 +1,34 @@
+#pragma once
+
+#include "places/form_values.h"
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+#include <functional>
+
+class QWidget;
+
+namespace velmora {
+
+// The place look-up is a module of its own, loaded when the look-up first opens, so that the
+// gazetteer's and the time-zone database's libraries cost the window's start nothing. This is
+// what the program and the module share: the module's one entry point, found by its name.
+
+struct LocationLookupRequest {
+    QString query; // "City State Country Latitude Longitude", as the form builds it
+    QDate birthDate;
+    QTime birthTime;
+    QString siteAddress;
+};
+
+using PlaceChosenHandler = std::function<void(const places::PlaceFormValues&)>;
+
+// Opens the look-up window as a child of `parent`; `onChosen` receives the place the user picks.
+using OpenLocationLookupFunction = QWidget* (*)(const LocationLookupRequest& request,
+                                                const PlaceChosenHandler& onChosen, QWidget* parent);
+
+inline constexpr char kOpenLocationLookupSymbol[] = "velmora_open_location_lookup";
+
+} // namespace velmora

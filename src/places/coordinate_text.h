@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora::places {
+
+// An angle in whole degrees and minutes, rounded to the nearest minute: 59.6'
+// carries into the next degree. `negative` only when the rounded angle is not 0°00'.
+struct DegreesMinutes {
+    long degrees = 0;
+    long minutes = 0; // 0..59
+    bool negative = false;
+};
+DegreesMinutes ToDegreesMinutes(double angleDeg);
+
+// "13°05' N": the rounded angle with `positiveSide` or `negativeSide` after it,
+// so that each language writes its own compass letters.
+std::string FormatAngle(double angleDeg, std::string_view positiveSide, std::string_view negativeSide);
+
+// With the English letters: 13.0878 -> "13°05' N", 80.2785 -> "80°17' E", -22.9 -> "22°54' S".
+std::string FormatLatitude(double latitudeDeg);
+std::string FormatLongitude(double longitudeDeg);
+
+// Hours and minutes ahead of UTC with an explicit sign: "+5:30", "-3:30", "+0:00";
+// seconds are added only when present (old local mean times).
+std::string FormatUtcOffset(int offsetSeconds);
+
+} // namespace velmora::places
