@@ -2,53 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ta">
 <context>
-    <name>Messages</name>
-    <message>
-        <source>Please Enter Name</source>
-        <translation>பெயரை உள்ளிடவும்</translation>
-    </message>
-    <message>
-        <source>Please Enter Hour of the Time Zone</source>
-        <translation>நேர மண்டலத்தின் மணியை உள்ளிடவும்</translation>
-    </message>
-    <message>
-        <source>Please Enter Minute of the Time Zone</source>
-        <translation>நேர மண்டலத்தின் நிமிடத்தை உள்ளிடவும்</translation>
-    </message>
-    <message>
-        <source>Please Enter Degree of Longitude</source>
-        <translation>தீர்க்கரேகையின் பாகையை உள்ளிடவும்</translation>
-    </message>
-    <message>
-        <source>Please Enter Minute of Longitude</source>
-        <translation>தீர்க்கரேகையின் கலையை உள்ளிடவும்</translation>
-    </message>
-    <message>
-        <source>Please Enter Degree of Latitude</source>
-        <translation>அட்சரேகையின் பாகையை உள்ளிடவும்</translation>
-    </message>
-    <message>
-        <source>Please Enter Minute of Latitude</source>
-        <translation>அட்சரேகையின் கலையை உள்ளிடவும்</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Or Month!</source>
-        <translation>சரியான தேதியையோ மாதத்தையோ உள்ளிடவும்!</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Or Month !</source>
-        <translation>சரியான தேதியையோ மாதத்தையோ உள்ளிடவும் !</translation>
-    </message>
-    <message>
-        <source>Only Numbers Are Accepted</source>
-        <translation>எண்கள் மட்டுமே ஏற்கப்படும்</translation>
-    </message>
-    <message>
-        <source>%1 is not a Velmora reading.</source>
-        <translation>%1 என்பது Velmora பலன் கோப்பு அல்ல.</translation>
-    </message>
-</context>
-<context>
     <name>Months</name>
     <message>
         <source>January</source>
@@ -587,10 +540,6 @@ Latitude &amp;&amp; Longitude</source>
     <message>
         <source>Tithi / Lunar Day</source>
         <translation>திதி</translation>
-    </message>
-    <message>
-        <source>The time taken by the Moon to move 12 degrees away from the Sun. It is significant in choosing the time and date for any auspicious event.</source>
-        <translation>சந்திரன் சூரியனிடமிருந்து 12 பாகை விலகிச் செல்ல எடுத்துக்கொள்ளும் காலம் திதி. எந்தச் சுப நிகழ்ச்சிக்கும் நாளையும் நேரத்தையும் தேர்ந்தெடுப்பதில் இது முக்கியமானது.</translation>
     </message>
     <message>
         <source>Ruling Bird</source>

@@ -333,7 +333,8 @@ QLayout* BirthFormPanel::createPlace(QWidget* content) {
 
 void BirthFormPanel::Retranslate(Language language) {
     RetranslateCaptions(this);
-    Label5_->setText(FromCore(FixedTextOf(FixedText::Introduction, language), language));
+    language_ = language;
+    Label5_->setText(FromCore(TextsOf(language).introduction, language));
     for (std::size_t i = 0; i < birdLabels_.size(); ++i) {
         const QString bird = FromCore(BirdName(static_cast<Bird>(i), language), language);
         birdLabels_[i]->setText(QStringLiteral("%1. %2").arg(i + 1).arg(bird));
@@ -476,7 +477,8 @@ bool BirthFormPanel::eventFilter(QObject* watched, QEvent* event) {
     if (accepted) {
         return QWidget::eventFilter(watched, event);
     }
-    platform_.ShowMessage(window(), TranslatedMessage(kMsgOnlyNumbers), MessageIcon::Error);
+    platform_.ShowMessage(window(), CheckMessageFor(CheckMessage::OnlyNumbers, language_),
+                          MessageIcon::Error);
     return true;
 }
 

@@ -7,7 +7,7 @@
 
 #include "places/form_values.h"
 #include "reading/validation.h"
-#include "texts/localized.h"
+#include "texts/language_texts.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -76,6 +76,7 @@ private:
     void checkPlace();
 
     Platform& platform_;
+    Language language_ = Language::English; // of the introduction, birds and messages
 
     QPushButton* cmdOpen_ = nullptr;
     QLabel* Label5_ = nullptr;            // the introduction

@@ -209,13 +209,12 @@ void frmMain::calculate() {
     if (failure) {
         // The field to correct must be in sight, also when the menu was used on the result panel.
         bringToFront(fraMain_);
-        platform_.ShowMessage(this, TranslatedMessage(failure->message), failure->icon);
+        platform_.ShowMessage(this, CheckMessageFor(failure->message, language_), failure->icon);
         fraMain_->FocusField(failure->focus);
         return;
     }
     // A reading computed from a birth time near a change of star or fortnight says so.
-    fraResult_->ShowReading(session_.Results(),
-                            FromCore(NearChangeLine(FindBirthTimeMargins(session_.Record()))));
+    fraResult_->ShowReading(session_.Results(), NearestChange(FindBirthTimeMargins(session_.Record())));
     bringToFront(fraResult_);
 }
 
@@ -233,7 +232,7 @@ void frmMain::openReading() {
 }
 
 void frmMain::OpenSavedReading(const QString& fileName) {
-    if (ReopenReadingFile(platform_, this, fileName, session_)) {
+    if (ReopenReadingFile(platform_, this, fileName, session_, language_)) {
         showReading();
     }
 }

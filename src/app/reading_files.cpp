@@ -98,8 +98,8 @@ QString AskReadingToOpen(Platform& platform, QWidget* parent) {
                  QStringLiteral("Velmora (*.tam)"), QStringLiteral("tam")});
 }
 
-bool ReopenReadingFile(Platform& platform, QWidget* parent, const QString& fileName,
-                       ReadingSession& session) {
+bool ReopenReadingFile(Platform& platform, QWidget* parent, const QString& fileName, ReadingSession& session,
+                       Language language) {
     if (!PassesSavedReadingNameTest(std::u16string_view(reinterpret_cast<const char16_t*>(fileName.utf16()),
                                                         std::size_t(fileName.size())))) {
         platform.ShowMessage(parent, Translated(kMsgCheckFile), MessageIcon::Error);
@@ -116,8 +116,9 @@ bool ReopenReadingFile(Platform& platform, QWidget* parent, const QString& fileN
         return false;
     }
     if (session.ReopenSavedFile(*bytes) == ReadingSession::ReopenOutcome::NotAReading) {
-        platform.ShowMessage(parent, TranslatedMessage(kMsgNotAReading).arg(PathInMessage(fileName)),
-                             MessageIcon::Error);
+        platform.ShowMessage(
+            parent, CheckMessageFor(CheckMessage::NotAReading, language).arg(PathInMessage(fileName)),
+            MessageIcon::Error);
         return false;
     }
     return true;

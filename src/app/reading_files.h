@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "model/reading_results.h"
+#include "texts/language_texts.h"
 
 class QWidget;
 
@@ -25,7 +26,9 @@ QString AskReadingToOpen(Platform& platform, QWidget* parent);
 // Reopens the reading saved in fileName in `session`; true when it is shown. An
 // empty name does nothing; a name not ending in "tam", a file that cannot be read
 // and a file that holds no reading are refused, the user told why, and `session`
-// is left as it was. The window and `velmora --pdf` both open files here.
-bool ReopenReadingFile(Platform& platform, QWidget* parent, const QString& fileName, ReadingSession& session);
+// is left as it was; the messages are in `language`. The window and `velmora --pdf`
+// both open files here.
+bool ReopenReadingFile(Platform& platform, QWidget* parent, const QString& fileName, ReadingSession& session,
+                       Language language);
 
 } // namespace velmora

@@ -26,7 +26,6 @@
 #include "platform/replace_file.h"
 #include "reading/reading_session.h"
 #include "texts/names.h"
-#include "texts/paragraphs.h"
 
 static void InitReportResources() {
     Q_INIT_RESOURCE(resources);
@@ -134,7 +133,8 @@ std::vector<ReportSection> Sections(const ReadingSession& session, Language lang
                        {{ReadingReport::tr("Nakshatra / BirthStar"), text(lines.star)}},
                        false,
                        {}};
-    AddParagraph(star, FixedTextOf(FixedText::NakshatraExplanation, language), language);
+    const LanguageTexts& texts = TextsOf(language);
+    AddParagraph(star, texts.nakshatraExplanation, language);
     AddParagraph(star, reading.texts.description, language);
     sections.push_back(star);
 
@@ -142,11 +142,8 @@ std::vector<ReportSection> Sections(const ReadingSession& session, Language lang
                             {{ReadingReport::tr("Fortnight"), text(lines.fortnight)}},
                             false,
                             {}};
-    // The result page's own caption, translated there.
-    fortnight.paragraphs.append(
-        QCoreApplication::translate("velmora::ReadingResultPanel", kLunarDayExplanation.data()));
-    AddParagraph(fortnight, FortnightExplanation(results.fortnight.value_or(Fortnight::Dark), language),
-                 language);
+    AddParagraph(fortnight, texts.lunarDayExplanation, language);
+    AddParagraph(fortnight, reading.fortnightExplanation, language);
     sections.push_back(fortnight);
 
     ReportSection bird{ReadingReport::tr("Pakshi / Bird"),
@@ -161,14 +158,14 @@ std::vector<ReportSection> Sections(const ReadingSession& session, Language lang
                           {ReadingReport::tr("Ruling Day(s) in Night time"), text(lines.rulingDaysNight)}},
                          false,
                          {}};
-    AddParagraph(ruling, FixedTextOf(FixedText::RulingDays, language), language);
+    AddParagraph(ruling, texts.rulingDaysExplanation, language);
     sections.push_back(ruling);
 
     ReportSection death{ReadingReport::tr("Death Day"),
                         {{ReadingReport::tr("Death Day(s)"), text(lines.deathDays)}},
                         false,
                         {}};
-    AddParagraph(death, FixedTextOf(FixedText::DeathDays, language), language);
+    AddParagraph(death, texts.deathDaysExplanation, language);
     sections.push_back(death);
     return sections;
 }

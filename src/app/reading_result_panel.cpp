@@ -21,6 +21,7 @@
 #include "model/reading_results.h"
 #include "texts/localized.h"
 #include "texts/names.h"
+#include "texts/near_change_line.h"
 
 namespace velmora {
 
@@ -216,11 +217,8 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
                                   QT_TR_NOOP("Tithi / Lunar Day"));
     auto* frame6Column = new QVBoxLayout(Frame6);
     frame6Column->addWidget(labels_.fortnight);
-    frame6Column->addWidget(Captioned(MakeParagraph(QStringLiteral("lblCaption1"), QString(), Frame6),
-                                      kContext,
-                                      QT_TR_NOOP("The time taken by the Moon to move 12 degrees away from "
-                                                 "the Sun. It is significant in choosing the time and "
-                                                 "date for any auspicious event.")));
+    fixedTexts_[1] = MakeParagraph(QStringLiteral("lblCaption1"), QString(), Frame6);
+    frame6Column->addWidget(fixedTexts_[1]);
     frame6Column->addWidget(labels_.fortnightExplanation);
     columns[0]->addWidget(Frame6);
 
@@ -248,8 +246,8 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
                   QT_TR_NOOP("Ruling Day(s) in Day time"), labels_.rulingDaysDay);
     AddCaptionRow(Frame7, frame7Grid, 1, QStringLiteral("lblCaption4"),
                   QT_TR_NOOP("Ruling Day(s) in Night time"), labels_.rulingDaysNight);
-    fixedTexts_[1] = MakeParagraph(QStringLiteral("lblDesc3"), QString(), Frame7);
-    frame7Grid->addWidget(fixedTexts_[1], 2, 0, 1, 2);
+    fixedTexts_[2] = MakeParagraph(QStringLiteral("lblDesc3"), QString(), Frame7);
+    frame7Grid->addWidget(fixedTexts_[2], 2, 0, 1, 2);
     frame7Grid->setColumnStretch(1, 1);
     columns[2]->addWidget(Frame7);
 
@@ -259,8 +257,8 @@ void ReadingResultPanel::createPages(QWidget* tabArea) {
     auto* frame9Grid = new QGridLayout(Frame9);
     AddCaptionRow(Frame9, frame9Grid, 0, QStringLiteral("lblCaption5"), QT_TR_NOOP("Death Day(s)"),
                   labels_.deathDays);
-    fixedTexts_[2] = MakeParagraph(QStringLiteral("lblDesc2"), QString(), Frame9);
-    frame9Grid->addWidget(fixedTexts_[2], 1, 0, 1, 2);
+    fixedTexts_[3] = MakeParagraph(QStringLiteral("lblDesc2"), QString(), Frame9);
+    frame9Grid->addWidget(fixedTexts_[3], 1, 0, 1, 2);
     frame9Grid->setColumnStretch(1, 1);
     columns[3]->addWidget(Frame9);
 
@@ -278,11 +276,15 @@ void ReadingResultPanel::Retranslate(Language language) {
                                                             kTabCaptions[i].disambiguation));
     }
     lblLabel_->setText(tr("For Detailed Analysis Visit %1").arg(HomePageAddress()));
-    constexpr auto kFixedTexts =
-        std::to_array({FixedText::NakshatraExplanation, FixedText::RulingDays, FixedText::DeathDays});
+    constexpr auto kFixedTexts = std::to_array<std::string_view LanguageTexts::*>({
+        &LanguageTexts::nakshatraExplanation,
+        &LanguageTexts::lunarDayExplanation,
+        &LanguageTexts::rulingDaysExplanation,
+        &LanguageTexts::deathDaysExplanation,
+    });
     static_assert(kFixedTexts.size() == std::tuple_size_v<decltype(fixedTexts_)>);
     for (std::size_t i = 0; i < kFixedTexts.size(); ++i) {
-        fixedTexts_[i]->setText(FromCore(FixedTextOf(kFixedTexts[i], language), language));
+        fixedTexts_[i]->setText(FromCore(TextsOf(language).*kFixedTexts[i], language));
     }
     if (shown_) {
         showValues();
@@ -302,17 +304,19 @@ void ReadingResultPanel::showValues() {
     labels_.deathDays->setText(text(lines.deathDays));
     labels_.starDescription->setText(text(reading.texts.description));
     labels_.birdDescription->setText(text(reading.texts.pakshiDescription));
-    labels_.fortnightExplanation->setText(
-        text(FortnightExplanation(shown_->fortnight.value_or(Fortnight::Dark), language_)));
+    labels_.fortnightExplanation->setText(text(reading.fortnightExplanation));
     picBird_->setAccessibleName(text(lines.bird));
-}
-
-void ReadingResultPanel::ShowReading(const ReadingResults& results, const QString& marginNote) {
-    forgetPageSizes();
+    const QString marginNote = nearChange_ ? text(NearChangeLine(*nearChange_, language_)) : QString();
     lblMargin_->setText(marginNote);
     lblMargin_->setAccessibleDescription(marginNote);
     lblMargin_->setVisible(!marginNote.isEmpty());
+}
+
+void ReadingResultPanel::ShowReading(const ReadingResults& results,
+                                     std::optional<NearChangeFacts> nearChange) {
+    forgetPageSizes();
     shown_ = results;
+    nearChange_ = nearChange;
     showValues();
     ShowBirdPicture(results.bird ? int(IndexOf(results.bird->bird)) : -1);
     for (QScrollArea* page : pages_) {

@@ -39,9 +39,9 @@ class ReadingResultPanel : public QWidget {
 public:
     explicit ReadingResultPanel(QWidget* parent);
 
-    // Shows the reading and opens the first tab at its top. `marginNote` is the
-    // line on a birth time near a change of star or fortnight; empty, none is shown.
-    void ShowReading(const ReadingResults& results, const QString& marginNote = QString());
+    // Shows the reading and opens the first tab at its top, with a line on a
+    // birth time near a change of star or fortnight when `nearChange` is given.
+    void ShowReading(const ReadingResults& results, std::optional<NearChangeFacts> nearChange = std::nullopt);
 
     // The picture of the bird at `position` in the five birds; any other position shows none.
     void ShowBirdPicture(int position);
@@ -82,9 +82,11 @@ private:
     LinkLabel* lblLabel_ = nullptr;
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdBack_ = nullptr;
-    std::array<QLabel*, 3> fixedTexts_{}; // under the star, the ruling days and the death days
+    // Under the star, under the fortnight, under the ruling days and under the death days.
+    std::array<QLabel*, 4> fixedTexts_{};
     Language language_ = Language::English;
     std::optional<ReadingResults> shown_;
+    std::optional<NearChangeFacts> nearChange_;
 };
 
 } // namespace velmora

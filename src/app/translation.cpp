@@ -26,22 +26,6 @@ const char* const kCaptionDisambiguation = "velmoraCaptionDisambiguation";
 const char* const kAccessibleSource = "velmoraAccessibleSource";
 const QString kTranslatorName = QStringLiteral("velmoraTranslator");
 
-// The core's messages as lupdate must see them; TranslatedMessage() looks them up by their English text.
-constexpr auto kCoreMessages = std::to_array<const char*>({
-    QT_TRANSLATE_NOOP("Messages", "Please Enter Name"),
-    QT_TRANSLATE_NOOP("Messages", "Please Enter Hour of the Time Zone"),
-    QT_TRANSLATE_NOOP("Messages", "Please Enter Minute of the Time Zone"),
-    QT_TRANSLATE_NOOP("Messages", "Please Enter Degree of Longitude"),
-    QT_TRANSLATE_NOOP("Messages", "Please Enter Minute of Longitude"),
-    QT_TRANSLATE_NOOP("Messages", "Please Enter Degree of Latitude"),
-    QT_TRANSLATE_NOOP("Messages", "Please Enter Minute of Latitude"),
-    QT_TRANSLATE_NOOP("Messages", "Please Enter Correct Date Or Month!"),
-    QT_TRANSLATE_NOOP("Messages", "Please Enter Correct Date Or Month !"),
-    QT_TRANSLATE_NOOP("Messages", "Only Numbers Are Accepted"),
-    QT_TRANSLATE_NOOP("Messages", "%1 is not a Velmora reading."),
-});
-static_assert(kCoreMessages.size() == 11);
-
 constexpr auto kMonthNames = std::to_array<const char*>({
     QT_TRANSLATE_NOOP("Months", "January"),
     QT_TRANSLATE_NOOP("Months", "February"),
@@ -139,13 +123,8 @@ QString MonthName(std::size_t index) {
     return QCoreApplication::translate("Months", kMonthNames.at(index));
 }
 
-QString TranslatedMessage(std::string_view english) {
-    for (const char* message : kCoreMessages) {
-        if (english == message) {
-            return QCoreApplication::translate("Messages", message);
-        }
-    }
-    return FromCore(english); // a message no translation knows is shown as it is
+QString CheckMessageFor(CheckMessage message, Language language) {
+    return FromCore(CheckMessageText(message, language), language);
 }
 
 void SetCaption(QObject* object, const char* context, const char* source) {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "texts/localized.h"
+#include "texts/language_texts.h"
 
 class QObject;
 class QWidget;
@@ -44,8 +44,8 @@ QString FromCore(std::string_view text, Language language);
 inline constexpr std::size_t kMonthCount = 12;
 QString MonthName(std::size_t index);
 
-// A message of the core (validation, files) in the installed language.
-QString TranslatedMessage(std::string_view english);
+// A message of the form's checks or of a saved file, in `language`.
+QString CheckMessageFor(CheckMessage message, Language language);
 
 // Gives a widget or action the translation of `source` in `context` as its
 // caption (text, title, or else accessible name) and remembers the source, so

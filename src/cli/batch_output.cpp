@@ -1,5 +1,7 @@
 #include "cli/batch_output.h"
 
+#include <initializer_list>
+
 #include "cli/csv_writer.h"
 #include "cli/margins_output.h"
 
@@ -37,8 +39,8 @@ void AppendReading(std::string& out, const std::vector<std::string>& row, const 
         out.push_back(',');
     }
     const ReadingLines lines = Localize(session.Results(), options.language).lines;
-    for (const std::string_view text :
-         {lines.star, lines.fortnight, lines.bird, lines.rulingDaysDay, lines.rulingDaysNight}) {
+    for (const std::string_view text : std::initializer_list<std::string_view>{
+             lines.star, lines.fortnight, lines.bird, lines.rulingDaysDay, lines.rulingDaysNight}) {
         AppendCsvField(out, text);
         out.push_back(',');
     }

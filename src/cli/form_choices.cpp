@@ -4,6 +4,7 @@
 
 #include "cli/message_quoting.h"
 #include "reading/field_conversion.h"
+#include "texts/language_texts.h"
 
 namespace velmora {
 
@@ -65,7 +66,7 @@ std::string FormRefusal(const ValidationFailure& failure, std::string_view typed
     case FieldProblem::NoSuchDate:
         break;
     }
-    return std::string(failure.message);
+    return std::string(CheckMessageText(failure.message, Language::English));
 }
 
 } // namespace velmora

@@ -2,8 +2,6 @@
 
 #include <ostream>
 
-#include "texts/names.h"
-
 namespace velmora {
 namespace {
 
@@ -25,31 +23,34 @@ nlohmann::ordered_json NearJson(const std::optional<NearChange>& near, Language 
     };
 }
 
-void WriteNearText(std::ostream& out, std::string_view label, const std::optional<NearChange>& near) {
+void WriteNearText(std::ostream& out, std::string_view label, const std::optional<NearChange>& near,
+                   Language language) {
     if (!near) {
         return;
     }
     const MinuteReading& r = near->reading;
-    out << label << near->minutes << " min): " << (r.star ? StarName(*r.star) : std::string_view()) << ", "
-        << FortnightName(r.fortnight) << ", " << (r.bird ? BirdName(r.bird->bird) : std::string_view())
-        << '\n';
+    out << label << near->minutes << TextsOf(language).marginLabels.minutesClose
+        << (r.star ? StarName(*r.star, language) : std::string_view()) << ", "
+        << FortnightName(r.fortnight, language) << ", "
+        << (r.bird ? BirdName(r.bird->bird, language) : std::string_view()) << '\n';
 }
 
 } // namespace
 
-void WriteMarginsText(std::ostream& out, const BirthTimeMargins& margins) {
+void WriteMarginsText(std::ostream& out, const BirthTimeMargins& margins, Language language) {
+    const MarginLabels& labels = TextsOf(language).marginLabels;
     const auto minutes = MinutesOf(margins);
     for (std::size_t i = 0; i < minutes.size(); ++i) {
-        out << kMarginColumns[i] << ": ";
+        out << labels.margins[i];
         if (minutes[i]) {
             out << *minutes[i] << '\n';
         } else {
-            out << "none within 24 hours\n";
+            out << labels.noChange << '\n';
         }
     }
-    WriteNearText(out, "Reading before (", margins.earlier);
-    WriteNearText(out, "Reading after (", margins.later);
-    if (const std::string line = NearChangeLine(margins); !line.empty()) {
+    WriteNearText(out, labels.readingBefore, margins.earlier, language);
+    WriteNearText(out, labels.readingAfter, margins.later, language);
+    if (const std::string line = NearChangeLine(margins, language); !line.empty()) {
         out << line << '\n';
     }
 }

@@ -8,7 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "reading/birth_time_margins.h"
-#include "texts/localized.h"
+#include "texts/language_texts.h"
 
 namespace velmora {
 
@@ -21,9 +21,8 @@ inline constexpr auto kMarginColumns = std::to_array<std::string_view>({
 });
 static_assert(kMarginColumns.size() == 4);
 
-// Labelled lines: the four margins, the readings close by and the plain sentence,
-// in English whatever the language of the reading above them.
-void WriteMarginsText(std::ostream& out, const BirthTimeMargins& margins);
+// Labelled lines in `language`: the four margins, the readings close by and the plain sentence.
+void WriteMarginsText(std::ostream& out, const BirthTimeMargins& margins, Language language);
 
 // The four margins (null when nothing changes within a day) and, under
 // "reading_before" and "reading_after", the reading close by on each side or null,

@@ -15,6 +15,7 @@
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
+#include "texts/language_texts.h"
 #include "texts/printable.h"
 
 namespace velmora {
@@ -106,7 +107,7 @@ int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& 
     }
     ReadingSession session;
     if (session.ReopenSavedFile(*bytes) == ReadingSession::ReopenOutcome::NotAReading) {
-        const std::string_view message = kMsgNotAReading;
+        const std::string_view message = CheckMessageText(CheckMessage::NotAReading, Language::English);
         const std::size_t name = message.find("%1");
         errors << "velmora-cli: "
                << EscapeControls(std::string(message.substr(0, name)) + path +

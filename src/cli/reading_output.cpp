@@ -1,40 +1,14 @@
 #include "cli/reading_output.h"
 
-#include <array>
 #include <ostream>
 
 #include "cli/margins_output.h"
 
 namespace velmora {
-namespace {
-
-struct TextLabels {
-    std::string_view star;
-    std::string_view fortnight;
-    std::string_view bird;
-    std::string_view rulingDaysDay;
-    std::string_view rulingDaysNight;
-    std::string_view deathDays;
-    std::string_view starParagraph;
-    std::string_view birdParagraph;
-};
-
-// In the order of Language. English pads to one column; a terminal's width of
-// Tamil letters varies, so the Tamil labels are followed by one blank only.
-// The Tamil terms are those of docs/tamil-glossary.md.
-constexpr auto kTextLabels = std::to_array<TextLabels>({
-    {"Star:                ", "Fortnight:           ", "Ruling bird:         ", "Ruling days (day):   ",
-     "Ruling days (night): ", "Death days:          ", "Star:", "Panch-Pakshi:"},
-    {"ஜென்ம நட்சத்திரம்: ", "பட்சம்: ", "ஜென்ம பட்சி: ", "பகலில் அரசு நாள்(கள்): ", "இரவில் அரசு நாள்(கள்): ",
-     "படு நாள்(கள்): ", "ஜென்ம நட்சத்திரம்:", "பஞ்சபட்சி:"},
-});
-static_assert(kTextLabels.size() == 2);
-
-} // namespace
 
 void WriteReadingText(std::ostream& out, const ReadingResults& results, const OutputOptions& options) {
     const LocalizedReading shown = Localize(results, options.language);
-    const TextLabels& label = kTextLabels[static_cast<std::size_t>(options.language)];
+    const ReadingLabels& label = TextsOf(options.language).readingLabels;
     out << label.star << shown.lines.star << '\n'
         << label.fortnight << shown.lines.fortnight << '\n'
         << label.bird << shown.lines.bird << '\n'
@@ -80,7 +54,7 @@ void WriteReading(std::ostream& out, const ReadingResults& results, const Output
         WriteReadingText(out, results, options);
         if (margins) {
             out << '\n';
-            WriteMarginsText(out, *margins);
+            WriteMarginsText(out, *margins, options.language);
         }
     }
 }

@@ -18,6 +18,7 @@
 #include "cli/message_quoting.h"
 #include "ephemeris/calendar.h"
 #include "schedule/day_schedule.h"
+#include "texts/language_texts.h"
 #include "texts/look_ups.h"
 #include "texts/names.h"
 #include "texts/printable.h"
@@ -255,7 +256,7 @@ std::string BirdDayWords(const BirdDayKind& kind) {
 }
 
 std::string_view WeekdayName(std::chrono::weekday weekday) {
-    return WeekdayNames[weekday.c_encoding()];
+    return kEnglishTexts.weekdayNames[weekday.c_encoding()];
 }
 
 std::string StarText(const std::optional<Star>& star) {

@@ -39,6 +39,7 @@ inline constexpr std::size_t kStarCount = 27;
 
 // The lunar fortnight: bright (waxing, Shukla) or dark (waning, Krishna).
 enum class Fortnight : std::uint8_t { Bright, Dark };
+inline constexpr std::size_t kFortnightCount = 2;
 
 // The five birds; the order is the one the birds are listed and numbered in.
 enum class Bird : std::uint8_t { Vulture, Owl, Crow, Cock, Peacock };
@@ -53,6 +54,9 @@ enum class DayHalf : std::uint8_t { Day, Night };
 
 constexpr std::size_t IndexOf(Star star) {
     return static_cast<std::size_t>(star);
+}
+constexpr std::size_t IndexOf(Fortnight fortnight) {
+    return static_cast<std::size_t>(fortnight);
 }
 constexpr std::size_t IndexOf(Bird bird) {
     return static_cast<std::size_t>(bird);

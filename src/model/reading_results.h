@@ -2,24 +2,18 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "model/ids.h"
+#include "model/weekday_set.h"
 
 namespace velmora {
 
-// The paragraphs of one star.
-struct StarTexts {
-    std::string_view description;
-    std::string_view pakshiDescription;
-};
-
-// A bird with its days for one fortnight, as the day lists are written.
+// A bird with its ruling and death days in one fortnight.
 struct RulingBird {
     Bird bird = Bird::Vulture;
-    std::string_view rulingDaysDay;
-    std::string_view rulingDaysNight;
-    std::string_view deathDays;
+    WeekdaySet rulingDaysDay;
+    WeekdaySet rulingDaysNight;
+    WeekdaySet deathDays;
 };
 
 // The two lines of a saved reading, decoded; they need not name a star or a fortnight.
@@ -28,22 +22,22 @@ struct SavedReadingLines {
     std::string fortnightLine;
 };
 
-// The star and fortnight a reading's texts and bird were looked up for.
+// The star and fortnight a reading's paragraphs and bird were looked up for.
 struct LookedUp {
     Star star = Star::Ashwini;
     Fortnight fortnight = Fortnight::Bright;
 };
 
-// What a reading shows. Everything starts empty; texts and bird stay those of
-// the last star found while a reading names no known star.
+// What a reading shows, as ids: each front end looks up the texts in the
+// language it shows. Everything starts empty; the paragraphs and the bird stay
+// those of the last star found while a reading names no known star.
 struct ReadingResults {
     std::optional<Star> star;           // the star named, when it is one
     std::optional<Fortnight> fortnight; // empty before any reading
     // A reopened file's lines: shown as they are, instead of the names of the ids.
     std::optional<SavedReadingLines> asRead;
-    StarTexts starTexts;
     std::optional<RulingBird> bird;
-    // What `starTexts` and `bird` belong to, so that they can be shown in another language.
+    // The star and fortnight of the paragraphs and of `bird`.
     std::optional<LookedUp> lookedUp;
 };
 

@@ -9,7 +9,6 @@
 #include "panchang/fortnight.h"
 #include "reading/birth_sky.h"
 #include "texts/look_ups.h"
-#include "texts/names.h"
 
 namespace velmora {
 namespace {
@@ -212,10 +211,6 @@ std::optional<NearChange> NearChangeAt(const BirthRecord& record, int direction,
     return NearChange{minutes, ReadingOf(ComputeBirthSky(*ShiftBirthMinutes(record, direction * minutes)))};
 }
 
-std::string MinutesText(int minutes) {
-    return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
-}
-
 } // namespace
 
 std::optional<BirthRecord> ShiftBirthMinutes(const BirthRecord& record, int minutes) {
@@ -254,32 +249,34 @@ BirthTimeMargins FindBirthTimeMargins(const BirthRecord& record) {
     return margins;
 }
 
-std::string NearChangeLine(const BirthTimeMargins& margins) {
+std::optional<NearChangeFacts> NearestChange(const BirthTimeMargins& margins) {
     // The nearer side; a tie goes to the later birth time.
     const bool later =
         margins.later && (!margins.earlier || margins.later->minutes <= margins.earlier->minutes);
     const std::optional<NearChange>& near = later ? margins.later : margins.earlier;
     if (!near) {
-        return {};
+        return std::nullopt;
     }
     const MinuteReading& other = near->reading;
-    const bool newBird =
-        other.bird && !(margins.reading.bird && margins.reading.bird->bird == other.bird->bird);
-    std::string changes;
+    NearChangeFacts facts;
+    facts.minutes = near->minutes;
+    facts.later = later;
     if (other.star && other.star != margins.reading.star) {
-        changes = StarName(*other.star);
+        facts.star = other.star;
     }
     if (other.fortnight != margins.reading.fortnight) {
-        changes += changes.empty() ? "" : (newBird ? ", " : " and ");
-        changes += FortnightName(other.fortnight);
+        facts.fortnight = other.fortnight;
     }
-    std::string line =
-        "A birth time " + MinutesText(near->minutes) + (later ? " later" : " earlier") + " gives " + changes;
     if (other.bird) {
-        line += newBird ? " and the " : ", still with the ";
-        line += BirdName(other.bird->bird);
+        facts.bird = other.bird->bird;
+        facts.newBird = !(margins.reading.bird && margins.reading.bird->bird == other.bird->bird);
     }
-    return line + '.';
+    return facts;
+}
+
+std::string NearChangeLine(const BirthTimeMargins& margins, Language language) {
+    const std::optional<NearChangeFacts> facts = NearestChange(margins);
+    return facts ? NearChangeLine(*facts, language) : std::string();
 }
 
 } // namespace velmora

@@ -6,6 +6,7 @@
 #include "model/birth_record.h"
 #include "model/ids.h"
 #include "model/reading_results.h"
+#include "texts/language_texts.h"
 
 namespace velmora {
 
@@ -50,8 +51,12 @@ std::optional<BirthRecord> ShiftBirthMinutes(const BirthRecord& record, int minu
 // The four margins of a checked birth record and the readings close by.
 BirthTimeMargins FindBirthTimeMargins(const BirthRecord& record);
 
-// One plain sentence on the nearest change within kMarginNearMinutes, e.g.
-// "A birth time 6 minutes later gives Ashlesha and the Owl."; empty when none.
-std::string NearChangeLine(const BirthTimeMargins& margins);
+// What the nearest change within kMarginNearMinutes gives; nothing when none.
+// A tie goes to the later birth time.
+std::optional<NearChangeFacts> NearestChange(const BirthTimeMargins& margins);
+
+// The plain sentence on that change in `language`, e.g. "A birth time 6
+// minutes later gives Ashlesha and the Owl."; empty when none.
+std::string NearChangeLine(const BirthTimeMargins& margins, Language language);
 
 } // namespace velmora

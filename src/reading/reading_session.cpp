@@ -49,7 +49,6 @@ void ReadingSession::Show(std::optional<Star> star, Fortnight fortnight) {
     if (!star) {
         return;
     }
-    results_.starTexts = LookUpStarTexts(*star, fortnight);
     results_.bird = LookUpRulingBird(*star, fortnight);
     results_.lookedUp = LookedUp{*star, fortnight};
 }

@@ -22,9 +22,6 @@ std::string EncodeSavedReading(std::string_view starLine, std::string_view fortn
 // The file of what a reading shows: its star and fortnight lines.
 std::string EncodeSavedReading(const ReadingResults& results);
 
-// What the user is told of a file whose lines are not a reading; %1 is the file.
-inline constexpr std::string_view kMsgNotAReading = "%1 is not a Velmora reading.";
-
 // At most this many bytes of a saved reading are ever read.
 inline constexpr std::size_t kSavedReadingReadLimit = 64 * 1024;
 

@@ -31,8 +31,8 @@ std::variant<BirthRecord, ValidationFailure> CheckBirthForm(const BirthFormField
     BirthRecord record;
     record.BirthName = std::string(TrimSpaces(fields.name));
     if (record.BirthName.empty()) {
-        return ValidationFailure{1, kMsgEnterName, MessageIcon::Error, FormField::Name, FieldProblem::Missing,
-                                 {}};
+        return ValidationFailure{
+            1, CheckMessage::EnterName, MessageIcon::Error, FormField::Name, FieldProblem::Missing, {}};
     }
     // Blank fields, fields that are no number at all and values no place has
     // get the field's message: a reading computed from them would be wrong.
@@ -42,22 +42,22 @@ std::variant<BirthRecord, ValidationFailure> CheckBirthForm(const BirthFormField
         std::int16_t* target;
         int most;
         std::string_view allowed;
-        std::string_view message;
+        CheckMessage message;
         FormField field;
     };
     const NumericField numericFields[] = {
-        {&fields.zoneHour, true, &record.ZoneHours, kMostZoneHours, kZoneRange, kMsgEnterZoneHour,
+        {&fields.zoneHour, true, &record.ZoneHours, kMostZoneHours, kZoneRange, CheckMessage::EnterZoneHour,
          FormField::ZoneHour},
-        {&fields.zoneMinute, true, &record.ZoneMinutes, kMostMinutes, kMinuteRange, kMsgEnterZoneMinute,
-         FormField::ZoneMinute},
+        {&fields.zoneMinute, true, &record.ZoneMinutes, kMostMinutes, kMinuteRange,
+         CheckMessage::EnterZoneMinute, FormField::ZoneMinute},
         {&fields.longitudeDegrees, false, &record.LongitudeDegrees, kMostLongitudeDeg, kLongitudeRange,
-         kMsgEnterLongitudeDegree, FormField::LongitudeDegrees},
+         CheckMessage::EnterLongitudeDegree, FormField::LongitudeDegrees},
         {&fields.longitudeMinutes, false, &record.LongitudeMinutes, kMostMinutes, kMinuteRange,
-         kMsgEnterLongitudeMinute, FormField::LongitudeMinutes},
+         CheckMessage::EnterLongitudeMinute, FormField::LongitudeMinutes},
         {&fields.latitudeDegrees, false, &record.LatitudeDegrees, kMostLatitudeDeg, kLatitudeRange,
-         kMsgEnterLatitudeDegree, FormField::LatitudeDegrees},
+         CheckMessage::EnterLatitudeDegree, FormField::LatitudeDegrees},
         {&fields.latitudeMinutes, false, &record.LatitudeMinutes, kMostMinutes, kMinuteRange,
-         kMsgEnterLatitudeMinute, FormField::LatitudeMinutes},
+         CheckMessage::EnterLatitudeMinute, FormField::LatitudeMinutes},
     };
     const std::string_view zoneText = TrimSpaces(fields.zoneHour);
     if (!zoneText.empty() && (zoneText.front() == '+' || zoneText.front() == '-')) {
@@ -104,15 +104,23 @@ std::variant<BirthRecord, ValidationFailure> CheckBirthForm(const BirthFormField
     if (fields.monthIndex == 1) {
         const int lastDayIndex = leapYear ? 28 : 27;
         if (fields.dayIndex > lastDayIndex) {
-            return ValidationFailure{
-                8, kMsgFebruary, MessageIcon::Information, FormField::None, FieldProblem::NoSuchDate, {}};
+            return ValidationFailure{8,
+                                     CheckMessage::NoSuchDayInFebruary,
+                                     MessageIcon::Information,
+                                     FormField::None,
+                                     FieldProblem::NoSuchDate,
+                                     {}};
         }
     }
     const bool thirtyDayMonth =
         fields.monthIndex == 3 || fields.monthIndex == 5 || fields.monthIndex == 8 || fields.monthIndex == 10;
     if (thirtyDayMonth && fields.dayIndex == 30) {
-        return ValidationFailure{
-            9, kMsgThirtyDayMonth, MessageIcon::Information, FormField::None, FieldProblem::NoSuchDate, {}};
+        return ValidationFailure{9,
+                                 CheckMessage::NoSuchDayInMonth,
+                                 MessageIcon::Information,
+                                 FormField::None,
+                                 FieldProblem::NoSuchDate,
+                                 {}};
     }
 
     record.BirthMonth = fields.monthIndex + 1;

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "model/birth_record.h"
+#include "texts/check_message.h"
 
 namespace velmora {
 
@@ -47,23 +48,12 @@ enum class FieldProblem { Missing, NotANumber, OutOfRange, NoSuchDate };
 
 struct ValidationFailure {
     int step = 0; // 1..9, the order of the checks
-    std::string_view message;
+    CheckMessage message = CheckMessage::EnterName;
     MessageIcon icon = MessageIcon::Error;
     FormField focus = FormField::None; // None: the focus stays where it is
     FieldProblem problem = FieldProblem::Missing;
     std::string_view allowed; // for OutOfRange: the values the field takes
 };
-
-inline constexpr std::string_view kMsgEnterName = "Please Enter Name";
-inline constexpr std::string_view kMsgEnterZoneHour = "Please Enter Hour of the Time Zone";
-inline constexpr std::string_view kMsgEnterZoneMinute = "Please Enter Minute of the Time Zone";
-inline constexpr std::string_view kMsgEnterLongitudeDegree = "Please Enter Degree of Longitude";
-inline constexpr std::string_view kMsgEnterLongitudeMinute = "Please Enter Minute of Longitude";
-inline constexpr std::string_view kMsgEnterLatitudeDegree = "Please Enter Degree of Latitude";
-inline constexpr std::string_view kMsgEnterLatitudeMinute = "Please Enter Minute of Latitude";
-inline constexpr std::string_view kMsgFebruary = "Please Enter Correct Date Or Month!";
-inline constexpr std::string_view kMsgThirtyDayMonth = "Please Enter Correct Date Or Month !";
-inline constexpr std::string_view kMsgOnlyNumbers = "Only Numbers Are Accepted";
 
 // The nine checks in order: the first failure, or the record converted from
 // the fields when all pass. A zone or coordinate field that is blank, not a

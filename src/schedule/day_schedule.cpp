@@ -1,50 +1,14 @@
 #include "schedule/day_schedule.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <span>
 
 #include "ephemeris/calendar.h"
 #include "schedule/sub_periods.h"
+#include "texts/look_ups.h"
 
 namespace velmora {
 namespace {
-
-// Weekdays as bits, Sunday the lowest.
-constexpr std::uint8_t kSun = 1U << 0U;
-constexpr std::uint8_t kMon = 1U << 1U;
-constexpr std::uint8_t kTue = 1U << 2U;
-constexpr std::uint8_t kWed = 1U << 3U;
-constexpr std::uint8_t kThu = 1U << 4U;
-constexpr std::uint8_t kFri = 1U << 5U;
-constexpr std::uint8_t kSat = 1U << 6U;
-
-struct BirdWeekdays {
-    std::uint8_t RulingByDay;
-    std::uint8_t RulingByNight;
-    std::uint8_t Death;
-};
-
-// The reading's day lists as weekday sets, in the order of the birds.
-constexpr auto kBrightWeekdays = std::to_array<BirdWeekdays>({
-    {kSun | kTue, kFri, kThu | kSat}, // Vulture
-    {kMon | kWed, kSat, kSun | kFri}, // Owl
-    {kThu, kSun | kTue, kMon},        // Crow
-    {kFri, kMon | kWed, kTue},        // Cock
-    {kSat, kThu, kWed},               // Peacock
-});
-constexpr auto kDarkWeekdays = std::to_array<BirdWeekdays>({
-    {kFri, kSun | kTue, kTue},               // Vulture
-    {kThu, kWed, kMon},                      // Owl
-    {kWed, kThu, kSun},                      // Crow
-    {kSun | kTue, kMon | kSat, kThu | kSat}, // Cock
-    {kMon | kSat, kFri, kWed | kFri},        // Peacock
-});
-static_assert(kBrightWeekdays.size() == 5 && kDarkWeekdays.size() == 5);
-
-bool Has(std::uint8_t days, std::chrono::weekday weekday) {
-    return (days >> weekday.c_encoding() & 1U) != 0U;
-}
 
 // The period's sub-periods, their nominal minutes scaled to the real period.
 void DivideIntoSubPeriods(DayPeriod& period, Bird bird, Fortnight fortnight, std::chrono::weekday weekday) {
@@ -76,9 +40,8 @@ void DivideHalf(double startUT, double endUT, DayHalf half, std::span<DayPeriod,
 } // namespace
 
 BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnight) {
-    const BirdWeekdays& days =
-        (fortnight == Fortnight::Bright ? kBrightWeekdays : kDarkWeekdays)[IndexOf(bird)];
-    return {Has(days.RulingByDay, weekday), Has(days.RulingByNight, weekday), Has(days.Death, weekday)};
+    const RulingBird days = BirdWithDays(bird, fortnight);
+    return {days.rulingDaysDay.Has(weekday), days.rulingDaysNight.Has(weekday), days.deathDays.Has(weekday)};
 }
 
 DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird) {

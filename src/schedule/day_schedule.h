@@ -55,9 +55,6 @@ struct DaySchedule {
     std::optional<std::array<DayPeriod, kPeriodsPerDay>> periods;
 };
 
-inline constexpr std::array<std::string_view, 7> WeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                                 "Thursday", "Friday", "Saturday"};
-
 // The bird's ruling and death days (the reading's day lists) for a weekday
 // and a fortnight.
 BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnight);

@@ -1,10 +1,7 @@
 #include "texts/look_ups.h"
 
 #include <array>
-#include <string_view>
-
-#include "texts/dark_fortnight_paragraphs.h"
-#include "texts/paragraphs.h"
+#include <chrono>
 
 namespace velmora {
 namespace {
@@ -46,45 +43,48 @@ constexpr auto kStarBirds = std::to_array<StarBirds>({
 });
 static_assert(kStarBirds.size() == kStarCount);
 
+using std::chrono::Friday;
+using std::chrono::Monday;
+using std::chrono::Saturday;
+using std::chrono::Sunday;
+using std::chrono::Thursday;
+using std::chrono::Tuesday;
+using std::chrono::Wednesday;
+
 struct BirdDays {
-    std::string_view rulingDay;
-    std::string_view rulingNight;
-    std::string_view death;
+    WeekdaySet rulingDay;
+    WeekdaySet rulingNight;
+    WeekdaySet death;
 };
 
-// Days of each bird, in bird order. The bright and dark lists spell two-day
-// entries differently; they are shown exactly as written.
+// Days of each bird, in bird order.
 constexpr auto kBrightDays = std::to_array<BirdDays>({
-    {"Sunday , Tuesday", "Friday", "Thursday , Saturday"}, // Vulture
-    {"Monday , Wednesday", "Saturday", "Sunday , Friday"}, // Owl
-    {"Thursday", "Sunday , Tuesday", "Monday"},            // Crow
-    {"Friday", "Monday , Wednesday", "Tuesday"},           // Cock
-    {"Saturday", "Thursday", "Wednesday"},                 // Peacock
+    {{Sunday, Tuesday}, {Friday}, {Thursday, Saturday}}, // Vulture
+    {{Monday, Wednesday}, {Saturday}, {Sunday, Friday}}, // Owl
+    {{Thursday}, {Sunday, Tuesday}, {Monday}},           // Crow
+    {{Friday}, {Monday, Wednesday}, {Tuesday}},          // Cock
+    {{Saturday}, {Thursday}, {Wednesday}},               // Peacock
 });
 static_assert(kBrightDays.size() == kBirdCount);
 constexpr auto kDarkDays = std::to_array<BirdDays>({
-    {"Friday", "Sunday, Tuesday", "Tuesday"},                      // Vulture
-    {"Thursday", "Wednesday", "Monday"},                           // Owl
-    {"Wednesday", "Thursday", "Sunday"},                           // Crow
-    {"Sunday, Tuesday", "Monday, Saturday", "Thursday, Saturday"}, // Cock
-    {"Monday, Saturday", "Friday", "Wednesday, Friday"},           // Peacock
+    {{Friday}, {Sunday, Tuesday}, {Tuesday}},                      // Vulture
+    {{Thursday}, {Wednesday}, {Monday}},                           // Owl
+    {{Wednesday}, {Thursday}, {Sunday}},                           // Crow
+    {{Sunday, Tuesday}, {Monday, Saturday}, {Thursday, Saturday}}, // Cock
+    {{Monday, Saturday}, {Friday}, {Wednesday, Friday}},           // Peacock
 });
 static_assert(kDarkDays.size() == kBirdCount);
 
 } // namespace
 
-StarTexts LookUpStarTexts(Star star, Fortnight fortnight) {
-    const std::size_t index = IndexOf(star);
-    return {StarDescriptionTable[index], fortnight == Fortnight::Bright
-                                             ? PakshiDescriptionTable[index]
-                                             : DarkFortnightBirdParagraph(static_cast<int>(index))};
+RulingBird BirdWithDays(Bird bird, Fortnight fortnight) {
+    const BirdDays& days = (fortnight == Fortnight::Bright ? kBrightDays : kDarkDays)[IndexOf(bird)];
+    return {bird, days.rulingDay, days.rulingNight, days.death};
 }
 
 RulingBird LookUpRulingBird(Star star, Fortnight fortnight) {
-    const bool bright = fortnight == Fortnight::Bright;
-    const Bird bird = bright ? kStarBirds[IndexOf(star)].bright : kStarBirds[IndexOf(star)].dark;
-    const BirdDays& days = bright ? kBrightDays[IndexOf(bird)] : kDarkDays[IndexOf(bird)];
-    return {bird, days.rulingDay, days.rulingNight, days.death};
+    const StarBirds& birds = kStarBirds[IndexOf(star)];
+    return BirdWithDays(fortnight == Fortnight::Bright ? birds.bright : birds.dark, fortnight);
 }
 
 } // namespace velmora

@@ -5,11 +5,11 @@
 
 namespace velmora {
 
-// The star's own paragraph, and the paragraph of its bird in the fortnight:
-// the bird differs between the fortnights, and so does what is said of it.
-StarTexts LookUpStarTexts(Star star, Fortnight fortnight);
-
 // The star's bird in the fortnight, with that bird's days in that fortnight.
 RulingBird LookUpRulingBird(Star star, Fortnight fortnight);
+
+// A bird's ruling and death days in the fortnight: the days of the reading's
+// lists and of the daily schedule.
+RulingBird BirdWithDays(Bird bird, Fortnight fortnight);
 
 } // namespace velmora

@@ -7,7 +7,7 @@
 
 #include "app/lean_widgets/svg_view.h"
 #include "main_window_fixture.h"
-#include "texts/paragraphs.h"
+#include "texts/localized.h"
 
 using velmora::MessageIcon;
 using velmora::testing::BirthData;
@@ -36,7 +36,8 @@ private slots:
         }
         QVERIFY(fake_->messages.isEmpty());
         QCOMPARE(result(0), QStringLiteral("Pushya"));
-        const velmora::ReadingResults& results = window_->Session().Results();
+        const velmora::StarTexts paragraphs =
+            velmora::Localize(window_->Session().Results(), velmora::Language::English).texts;
         // The 1947 example's reading, as published with the example.
         const QStringList expected{
             QStringLiteral("Pushya"),
@@ -45,16 +46,16 @@ private slots:
             QStringLiteral("Sunday, Tuesday"),
             QStringLiteral("Monday, Saturday"),
             QStringLiteral("Thursday, Saturday"),
-            QString::fromUtf8(results.starTexts.description.data(),
-                              qsizetype(results.starTexts.description.size())),
-            QString::fromUtf8(results.starTexts.pakshiDescription.data(),
-                              qsizetype(results.starTexts.pakshiDescription.size())),
+            QString::fromUtf8(paragraphs.description.data(), qsizetype(paragraphs.description.size())),
+            QString::fromUtf8(paragraphs.pakshiDescription.data(),
+                              qsizetype(paragraphs.pakshiDescription.size())),
         };
         for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(result(i), expected[i]);
             QVERIFY2(!result(i).isEmpty(), qPrintable(QString::number(i)));
         }
-        QCOMPARE(result(8).toStdString(), std::string(velmora::kDarkFortnightExplanation));
+        QCOMPARE(result(8), QStringLiteral("Also known as the dark fortnight indicates the begining of a new "
+                                           "lunar month. This period ends on a new moon day (Amaavasya)."));
         QCOMPARE(find<velmora::SvgView>(QStringLiteral("picBird"))->Source(),
                  QStringLiteral(":/birds/%1.svg").arg(result(2).toLower()));
         QCOMPARE(panelInFront(), QStringLiteral("fraResult"));
@@ -139,6 +140,21 @@ private slots:
         QCOMPARE(margin->isVisible(), !note.isEmpty());
         QCOMPARE(margin->text(), note);
         QCOMPARE(margin->accessibleName(), QStringLiteral("Birth time near a change"));
+    }
+
+    // The line follows a change of language, as the reading's other texts do.
+    void nearChangeFollowsTheLanguage() {
+        fill(BirthData());
+        list(QStringLiteral("cboHH"))->setCurrentIndex(20);
+        list(QStringLiteral("cboMM"))->setCurrentIndex(5);
+        calculate();
+        window_->SetLanguage(velmora::Language::Tamil);
+        const QString tamil = find<QLabel>(QStringLiteral("lblMargin"))->text();
+        window_->SetLanguage(velmora::Language::English);
+        QCOMPARE(tamil, QStringLiteral("பிறந்த நேரம் 3 நிமிடங்கள் பிந்தியிருந்தால் நட்சத்திரம் ஆயில்யம் என "
+                                       "மாறும்; பட்சி கோழி என்றே இருக்கும்."));
+        QCOMPARE(find<QLabel>(QStringLiteral("lblMargin"))->text(),
+                 QStringLiteral("A birth time 3 minutes later gives Ashlesha, still with the Cock."));
     }
 
     void tabsBringTheirPages_data() {

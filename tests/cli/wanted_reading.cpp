@@ -6,20 +6,21 @@
 
 #include "cli/csv_reader.h"
 #include "support/example_births.h"
-#include "texts/reading_lines.h"
+#include "texts/localized.h"
 
 namespace velmora::testing {
 
 WantedReading WantedOf(const ReadingResults& results) {
-    const ReadingLines lines = LinesOf(results);
+    const LocalizedReading shown = Localize(results, Language::English);
+    const ReadingLines& lines = shown.lines;
     return {std::string(lines.star),
             std::string(lines.fortnight),
             std::string(lines.bird),
             std::string(lines.rulingDaysDay),
             std::string(lines.rulingDaysNight),
             std::string(lines.deathDays),
-            std::string(results.starTexts.description),
-            std::string(results.starTexts.pakshiDescription)};
+            std::string(shown.texts.description),
+            std::string(shown.texts.pakshiDescription)};
 }
 
 std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {

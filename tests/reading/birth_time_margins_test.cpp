@@ -188,7 +188,8 @@ TEST(BirthTimeMargins, ABirthThreeMinutesBeforeAStarEdge) {
     EXPECT_EQ(margins.later->minutes, 3);
     EXPECT_EQ(margins.later->reading.star, Star::Ashlesha);
     EXPECT_FALSE(margins.earlier.has_value());
-    EXPECT_EQ(NearChangeLine(margins), "A birth time 3 minutes later gives Ashlesha, still with the Cock.");
+    EXPECT_EQ(NearChangeLine(margins, Language::English),
+              "A birth time 3 minutes later gives Ashlesha, still with the Cock.");
 }
 
 TEST(BirthTimeMargins, ShiftMovesOnlyTheDateAndTime) {
@@ -229,28 +230,41 @@ TEST(BirthTimeMargins, TheLineNamesWhatChangesOnTheNearerSide) {
     const MinuteReading nextStarOwl{Star::Ashlesha, Fortnight::Bright, owl};
     const MinuteReading darkCrow{Star::Pushya, Fortnight::Dark, crow};
     const MinuteReading bothOwl{Star::Punarvasu, Fortnight::Dark, owl};
+    const MinuteReading nextStarNoBird{Star::Ashlesha, Fortnight::Bright, std::nullopt};
+    // Tamil leaves the names uninflected after என.
     const struct {
         std::optional<NearChange> earlier, later;
-        const char* line;
+        const char* english;
+        const char* tamil;
     } cases[] = {
-        {std::nullopt, std::nullopt, ""},
+        {std::nullopt, std::nullopt, "", ""},
         {std::nullopt, NearChange{6, nextStarCrow},
-         "A birth time 6 minutes later gives Ashlesha and the Crow."},
+         "A birth time 6 minutes later gives Ashlesha and the Crow.",
+         "பிறந்த நேரம் 6 நிமிடங்கள் பிந்தியிருந்தால் நட்சத்திரம் ஆயில்யம் எனவும் பட்சி காகம் எனவும் மாறும்."},
         {NearChange{1, darkCrow}, std::nullopt,
-         "A birth time 1 minute earlier gives Krishna Paksha and the Crow."},
+         "A birth time 1 minute earlier gives Krishna Paksha and the Crow.",
+         "பிறந்த நேரம் 1 நிமிடம் முந்தியிருந்தால் பட்சம் தேய்பிறை எனவும் பட்சி காகம் எனவும் மாறும்."},
         {NearChange{12, bothOwl}, NearChange{20, nextStarOwl},
-         "A birth time 12 minutes earlier gives Punarvasu and Krishna Paksha, still with the Owl."},
+         "A birth time 12 minutes earlier gives Punarvasu and Krishna Paksha, still with the Owl.",
+         "பிறந்த நேரம் 12 நிமிடங்கள் முந்தியிருந்தால் நட்சத்திரம் புனர்பூசம் எனவும் பட்சம் தேய்பிறை எனவும் "
+         "மாறும்; பட்சி ஆந்தை என்றே இருக்கும்."},
         {NearChange{5, MinuteReading{Star::Punarvasu, Fortnight::Dark, crow}}, std::nullopt,
-         "A birth time 5 minutes earlier gives Punarvasu, Krishna Paksha and the Crow."},
+         "A birth time 5 minutes earlier gives Punarvasu, Krishna Paksha and the Crow.",
+         "பிறந்த நேரம் 5 நிமிடங்கள் முந்தியிருந்தால் நட்சத்திரம் புனர்பூசம் எனவும் பட்சம் தேய்பிறை எனவும் "
+         "பட்சி காகம் எனவும் மாறும்."},
         {NearChange{9, darkCrow}, NearChange{9, nextStarOwl},
-         "A birth time 9 minutes later gives Ashlesha, still with the Owl."},
+         "A birth time 9 minutes later gives Ashlesha, still with the Owl.",
+         "பிறந்த நேரம் 9 நிமிடங்கள் பிந்தியிருந்தால் நட்சத்திரம் ஆயில்யம் என மாறும்; பட்சி ஆந்தை என்றே இருக்கும்."},
+        {std::nullopt, NearChange{2, nextStarNoBird}, "A birth time 2 minutes later gives Ashlesha.",
+         "பிறந்த நேரம் 2 நிமிடங்கள் பிந்தியிருந்தால் நட்சத்திரம் ஆயில்யம் என மாறும்."},
     };
     for (const auto& c : cases) {
         BirthTimeMargins margins;
         margins.reading = birth;
         margins.earlier = c.earlier;
         margins.later = c.later;
-        EXPECT_EQ(NearChangeLine(margins), c.line);
+        EXPECT_EQ(NearChangeLine(margins, Language::English), c.english);
+        EXPECT_EQ(NearChangeLine(margins, Language::Tamil), c.tamil);
     }
 }
 

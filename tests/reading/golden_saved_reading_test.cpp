@@ -6,6 +6,7 @@
 
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
+#include "texts/localized.h"
 #include "texts/reading_lines.h"
 
 #include "support/example_births.h"
@@ -30,7 +31,7 @@ TEST(GoldenSavedReading, OpensAsTheWorkedExample) {
     EXPECT_EQ(ShownFortnightLine(r), "Krishna Paksha");
     EXPECT_EQ(r.star, Star::Pushya);
     EXPECT_EQ(r.fortnight, Fortnight::Dark);
-    EXPECT_EQ(ShownBirdName(r), "Cock");
+    EXPECT_EQ(Localize(r, Language::English).lines.bird, "Cock");
 }
 
 TEST(GoldenSavedReading, SavingTheWorkedExampleWritesTheSameBytes) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 
 #include "reading/reading_session.h"
+#include "texts/localized.h"
 #include "texts/reading_lines.h"
 
 #include "support/example_births.h"
@@ -12,6 +14,14 @@ namespace {
 
 using testing::Delhi1947Form;
 
+std::string_view ShownBird(const ReadingResults& results) {
+    return Localize(results, Language::English).lines.bird;
+}
+
+StarTexts ShownParagraphs(const ReadingResults& results) {
+    return Localize(results, Language::English).texts;
+}
+
 TEST(ReadingSession, AWholeReading) {
     ReadingSession session;
     ASSERT_FALSE(session.Calculate(Delhi1947Form()).has_value());
@@ -19,11 +29,11 @@ TEST(ReadingSession, AWholeReading) {
     EXPECT_EQ(r.star, Star::Pushya);
     EXPECT_EQ(ShownStarLine(r), "Pushya");
     EXPECT_EQ(ShownFortnightLine(r), "Krishna Paksha");
-    EXPECT_EQ(ShownBirdName(r), "Cock"); // Pushya's bird in the dark fortnight
+    EXPECT_EQ(ShownBird(r), "Cock"); // Pushya's bird in the dark fortnight
     ASSERT_TRUE(r.bird.has_value());
-    EXPECT_EQ(r.bird->rulingDaysDay, "Sunday, Tuesday");
+    EXPECT_EQ(r.bird->rulingDaysDay, (WeekdaySet{std::chrono::Sunday, std::chrono::Tuesday}));
     EXPECT_EQ(
-        r.starTexts.pakshiDescription.rfind(
+        ShownParagraphs(r).pakshiDescription.rfind(
             "        As per Panch-Pakshi Shastra, in the dark fortnight the bird of Pushya is Cock.", 0),
         0u);
 }
@@ -37,7 +47,7 @@ TEST(ReadingSession, AFailedCheckChangesNothing) {
     bad.name = " ";
     const auto failure = session.Calculate(bad);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->message, kMsgEnterName);
+    EXPECT_EQ(failure->message, CheckMessage::EnterName);
     EXPECT_EQ(session.Record().BirthYear, before.BirthYear);
     EXPECT_EQ(ShownStarLine(session.Results()), "Pushya");
 }
@@ -49,18 +59,18 @@ TEST(ReadingSession, ReopenRerunsTheLookUpsOnly) {
 
     session.Reopen({"Revati", "Shukla Paksha"});
     EXPECT_EQ(ShownStarLine(session.Results()), "Revati");
-    EXPECT_EQ(ShownBirdName(session.Results()), "Peacock");
+    EXPECT_EQ(ShownBird(session.Results()), "Peacock");
     EXPECT_EQ(session.Record().BirthYear, 1947);
     EXPECT_EQ(session.Moment().julianCenturiesUT, centuries);
 
     // The empty reading (both lines empty) is shown as it is; the look-up
     // results stay those of Revati.
-    const std::string_view revatiText = session.Results().starTexts.description;
+    const std::string_view revatiText = ShownParagraphs(session.Results()).description;
     EXPECT_EQ(session.Reopen({"", ""}), ReadingSession::ReopenOutcome::Shown);
     EXPECT_EQ(ShownStarLine(session.Results()), "");
     EXPECT_EQ(ShownFortnightLine(session.Results()), "");
-    EXPECT_EQ(session.Results().starTexts.description, revatiText);
-    EXPECT_EQ(ShownBirdName(session.Results()), "Peacock");
+    EXPECT_EQ(ShownParagraphs(session.Results()).description, revatiText);
+    EXPECT_EQ(ShownBird(session.Results()), "Peacock");
 
     // A new computation shows the names of its own star and fortnight again.
     ASSERT_FALSE(session.Calculate(Delhi1947Form()).has_value());
@@ -72,8 +82,8 @@ TEST(ReadingSession, ReopenRerunsTheLookUpsOnly) {
 TEST(ReadingSession, LinesThatAreNoReadingAreRefused) {
     ReadingSession magha;
     magha.Reopen({"Magha", "Shukla Paksha"});
-    ASSERT_EQ(ShownBirdName(magha.Results()), "Owl");
-    ASSERT_FALSE(magha.Results().starTexts.description.empty());
+    ASSERT_EQ(ShownBird(magha.Results()), "Owl");
+    ASSERT_FALSE(ShownParagraphs(magha.Results()).description.empty());
 
     for (const ReadingSession& before : {ReadingSession(), magha}) {
         const SavedReadingLines refused[] = {
@@ -97,10 +107,11 @@ TEST(ReadingSession, LinesThatAreNoReadingAreRefused) {
             EXPECT_EQ(after.Reopen(lines), ReadingSession::ReopenOutcome::NotAReading);
             EXPECT_EQ(ShownStarLine(after.Results()), ShownStarLine(before.Results()));
             EXPECT_EQ(ShownFortnightLine(after.Results()), ShownFortnightLine(before.Results()));
-            EXPECT_EQ(after.Results().starTexts.description, before.Results().starTexts.description);
-            EXPECT_EQ(after.Results().starTexts.pakshiDescription,
-                      before.Results().starTexts.pakshiDescription);
-            EXPECT_EQ(ShownBirdName(after.Results()), ShownBirdName(before.Results()));
+            EXPECT_EQ(ShownParagraphs(after.Results()).description,
+                      ShownParagraphs(before.Results()).description);
+            EXPECT_EQ(ShownParagraphs(after.Results()).pakshiDescription,
+                      ShownParagraphs(before.Results()).pakshiDescription);
+            EXPECT_EQ(ShownBird(after.Results()), ShownBird(before.Results()));
             EXPECT_EQ(after.Results().bird.has_value(), before.Results().bird.has_value());
         }
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "texts/localized.h"
 #include "texts/look_ups.h"
 #include "texts/names.h"
 #include "texts/paragraphs.h"
@@ -79,6 +80,11 @@ const BirdDaysRow& ExpectedDays(std::string_view bird) {
     throw std::invalid_argument(std::string(bird));
 }
 
+// A day list as the English reading writes it.
+std::string Days(WeekdaySet days, Fortnight fortnight) {
+    return DayListText(days, fortnight, Language::English);
+}
+
 // The bird of a star given by name in a fortnight given by name, as a saved file gives them.
 RulingBird Compute(std::string_view star, std::string_view fortnight) {
     const auto id = FindStar(star);
@@ -97,17 +103,17 @@ TEST_P(PanchPakshiOfStar, SelectsBirdAndDaysForBothFortnights) {
     const RulingBird bright = Compute(star.Key, "Shukla Paksha");
     const BirdDaysRow& brightDays = ExpectedDays(star.BrightBird);
     EXPECT_EQ(BirdName(bright.bird), star.BrightBird);
-    EXPECT_EQ(bright.rulingDaysDay, brightDays.BrightDay);
-    EXPECT_EQ(bright.rulingDaysNight, brightDays.BrightNight);
-    EXPECT_EQ(bright.deathDays, brightDays.BrightDeath);
+    EXPECT_EQ(Days(bright.rulingDaysDay, Fortnight::Bright), brightDays.BrightDay);
+    EXPECT_EQ(Days(bright.rulingDaysNight, Fortnight::Bright), brightDays.BrightNight);
+    EXPECT_EQ(Days(bright.deathDays, Fortnight::Bright), brightDays.BrightDeath);
     EXPECT_EQ(static_cast<int>(bright.bird), brightDays.Picture);
 
     const RulingBird dark = Compute(star.Key, "Krishna Paksha");
     const BirdDaysRow& darkDays = ExpectedDays(star.DarkBird);
     EXPECT_EQ(BirdName(dark.bird), star.DarkBird);
-    EXPECT_EQ(dark.rulingDaysDay, darkDays.DarkDay);
-    EXPECT_EQ(dark.rulingDaysNight, darkDays.DarkNight);
-    EXPECT_EQ(dark.deathDays, darkDays.DarkDeath);
+    EXPECT_EQ(Days(dark.rulingDaysDay, Fortnight::Dark), darkDays.DarkDay);
+    EXPECT_EQ(Days(dark.rulingDaysNight, Fortnight::Dark), darkDays.DarkNight);
+    EXPECT_EQ(Days(dark.deathDays, Fortnight::Dark), darkDays.DarkDeath);
     EXPECT_EQ(static_cast<int>(dark.bird), darkDays.Picture);
 }
 
@@ -120,15 +126,15 @@ INSTANTIATE_TEST_SUITE_P(AllStars, PanchPakshiOfStar, testing::Range(0, 27), [](
 TEST(PanchPakshi, ArdraInBothFortnights) {
     const RulingBird bright = Compute("Ardra", "Shukla Paksha");
     EXPECT_EQ(BirdName(bright.bird), "Owl");
-    EXPECT_EQ(bright.rulingDaysDay, "Monday , Wednesday");
-    EXPECT_EQ(bright.rulingDaysNight, "Saturday");
-    EXPECT_EQ(bright.deathDays, "Sunday , Friday");
+    EXPECT_EQ(Days(bright.rulingDaysDay, Fortnight::Bright), "Monday , Wednesday");
+    EXPECT_EQ(Days(bright.rulingDaysNight, Fortnight::Bright), "Saturday");
+    EXPECT_EQ(Days(bright.deathDays, Fortnight::Bright), "Sunday , Friday");
 
     const RulingBird dark = Compute("Ardra", "Krishna Paksha");
     EXPECT_EQ(BirdName(dark.bird), "Cock");
-    EXPECT_EQ(dark.rulingDaysDay, "Sunday, Tuesday");
-    EXPECT_EQ(dark.rulingDaysNight, "Monday, Saturday");
-    EXPECT_EQ(dark.deathDays, "Thursday, Saturday");
+    EXPECT_EQ(Days(dark.rulingDaysDay, Fortnight::Dark), "Sunday, Tuesday");
+    EXPECT_EQ(Days(dark.rulingDaysNight, Fortnight::Dark), "Monday, Saturday");
+    EXPECT_EQ(Days(dark.deathDays, Fortnight::Dark), "Thursday, Saturday");
 }
 
 // Only the exact bright name is bright; anything else, the empty text
@@ -145,9 +151,10 @@ TEST(PanchPakshi, FortnightNameIsMatchedExactly) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("paksha \"") + c.Paksha + "\"");
         EXPECT_EQ(BirdName(Compute("Ardra", c.Paksha).bird), c.Bird);
-        EXPECT_EQ(FortnightExplanation(FortnightFromName(c.Paksha)), std::string_view(c.Bird) == "Owl"
-                                                                         ? kBrightFortnightExplanation
-                                                                         : kDarkFortnightExplanation);
+        const std::string_view explanation =
+            kEnglishTexts.fortnightExplanations[IndexOf(FortnightFromName(c.Paksha))];
+        EXPECT_TRUE(explanation.starts_with(std::string_view(c.Bird) == "Owl" ? "Also known as the bright"
+                                                                              : "Also known as the dark"));
     }
 }
 
@@ -164,7 +171,7 @@ TEST(StarNames, OnlyTheExactNameIsFound) {
 }
 
 TEST(LookUps, KeyFindsItsOwnParagraphs) {
-    const StarTexts texts = LookUpStarTexts(Star::Jyeshtha, Fortnight::Bright);
+    const StarTexts texts = StarParagraphs(Star::Jyeshtha, Fortnight::Bright, Language::English);
     EXPECT_EQ(texts.description.rfind("        Jyeshta is the eighteenth Nakshatra of the zodiac", 0), 0u);
     EXPECT_EQ(
         texts.pakshiDescription.rfind("        As per Panch-Pakshi Shastra, the bird of Jyeshta is Cock.", 0),
@@ -189,7 +196,8 @@ TEST(LookUps, BirdParagraphNamesTheBirdShown) {
                 const auto star = static_cast<Star>(i);
                 const bool bright = fortnight == Fortnight::Bright;
                 const std::string_view bird = bright ? group.bright : group.dark;
-                const std::string_view paragraph = LookUpStarTexts(star, fortnight).pakshiDescription;
+                const std::string_view paragraph =
+                    StarParagraphs(star, fortnight, Language::English).pakshiDescription;
                 const std::string_view first = paragraph.substr(0, paragraph.find(". "));
                 SCOPED_TRACE(std::string(StarName(star)) + (bright ? " bright" : " dark"));
                 EXPECT_EQ(BirdName(LookUpRulingBird(star, fortnight).bird), bird);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "texts/look_ups.h"
+#include "texts/localized.h"
 #include "texts/names.h"
 #include "texts/paragraphs.h"
 
@@ -69,7 +69,7 @@ TEST_P(ParagraphsOfStar, LookUpGivesParagraphsWithRequiredOpenings) {
     const StarProse& star = kStarProse[GetParam()];
     const auto id = FindStar(star.Key);
     ASSERT_TRUE(id.has_value()) << star.Key;
-    const StarTexts texts = LookUpStarTexts(*id, Fortnight::Bright);
+    const StarTexts texts = StarParagraphs(*id, Fortnight::Bright, Language::English);
 
     const std::string description(texts.description);
     EXPECT_TRUE(description.starts_with(std::string(kEightBlanks) + star.ProseName + " is the " +
@@ -122,19 +122,19 @@ TEST(Paragraphs, FixedParagraphsOpenAndEndAsRequired) {
         std::size_t ApproximateLength;
     };
     const Case cases[] = {
-        {"introduction", IntroductionText,
+        {"introduction", kEnglishTexts.introduction,
          "Tamil Astrology Or Panch-Pakshi Shastra is one of the most ancient forms of Indian astrology", ".",
          570},
-        {"nakshatra", NakshatraExplanationText,
+        {"nakshatra", kEnglishTexts.nakshatraExplanation,
          "        According to Vedic astrology, each of the 12 zodiacs is divided into 27 parts of 13 "
          "degrees "
          "and 20 minutes. ",
          ".", 715},
-        {"ruling days", RulingDaysText,
+        {"ruling days", kEnglishTexts.rulingDaysExplanation,
          "        As per the Panch Pakshi Shastra, it is believed that the five birds - the Vulture, Cock, "
          "Peacock, Owl and the Crow, rule certain days of the week. ",
          " However, the ruling days are different for day and night.", 430},
-        {"death days", DeathDaysText,
+        {"death days", kEnglishTexts.deathDaysExplanation,
          "        Death days the days on which your bird is the least powerful. ",
          " Unlike the ruling days, the death days of a bird are same for day as well as night.", 450},
     };
@@ -146,8 +146,8 @@ TEST(Paragraphs, FixedParagraphsOpenAndEndAsRequired) {
         EXPECT_NEAR(static_cast<double>(c.Text.size()), static_cast<double>(c.ApproximateLength),
                     c.ApproximateLength * 0.05);
     }
-    EXPECT_FALSE(IntroductionText.starts_with(" "));
-    EXPECT_NE(IntroductionText.find("five elements"), std::string_view::npos);
+    EXPECT_FALSE(kEnglishTexts.introduction.starts_with(" "));
+    EXPECT_NE(kEnglishTexts.introduction.find("five elements"), std::string_view::npos);
 }
 
 } // namespace

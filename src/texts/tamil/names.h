@@ -79,30 +79,4 @@ inline constexpr auto ActivityNames = std::to_array<std::string_view>({
 });
 static_assert(ActivityNames.size() == 5);
 
-struct BirdDays {
-    std::string_view RulingDay;
-    std::string_view RulingNight;
-    std::string_view Death;
-};
-
-// Days of each bird at the positions of BirdNames. Unlike the English lists,
-// both fortnights join two days the same way.
-inline constexpr auto BrightFortnightDays = std::to_array<BirdDays>({
-    {"ஞாயிறு, செவ்வாய்", "வெள்ளி", "வியாழன், சனி"}, // Vulture
-    {"திங்கள், புதன்", "சனி", "ஞாயிறு, வெள்ளி"},    // Owl
-    {"வியாழன்", "ஞாயிறு, செவ்வாய்", "திங்கள்"},      // Crow
-    {"வெள்ளி", "திங்கள், புதன்", "செவ்வாய்"},         // Cock
-    {"சனி", "வியாழன்", "புதன்"},                  // Peacock
-});
-static_assert(BrightFortnightDays.size() == BirdNames.size());
-
-inline constexpr auto DarkFortnightDays = std::to_array<BirdDays>({
-    {"வெள்ளி", "ஞாயிறு, செவ்வாய்", "செவ்வாய்"},           // Vulture
-    {"வியாழன்", "புதன்", "திங்கள்"},                     // Owl
-    {"புதன்", "வியாழன்", "ஞாயிறு"},                    // Crow
-    {"ஞாயிறு, செவ்வாய்", "திங்கள், சனி", "வியாழன், சனி"}, // Cock
-    {"திங்கள், சனி", "வெள்ளி", "புதன், வெள்ளி"},          // Peacock
-});
-static_assert(DarkFortnightDays.size() == BirdNames.size());
-
 } // namespace velmora::tamil

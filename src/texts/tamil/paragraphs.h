@@ -16,12 +16,4 @@ extern const std::array<std::string_view, 27> PakshiDescriptionTable;
 // The star's bird in the dark fortnight.
 extern const std::array<std::string_view, 27> DarkPakshiDescriptionTable;
 
-// Fixed paragraphs of the window.
-extern const std::string_view IntroductionText;
-extern const std::string_view NakshatraExplanationText;
-extern const std::string_view DeathDaysText;
-extern const std::string_view RulingDaysText;
-extern const std::string_view BrightFortnightExplanation;
-extern const std::string_view DarkFortnightExplanation;
-
 } // namespace velmora::tamil

@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "texts/dark_fortnight_paragraphs.h"
 #include "texts/paragraphs.h"
 
 namespace velmora {
@@ -51,7 +50,7 @@ TEST(DarkFortnightParagraphs, EachNamesItsStarsDarkBirdInTheRequiredForm) {
     for (int star = 0; star < 27; ++star) {
         const DarkBirdOfStar& row = kDarkBirds[star];
         SCOPED_TRACE(row.ProseName);
-        const std::string_view text = DarkFortnightBirdParagraph(star);
+        const std::string_view text = DarkPakshiDescriptionTable[static_cast<std::size_t>(star)];
         EXPECT_TRUE(text.starts_with(std::string("        As per Panch-Pakshi Shastra, in the dark fortnight "
                                                  "the bird of ") +
                                      row.ProseName + " is " + row.Bird + ". "))
@@ -67,15 +66,11 @@ TEST(DarkFortnightParagraphs, EachNamesItsStarsDarkBirdInTheRequiredForm) {
             EXPECT_NE(text.find("both fortnights"), std::string_view::npos);
         }
     }
-    EXPECT_TRUE(DarkFortnightBirdParagraph(-1).empty());
-    EXPECT_TRUE(DarkFortnightBirdParagraph(27).empty());
 }
 
 TEST(DarkFortnightParagraphs, AllBrightAndDarkParagraphsDiffer) {
     std::set<std::string_view> paragraphs(PakshiDescriptionTable.begin(), PakshiDescriptionTable.end());
-    for (int star = 0; star < 27; ++star) {
-        paragraphs.insert(DarkFortnightBirdParagraph(star));
-    }
+    paragraphs.insert(DarkPakshiDescriptionTable.begin(), DarkPakshiDescriptionTable.end());
     EXPECT_EQ(paragraphs.size(), 54u);
 }
 

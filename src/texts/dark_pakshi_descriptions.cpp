@@ -1,12 +1,11 @@
-#include "texts/dark_fortnight_paragraphs.h"
-
-#include <array>
+#include "texts/paragraphs.h"
 
 namespace velmora {
 
 // The bird each star has in the dark fortnight, and the people born under it.
-// The Crow stars keep their bird in both fortnights and say so.
-constexpr auto kDarkFortnightBirdParagraphs = std::to_array<std::string_view>({
+// The Crow stars keep their bird in both fortnights and say so. to_array
+// counts the paragraphs; a missing or extra one fails to convert.
+const std::array<std::string_view, kStarCount> DarkPakshiDescriptionTable = std::to_array<std::string_view>({
     // Ashwini
     "        As per Panch-Pakshi Shastra, in the dark fortnight the bird of Ashwini is Peacock. The "
     "peacock spreads its feathers when the clouds gather, and you, born under the swift horse star on a "
@@ -245,13 +244,5 @@ constexpr auto kDarkFortnightBirdParagraphs = std::to_array<std::string_view>({
     "let down by those you help. Choose your companions wisely, and you will enjoy good fortune, a "
     "loving family and a peaceful old age.",
 });
-static_assert(kDarkFortnightBirdParagraphs.size() == 27);
-
-std::string_view DarkFortnightBirdParagraph(int starIndex) {
-    if (starIndex < 0 || starIndex >= static_cast<int>(kDarkFortnightBirdParagraphs.size())) {
-        return {};
-    }
-    return kDarkFortnightBirdParagraphs[static_cast<std::size_t>(starIndex)];
-}
 
 } // namespace velmora

@@ -1,0 +1,99 @@
+#pragma once
+
+// Every text a reader sees of a reading, one table per language: adding a text
+// adds a field, which each language's table must then fill (a missing field
+// fails the build), and adding a language adds one table.
+//
+// The English names stay the keys whatever the language: saved files, JSON
+// keys and CSV headers never change. The window's own captions and messages
+// are translated with Qt; these texts are shared with the command line, which
+// has no Qt.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/ids.h"
+#include "model/weekday_set.h"
+#include "texts/check_message.h"
+#include "texts/near_change_line.h"
+
+namespace velmora {
+
+enum class Language : std::uint8_t { English, Tamil };
+
+// "en" or "ta"; nothing for any other code.
+std::optional<Language> LanguageFromCode(std::string_view code);
+
+template <std::size_t N> using TextList = std::span<const std::string_view, N>;
+
+// The labels of the command line's text output, each with what follows it.
+struct ReadingLabels {
+    std::string_view star;
+    std::string_view fortnight;
+    std::string_view bird;
+    std::string_view rulingDaysDay;
+    std::string_view rulingDaysNight;
+    std::string_view deathDays;
+    std::string_view starParagraph; // headings of the paragraphs
+    std::string_view birdParagraph;
+};
+
+// The command line's lines on the birth-time margins.
+struct MarginLabels {
+    // star before, star after, fortnight before, fortnight after
+    TextList<4> margins;
+    std::string_view noChange; // when nothing changes within a day
+    std::string_view readingBefore;
+    std::string_view readingAfter;
+    std::string_view minutesClose; // after the minutes of a reading close by
+};
+
+struct LanguageTexts {
+    // Names, at the positions of their ids.
+    TextList<kStarCount> starNames;
+    TextList<kBirdCount> birdNames;
+    TextList<kFortnightCount> fortnightNames;
+    TextList<kWeekdayCount> weekdayNames; // Sunday first, as std::chrono counts
+    TextList<kActivityCount> activityNames;
+    // What stands between two days of a day list, in each fortnight.
+    TextList<kFortnightCount> dayListJoints;
+
+    // Paragraphs: of each star, and of its bird in each fortnight.
+    TextList<kStarCount> starParagraphs;
+    TextList<kStarCount> brightBirdParagraphs;
+    TextList<kStarCount> darkBirdParagraphs;
+    std::string_view introduction;         // input panel, beside the five birds
+    std::string_view nakshatraExplanation; // first result tab, across the top
+    std::string_view rulingDaysExplanation;
+    std::string_view deathDaysExplanation;
+    TextList<kFortnightCount> fortnightExplanations;
+    std::string_view lunarDayExplanation; // shown with the fortnight
+
+    TextList<kCheckMessageCount> checkMessages;
+    ReadingLabels readingLabels;
+    MarginLabels marginLabels;
+    std::string (*nearChangeLine)(const NearChangeFacts&, const LanguageTexts&);
+};
+
+// The tables, one per language.
+extern const LanguageTexts kEnglishTexts;
+extern const LanguageTexts kTamilTexts;
+
+const LanguageTexts& TextsOf(Language language);
+
+std::string_view StarName(Star star, Language language);
+std::string_view BirdName(Bird bird, Language language);
+std::string_view FortnightName(Fortnight fortnight, Language language);
+std::string_view CheckMessageText(CheckMessage message, Language language);
+
+// The days in Sunday-first order, joined as the fortnight's lists join them:
+// "Sunday , Tuesday" (bright) and "Sunday, Tuesday" (dark) in English.
+std::string DayListText(WeekdaySet days, Fortnight fortnight, Language language);
+
+// The sentence on a birth time close by that changes the reading.
+std::string NearChangeLine(const NearChangeFacts& facts, Language language);
+
+} // namespace velmora
