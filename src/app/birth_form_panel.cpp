@@ -17,8 +17,8 @@
 
 #include <algorithm>
 
-#include "app/link_label.h"
-#include "app/sampled_list.h"
+#include "app/lean_widgets/link_label.h"
+#include "app/lean_widgets/sampled_list.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
 #include "platform/platform.h"

@@ -8,9 +8,9 @@
 
 #include "app/about_dialog.h"
 #include "app/birth_form_panel.h"
-#include "app/link_label.h"
+#include "app/lean_widgets/link_label.h"
 #include "app/links.h"
-#include "app/location_lookup_loader.h"
+#include "app/location_lookup/location_lookup_loader.h"
 #include "app/program_caption.h"
 #include "app/reading_files.h"
 #include "app/reading_result_panel.h"

@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/link_label.h"
+#include "app/lean_widgets/link_label.h"
 #include "app/links.h"
-#include "app/paragraph_label.h"
-#include "app/svg_view.h"
+#include "app/lean_widgets/paragraph_label.h"
+#include "app/lean_widgets/svg_view.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
 #include "model/reading_results.h"

@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
-#include "app/paragraph_label.h"
-#include "app/sampled_list.h"
-#include "app/selectable_label.h"
+#include "app/lean_widgets/paragraph_label.h"
+#include "app/lean_widgets/sampled_list.h"
+#include "app/lean_widgets/selectable_label.h"
 
 namespace velmora {
 

@@ -92,15 +92,36 @@ private:
     double sinRisingAltitude_;
 };
 
-// The crossing between `beforeUT` and `afterUT`, where the side changes once.
-double Bisect(const HorizonSide& side, double beforeUT, double afterUT) {
-    const bool aboveBefore = side(beforeUT) > 0.0;
+// The crossing between `beforeUT` and `afterUT`, where the side changes once: regula falsi
+// with the Illinois step, which keeps the bracket of bisection and converges in a few
+// evaluations instead of twenty.
+double FindCrossing(const HorizonSide& side, double beforeUT, double afterUT) {
+    double before = side(beforeUT);
+    double after = side(afterUT);
+    int keptSide = 0; // which end stayed put last time: -1 before, +1 after
     while (afterUT - beforeUT > kCrossingPrecisionDays) {
-        const double middleUT = 0.5 * (beforeUT + afterUT);
-        if ((side(middleUT) > 0.0) == aboveBefore) {
+        double middleUT = (beforeUT * after - afterUT * before) / (after - before);
+        if (!(middleUT > beforeUT && middleUT < afterUT)) {
+            middleUT = 0.5 * (beforeUT + afterUT);
+        }
+        const double middle = side(middleUT);
+        if ((middle > 0.0) == (before > 0.0)) {
             beforeUT = middleUT;
+            before = middle;
+            if (keptSide == 1) {
+                after *= 0.5;
+            }
+            keptSide = 1;
         } else {
             afterUT = middleUT;
+            after = middle;
+            if (keptSide == -1) {
+                before *= 0.5;
+            }
+            keptSide = -1;
+        }
+        if (middle == 0.0) {
+            return middleUT;
         }
     }
     return 0.5 * (beforeUT + afterUT);
@@ -123,7 +144,7 @@ SunEvents SunEventsBetween(double fromUT, double toUT, const ObserverPlace& plac
         const double endUT = CulminationNear(startUT + 0.5, hourAngleDeg, place.LongitudeDeg);
         const bool aboveAtEnd = side(endUT) > 0.0;
         if (aboveAtEnd != above) {
-            found.Events.push_back({Bisect(side, startUT, endUT), aboveAtEnd});
+            found.Events.push_back({FindCrossing(side, startUT, endUT), aboveAtEnd});
         }
         startUT = endUT;
         above = aboveAtEnd;

@@ -1,6 +1,6 @@
-#include "app/location_lookup.h"
-#include "app/location_lookup_loader.h"
-#include "app/location_lookup_window.h"
+#include "app/location_lookup/location_lookup.h"
+#include "app/location_lookup/location_lookup_loader.h"
+#include "app/location_lookup/location_lookup_window.h"
 
 #include <QDateEdit>
 #include <QLabel>

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "app/paragraph_label.h"
-#include "app/sampled_list.h"
+#include "app/lean_widgets/paragraph_label.h"
+#include "app/lean_widgets/sampled_list.h"
 #include "app/widget_style.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "app/svg_view.h"
+#include "app/lean_widgets/svg_view.h"
 #include "main_window_fixture.h"
 #include "reading/saved_reading.h"
 

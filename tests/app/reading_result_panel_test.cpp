@@ -5,7 +5,7 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "app/svg_view.h"
+#include "app/lean_widgets/svg_view.h"
 #include "main_window_fixture.h"
 #include "texts/paragraphs.h"
 

@@ -1,4 +1,4 @@
-#include "app/selectable_label.h"
+#include "app/lean_widgets/selectable_label.h"
 
 namespace velmora {
 

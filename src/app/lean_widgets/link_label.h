@@ -1,5 +1,7 @@
 #pragma once
 
+// A lean widget, kept for the window's start-up and reading times: see README.md beside it.
+
 #include <QAbstractButton>
 
 namespace velmora {

@@ -1,4 +1,4 @@
-#include "app/location_lookup_loader.h"
+#include "app/location_lookup/location_lookup_loader.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/location_lookup.h"
+#include "app/location_lookup/location_lookup.h"
 
-#include "app/location_lookup_window.h"
+#include "app/location_lookup/location_lookup_window.h"
 #include "places/coordinate_text.h"
 #include "places/form_values.h"
 #include "places/match_words.h"

@@ -1,7 +1,7 @@
-#include "app/location_lookup_entry.h"
+#include "app/location_lookup/location_lookup_entry.h"
 
-#include "app/location_lookup.h"
-#include "app/location_lookup_window.h"
+#include "app/location_lookup/location_lookup.h"
+#include "app/location_lookup/location_lookup_window.h"
 
 extern "C" Q_DECL_EXPORT QWidget* velmora_open_location_lookup(const velmora::LocationLookupRequest& request,
                                                                const velmora::PlaceChosenHandler& onChosen,

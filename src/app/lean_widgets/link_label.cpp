@@ -1,4 +1,4 @@
-#include "app/link_label.h"
+#include "app/lean_widgets/link_label.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/location_lookup_entry.h"
+#include "app/location_lookup/location_lookup_entry.h"
 
 #include <QStringList>
 

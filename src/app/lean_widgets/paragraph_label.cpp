@@ -1,4 +1,4 @@
-#include "app/paragraph_label.h"
+#include "app/lean_widgets/paragraph_label.h"
 
 #include <QPainter>
 #include <QStyleOption>

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/selectable_label.h"
+// A lean widget, kept for the window's start-up and reading times: see README.md beside it.
+
+#include "app/lean_widgets/selectable_label.h"
 
 #include <QFont>
 #include <QTextLayout>

@@ -1,4 +1,4 @@
-#include "app/sampled_list.h"
+#include "app/lean_widgets/sampled_list.h"
 
 #include <QEvent>
 #include <QStyleOptionComboBox>

@@ -1,4 +1,4 @@
-#include "app/svg_view.h"
+#include "app/lean_widgets/svg_view.h"
 
 #include <QPainter>
 
