@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <random>
 
@@ -52,6 +53,17 @@ TEST(DayNumber, ConsecutiveDaysOfTheSupportedYearsFollowEachOther) {
             }
         }
     }
+}
+
+TEST(Calendar, WeekdaysAndDates) {
+    // 2024-04-08, the day of the North American eclipse, was a Monday.
+    const double noonUT = JulianDateUTAtMidnight(std::chrono::year{2024} / 4 / 8) + 0.5;
+    EXPECT_EQ(noonUT, 2460409.0);
+    EXPECT_EQ(LocalWeekdayAt(noonUT, 0.0), std::chrono::Monday);
+    EXPECT_EQ(LocalWeekdayAt(noonUT, 13.0), std::chrono::Tuesday); // already Tuesday at UTC+13
+    EXPECT_EQ(LocalDateAt(noonUT, -13.0), std::chrono::year{2024} / 4 / 7);
+    EXPECT_EQ(LocalDateAt(JulianDateUTAtMidnight(std::chrono::year{2000} / 2 / 29), 0.0),
+              std::chrono::year{2000} / 2 / 29);
 }
 
 TEST(BirthMoment, EpochAndThe1947Example) {
