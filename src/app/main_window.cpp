@@ -78,21 +78,21 @@ void frmMain::createMenus() {
     mnuFile->addSeparator();
     add(mnuFile, QT_TR_NOOP("&Open..."), "mnuOpen", &frmMain::openReading,
         QKeySequence(Qt::CTRL | Qt::Key_O));
-    readingActions_[0] = add(mnuFile, QT_TR_NOOP("&Save..."), "mnuSave", &frmMain::saveReading,
-                             QKeySequence(Qt::CTRL | Qt::Key_S));
+    readingActions_.save = add(mnuFile, QT_TR_NOOP("&Save..."), "mnuSave", &frmMain::saveReading,
+                               QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator();
-    readingActions_[1] = add(
+    readingActions_.print = add(
         mnuFile, QT_TR_NOOP("&Print..."), "mnuPrint",
         [this] { PrintReading(platform_, this, session_, language_); }, QKeySequence(Qt::CTRL | Qt::Key_P));
-    readingActions_[2] = add(mnuFile, QT_TR_NOOP("&Export as PDF..."), "mnuExportPdf",
-                             [this] { ExportReadingPdf(platform_, this, session_, language_); });
+    readingActions_.exportPdf = add(mnuFile, QT_TR_NOOP("&Export as PDF..."), "mnuExportPdf",
+                                    [this] { ExportReadingPdf(platform_, this, session_, language_); });
     mnuFile->addSeparator();
     add(mnuFile, QT_TR_NOOP("E&xit"), "mnuExit", &frmMain::close, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* mnuEdit = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    readingActions_[3] = add(mnuEdit, QT_TR_NOOP("&Copy Reading"), "mnuCopyReading",
-                             [this] { CopyReading(session_, language_); });
+    readingActions_.copy = add(mnuEdit, QT_TR_NOOP("&Copy Reading"), "mnuCopyReading",
+                               [this] { CopyReading(session_, language_); });
 
     createLanguageMenu();
 
@@ -199,7 +199,7 @@ void frmMain::createTabOrder() {
 
 void frmMain::showFirstDisplay() {
     // No bird before the first reading: the picture box shows its empty picture.
-    fraResult_->ShowBirdPicture(-1);
+    fraResult_->ShowBirdPicture(std::nullopt);
     bringToFront(fraMain_);
     fraMain_->FocusField(FormField::Name);
 }
@@ -273,7 +273,8 @@ void frmMain::bringToFront(QWidget* panel) {
     }
     panel->setEnabled(true);
     panel->raise();
-    for (QAction* action : readingActions_) {
+    for (QAction* action :
+         {readingActions_.save, readingActions_.print, readingActions_.exportPdf, readingActions_.copy}) {
         action->setEnabled(panel == fraResult_);
     }
     behind->setEnabled(false);

@@ -63,8 +63,14 @@ private:
     LinkLabel* Label14_ = nullptr;
     BirthFormPanel* fraMain_ = nullptr;
     ReadingResultPanel* fraResult_ = nullptr;
-    // Save, Print, Export as PDF and Copy Reading: usable while a reading shows.
-    std::array<QAction*, 4> readingActions_{};
+    // Usable while a reading shows.
+    struct ReadingActions {
+        QAction* save = nullptr;
+        QAction* print = nullptr;
+        QAction* exportPdf = nullptr;
+        QAction* copy = nullptr;
+    };
+    ReadingActions readingActions_;
     QPointer<QWidget> inputFocus_; // where the focus was when the input panel went behind
 };
 

@@ -13,9 +13,9 @@
 #include <algorithm>
 
 #include "app/lean_widgets/link_label.h"
-#include "app/links.h"
 #include "app/lean_widgets/paragraph_label.h"
 #include "app/lean_widgets/svg_view.h"
+#include "app/links.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
 #include "model/reading_results.h"
@@ -38,11 +38,11 @@ constexpr auto kTabCaptions = std::to_array<AmbiguousSource>({
 });
 static_assert(kTabCaptions.size() == 4);
 
-QString BirdPicturePath(int position) {
-    if (position < 0 || position >= int(kBirdNames.size())) {
+QString BirdPicturePath(std::optional<Bird> bird) {
+    if (!bird) {
         return QStringLiteral(":/birds/none.svg");
     }
-    return QStringLiteral(":/birds/%1.svg").arg(FromCore(kBirdNames[std::size_t(position)]).toLower());
+    return QStringLiteral(":/birds/%1.svg").arg(FromCore(kBirdNames[IndexOf(*bird)]).toLower());
 }
 
 // What a page scrolls. Its size is set by FitToPage alone; the scroll area's own questions about
@@ -318,7 +318,7 @@ void ReadingResultPanel::ShowReading(const ReadingResults& results,
     shown_ = results;
     nearChange_ = nearChange;
     showValues();
-    ShowBirdPicture(results.bird ? int(IndexOf(results.bird->bird)) : -1);
+    ShowBirdPicture(results.bird ? std::optional(results.bird->bird) : std::nullopt);
     for (QScrollArea* page : pages_) {
         page->ensureVisible(0, 0);
     }
@@ -326,8 +326,8 @@ void ReadingResultPanel::ShowReading(const ReadingResults& results,
     showPage(0);
 }
 
-void ReadingResultPanel::ShowBirdPicture(int position) {
-    picBird_->SetSource(BirdPicturePath(position));
+void ReadingResultPanel::ShowBirdPicture(std::optional<Bird> bird) {
+    picBird_->SetSource(BirdPicturePath(bird));
 }
 
 void ReadingResultPanel::FocusTabs() {

@@ -44,7 +44,7 @@ public:
     void ShowReading(const ReadingResults& results, std::optional<NearChangeFacts> nearChange = std::nullopt);
 
     // The picture of the bird at `position` in the five birds; any other position shows none.
-    void ShowBirdPicture(int position);
+    void ShowBirdPicture(std::optional<Bird> bird);
 
     // Shows the captions in the installed translation, and the fixed paragraphs and the reading shown
     // in `language`, keeping the tab and the scroll positions.
