@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "birth_spread.h"
+#include "reading/birth_sky.h"
 #include "reading/birth_time_margins.h"
 
 namespace velmora {
@@ -20,17 +21,17 @@ void BM_FindBirthTimeMargins(benchmark::State& state) {
 }
 BENCHMARK(BM_FindBirthTimeMargins);
 
-// One reading, for scale.
-void BM_ReadingOfRecord(benchmark::State& state) {
+// One reading's astronomy, for scale.
+void BM_ComputeBirthSky(benchmark::State& state) {
     const auto births = SpreadOfBirths();
     std::size_t i = 0;
     for (auto _ : state) {
-        const MinuteReading reading = ReadingOfRecord(births[i++ % births.size()]);
-        benchmark::DoNotOptimize(reading.star);
+        const BirthSky sky = ComputeBirthSky(births[i++ % births.size()]);
+        benchmark::DoNotOptimize(sky.birthStar.star);
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ReadingOfRecord);
+BENCHMARK(BM_ComputeBirthSky);
 
 } // namespace
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <iomanip>
 #include <optional>
@@ -15,6 +16,7 @@
 #include "cli/exit_status.h"
 #include "cli/form_choices.h"
 #include "cli/message_quoting.h"
+#include "ephemeris/calendar.h"
 #include "schedule/day_schedule.h"
 #include "texts/language_texts.h"
 #include "texts/look_ups.h"
@@ -79,13 +81,12 @@ bool HasAngleForm(std::string_view text) {
 }
 
 // The date of a value of the day's form, when it is a real one in the years served.
-std::optional<LocalDate> DayOf(std::string_view text) {
+std::optional<std::chrono::year_month_day> DayOf(std::string_view text) {
     const std::optional<std::chrono::year_month_day> date = ParseIsoDate(text);
     if (!date || !date->ok() || !kYearList.Offers(static_cast<int>(date->year()))) {
         return std::nullopt;
     }
-    return LocalDate{static_cast<int>(date->year()), static_cast<int>(static_cast<unsigned>(date->month())),
-                     static_cast<int>(static_cast<unsigned>(date->day()))};
+    return date;
 }
 
 // The degrees of a value of the angle's form, when within `limitDeg` and on a named side.
@@ -165,8 +166,10 @@ std::string TwoDigits(long long value) {
     return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
 }
 
-std::string DateText(const LocalDate& date) {
-    return std::to_string(date.Year) + "-" + TwoDigits(date.Month) + "-" + TwoDigits(date.Day);
+std::string DateText(std::chrono::year_month_day date) {
+    return std::to_string(static_cast<int>(date.year())) + "-" +
+           TwoDigits(static_cast<unsigned>(date.month())) + "-" +
+           TwoDigits(static_cast<unsigned>(date.day()));
 }
 
 std::string OffsetText(double utcOffsetHours) {
@@ -175,11 +178,11 @@ std::string OffsetText(double utcOffsetHours) {
 }
 
 // Local ISO 8601 date-time with the offset, to the nearest second.
-std::string LocalDateTime(double julianDayUT, double utcOffsetHours) {
-    const long long seconds = std::llround((julianDayUT + utcOffsetHours / 24.0 + 0.5) * 86400.0);
+std::string LocalDateTime(double julianDateUT, double utcOffsetHours) {
+    const long long seconds = std::llround((julianDateUT + utcOffsetHours / 24.0 + 0.5) * 86400.0);
     const long long dayNumber = seconds / 86400;
     const long long secondOfDay = seconds % 86400;
-    return DateText(LocalDateOf(static_cast<double>(dayNumber), 0.0)) + "T" + TwoDigits(secondOfDay / 3600) +
+    return DateText(LocalDateAt(static_cast<double>(dayNumber), 0.0)) + "T" + TwoDigits(secondOfDay / 3600) +
            ":" + TwoDigits(secondOfDay / 60 % 60) + ":" + TwoDigits(secondOfDay % 60) +
            OffsetText(utcOffsetHours);
 }
@@ -273,9 +276,9 @@ constexpr std::string_view kSource =
 void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours) {
     const SunDay& sun = day.sun;
     const auto moment = [&out, utcOffsetHours](std::string_view label,
-                                               const std::optional<double>& julianDayUT) {
-        if (julianDayUT) {
-            out << label << LocalDateTime(*julianDayUT, utcOffsetHours) << '\n';
+                                               const std::optional<double>& julianDateUT) {
+        if (julianDateUT) {
+            out << label << LocalDateTime(*julianDateUT, utcOffsetHours) << '\n';
         }
     };
     out << "Bird:          " << BirdName(day.bird) << '\n' << "Day:           " << DateText(day.date) << '\n';
@@ -315,8 +318,8 @@ void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours)
 
 nlohmann::ordered_json DayJson(const DaySchedule& day, double utcOffsetHours) {
     using Json = nlohmann::ordered_json;
-    const auto moment = [utcOffsetHours](const std::optional<double>& julianDayUT) {
-        return julianDayUT ? Json(LocalDateTime(*julianDayUT, utcOffsetHours)) : nullptr;
+    const auto moment = [utcOffsetHours](const std::optional<double>& julianDateUT) {
+        return julianDateUT ? Json(LocalDateTime(*julianDateUT, utcOffsetHours)) : nullptr;
     };
     const auto flag = [&day](bool BirdDayKind::*member) {
         return day.birdDay ? Json(*day.birdDay.*member) : nullptr;
@@ -420,7 +423,7 @@ int RunSchedule(const ScheduleOptions& options, std::ostream& out, std::ostream&
     }
     std::string message;
     const std::optional<Bird> bird = ChooseBird(options, message);
-    const std::optional<LocalDate> firstDay = DayOf(options.day);
+    const std::optional<std::chrono::year_month_day> firstDay = DayOf(options.day);
     const std::optional<double> longitude = AngleOf(options.longitude, 'E', 'W', 180.0);
     const std::optional<double> latitude = AngleOf(options.latitude, 'N', 'S', 90.0);
     const std::optional<double> zone = ZoneOf(options.zone);
@@ -446,12 +449,12 @@ int RunSchedule(const ScheduleOptions& options, std::ostream& out, std::ostream&
         return kExitRefused;
     }
 
-    const Place place{*latitude, *longitude, *zone + (options.daylightSaving ? 1.0 : 0.0)};
-    const double firstNoonUT = JulianDayAtMidnightUT(*firstDay) + 0.5;
+    const ObserverPlace place{*latitude, *longitude, *zone + (options.daylightSaving ? 1.0 : 0.0)};
+    const double firstNoonUT = JulianDateUTAtMidnight(*firstDay) + 0.5;
     std::vector<DaySchedule> days;
     days.reserve(static_cast<std::size_t>(options.days));
     for (int i = 0; i < options.days; ++i) {
-        days.push_back(ComputeDaySchedule(LocalDateOf(firstNoonUT + i, 0.0), place, *bird));
+        days.push_back(ComputeDaySchedule(LocalDateAt(firstNoonUT + i, 0.0), place, *bird));
     }
 
     if (options.json) {

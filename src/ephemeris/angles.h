@@ -11,6 +11,9 @@ inline constexpr double kRadiansToDegrees = 180.0 / std::numbers::pi;
 constexpr double Radians(double degrees) {
     return degrees * kDegreesToRadians;
 }
+constexpr double Degrees(double radians) {
+    return radians * kRadiansToDegrees;
+}
 
 // Brings x into 0..360 by whole turns exactly as the strict loops
 // "while x < 0: x += 360; while x > 360: x -= 360" do, bit for bit, but in a

@@ -7,8 +7,8 @@
 
 namespace velmora {
 
-double AyanamsaDeg(double julianCenturies) {
-    const double t = julianCenturies;
+double AyanamsaDeg(double julianCenturiesUT) {
+    const double t = julianCenturiesUT;
     const double node = 125.044555 - 1934.1361849 * t + 0.0020762 * t * t;     // Moon's ascending node
     const double sunMean = 280.466449 + 36000.7698231 * t + 0.0003106 * t * t; // Sun's mean longitude
     const double nodeRad = node * kDegreesToRadians;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "model/birth_moment.h"
+#include "ephemeris/birth_moment.h"
 #include "model/sky_values.h"
 
 namespace velmora {
 
 // Sidereal correction in degrees (negative) for T Julian centuries from J2000.
-double AyanamsaDeg(double julianCenturies);
+double AyanamsaDeg(double julianCenturiesUT);
 
 // Adds the ayanamsa to the tropical longitude (one turn added when the sum falls
 // below 0) and selects the star of the sidereal longitude.

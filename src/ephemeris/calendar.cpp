@@ -18,7 +18,7 @@ double CivilDayNumber(double month, double day, double year) {
     return DayNumber(month, day, year) - 0.5;
 }
 
-CalendarDate DayNumberToCalendar(double julianDate) {
+std::chrono::year_month_day DayNumberToCalendar(double julianDate) {
     const double z = std::floor(julianDate + 0.5);
     const double f = (julianDate + 0.5) - z;
     double a = z;
@@ -32,11 +32,23 @@ CalendarDate DayNumberToCalendar(double julianDate) {
     const double e = std::floor((b - dd) / 30.6001);
     const double dayWithFraction = b - dd - std::floor(30.6001 * e) + f;
 
-    CalendarDate date;
-    date.day = static_cast<int>(std::floor(dayWithFraction));
-    date.month = static_cast<int>(e < 13.5 ? e - 1.0 : e - 13.0);
-    date.year = static_cast<int>(date.month > 2.5 ? c - 4716.0 : c - 4715.0);
-    return date;
+    const auto day = static_cast<unsigned>(std::floor(dayWithFraction));
+    const auto month = static_cast<unsigned>(e < 13.5 ? e - 1.0 : e - 13.0);
+    const auto year = static_cast<int>(month > 2 ? c - 4716.0 : c - 4715.0);
+    return std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day};
+}
+
+double JulianDateUTAtMidnight(std::chrono::year_month_day date) {
+    return CivilDayNumber(static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                          static_cast<int>(date.year()));
+}
+
+std::chrono::year_month_day LocalDateAt(double julianDateUT, double utcOffsetHours) {
+    return DayNumberToCalendar(julianDateUT + utcOffsetHours / 24.0);
+}
+
+std::chrono::weekday LocalWeekdayAt(double julianDateUT, double utcOffsetHours) {
+    return std::chrono::weekday{std::chrono::sys_days{LocalDateAt(julianDateUT, utcOffsetHours)}};
 }
 
 } // namespace velmora

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <chrono>
+
 namespace velmora {
+
+// The one home of dates: civil dates are std::chrono::year_month_day, moments
+// are Julian dates named with their time scale (julianDateUT, julianDateTT).
 
 // The Julian date of the epoch J2000.0, 2000 January 1.5, and the days of a Julian century.
 inline constexpr double kJ2000JulianDate = 2451545.0;
@@ -14,12 +19,15 @@ double DayNumber(double month, double day, double year);
 // Julian date of the midnight that begins the civil date: DayNumber less half a day.
 double CivilDayNumber(double month, double day, double year);
 
-struct CalendarDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-// The civil date in which Julian date J falls (Gregorian from 15 October 1582).
-CalendarDate DayNumberToCalendar(double julianDate);
+// The civil date in which a Julian date falls (Julian calendar before 15 October
+// 1582, Gregorian from then), whatever its time scale.
+std::chrono::year_month_day DayNumberToCalendar(double julianDate);
+
+// Julian date (UT) of 0h UT on a Gregorian date.
+double JulianDateUTAtMidnight(std::chrono::year_month_day date);
+
+// The local date and weekday of a UT moment on a clock `utcOffsetHours` ahead of UT.
+std::chrono::year_month_day LocalDateAt(double julianDateUT, double utcOffsetHours);
+std::chrono::weekday LocalWeekdayAt(double julianDateUT, double utcOffsetHours);
 
 } // namespace velmora

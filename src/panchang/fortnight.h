@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/birth_moment.h"
+#include "ephemeris/birth_moment.h"
 #include "model/ids.h"
 #include "model/sky_values.h"
 

@@ -3,10 +3,9 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <utility>
 
-#include "ephemeris/angle_sums.h"
 #include "ephemeris/angles.h"
+#include "ephemeris/lunar_terms.h"
 #include "panchang/epoch.h"
 #include "panchang/nutation.h"
 #include "panchang/powers.h"
@@ -14,142 +13,133 @@
 namespace velmora {
 namespace {
 
-// coefficient (arc-seconds) * sin(l*l + m*M + f*F + d*D)
-struct LunarTerm {
-    int l;
-    int m;
-    int f;
-    int d;
-    double coefficientArcSec;
-};
-
-// Main series: multipliers of l, M, F, D; coefficient in arc-seconds.
+// Main series: multipliers of D, M, M' (l) and F; coefficient in arc-seconds.
 constexpr auto kMainTerms = std::to_array<LunarTerm>({
-    {0, 0, 0, 4, 13.902},     // 0
-    {0, 0, 0, 2, 2369.912},   // 1
-    {1, 0, 0, 4, 1.979},      // 2
-    {1, 0, 0, 2, 191.953},    // 3
-    {1, 0, 0, 0, 22639.5},    // 4
-    {1, 0, 0, -2, -4586.465}, // 5
-    {1, 0, 0, -4, -38.428},   // 6
-    {1, 0, 0, -6, -0.393},    // 7
-    {0, 1, 0, 4, -0.289},     // 8
-    {0, 1, 0, 2, -24.42},     // 9
+    {4, 0, 0, 0, 13.902},     // 0
+    {2, 0, 0, 0, 2369.912},   // 1
+    {4, 0, 1, 0, 1.979},      // 2
+    {2, 0, 1, 0, 191.953},    // 3
+    {0, 0, 1, 0, 22639.5},    // 4
+    {-2, 0, 1, 0, -4586.465}, // 5
+    {-4, 0, 1, 0, -38.428},   // 6
+    {-6, 0, 1, 0, -0.393},    // 7
+    {4, 1, 0, 0, -0.289},     // 8
+    {2, 1, 0, 0, -24.42},     // 9
     {0, 1, 0, 0, -668.146},   // 10
-    {0, 1, 0, -2, -165.145},  // 11
-    {0, 1, 0, -4, -1.877},    // 12
-    {0, 0, 0, 3, 0.403},      // 13
-    {0, 0, 0, 1, -125.154},   // 14
-    {2, 0, 0, 4, 0.213},      // 15
-    {2, 0, 0, 2, 14.387},     // 16
-    {2, 0, 0, 0, 769.016},    // 17
-    {2, 0, 0, -2, -211.656},  // 18
-    {2, 0, 0, -4, -30.773},   // 19
-    {2, 0, 0, -6, -0.57},     // 20
-    {1, 1, 0, 2, -2.921},     // 21
-    {1, 1, 0, 0, -109.673},   // 22
-    {1, 1, 0, -2, -205.962},  // 23
-    {1, 1, 0, -4, -4.391},    // 24
-    {1, -1, 0, 4, 0.283},     // 25
-    {1, -1, 0, 2, 14.577},    // 26
-    {1, -1, 0, 0, 147.687},   // 27
-    {1, -1, 0, -2, 28.475},   // 28
-    {1, -1, 0, -4, 0.636},    // 29
-    {0, 2, 0, 2, -0.189},     // 30
+    {-2, 1, 0, 0, -165.145},  // 11
+    {-4, 1, 0, 0, -1.877},    // 12
+    {3, 0, 0, 0, 0.403},      // 13
+    {1, 0, 0, 0, -125.154},   // 14
+    {4, 0, 2, 0, 0.213},      // 15
+    {2, 0, 2, 0, 14.387},     // 16
+    {0, 0, 2, 0, 769.016},    // 17
+    {-2, 0, 2, 0, -211.656},  // 18
+    {-4, 0, 2, 0, -30.773},   // 19
+    {-6, 0, 2, 0, -0.57},     // 20
+    {2, 1, 1, 0, -2.921},     // 21
+    {0, 1, 1, 0, -109.673},   // 22
+    {-2, 1, 1, 0, -205.962},  // 23
+    {-4, 1, 1, 0, -4.391},    // 24
+    {4, -1, 1, 0, 0.283},     // 25
+    {2, -1, 1, 0, 14.577},    // 26
+    {0, -1, 1, 0, 147.687},   // 27
+    {-2, -1, 1, 0, 28.475},   // 28
+    {-4, -1, 1, 0, 0.636},    // 29
+    {2, 2, 0, 0, -0.189},     // 30
     {0, 2, 0, 0, -7.486},     // 31
-    {0, 2, 0, -2, -8.096},    // 32
-    {0, 0, 2, 2, -5.741},     // 33
-    {0, 0, 2, 0, -411.608},   // 34
-    {0, 0, 2, -2, -55.173},   // 35
-    {0, 0, 2, -4, 0.025},     // 36
-    {1, 0, 0, 1, -8.466},     // 37
-    {1, 0, 0, -1, 18.609},    // 38
-    {1, 0, 0, -3, 3.215},     // 39
-    {0, 1, 0, 1, 18.023},     // 40
-    {0, 1, 0, -1, 0.56},      // 41
-    {3, 0, 0, 2, 1.06},       // 42
-    {3, 0, 0, 0, 36.124},     // 43
-    {3, 0, 0, -2, -13.193},   // 44
-    {3, 0, 0, -4, -1.187},    // 45
-    {3, 0, 0, -6, -0.293},    // 46
-    {2, 1, 0, 2, -0.29},      // 47
-    {2, 1, 0, 0, -7.649},     // 48
-    {2, 1, 0, -2, -8.627},    // 49
-    {2, 1, 0, -4, -2.74},     // 50
-    {2, -1, 0, 2, 1.181},     // 51
-    {2, -1, 0, 0, 9.703},     // 52
-    {2, -1, 0, -2, -2.494},   // 53
-    {2, -1, 0, -4, 0.36},     // 54
-    {1, 2, 0, 0, -1.167},     // 55
-    {1, 2, 0, -2, -7.412},    // 56
-    {1, 2, 0, -4, -0.311},    // 57
-    {1, -2, 0, 2, 0.757},     // 58
-    {1, -2, 0, 0, 2.58},      // 59
-    {1, -2, 0, -2, 2.533},    // 60
-    {0, 3, 0, -2, -0.344},    // 61
-    {1, 0, 2, 2, -0.992},     // 62
-    {1, 0, 2, 0, -45.099},    // 63
-    {1, 0, 2, -2, -0.179},    // 64
-    {1, 0, -2, 2, -6.382},    // 65
-    {1, 0, -2, 0, 39.528},    // 66
-    {1, 0, -2, -2, 9.366},    // 67
-    {0, 1, 2, 0, 0.415},      // 68
-    {0, 1, 2, -2, -2.152},    // 69
-    {0, 1, -2, 2, -1.44},     // 70
-    {0, 1, -2, -2, 0.384},    // 71
-    {2, 0, 0, 1, -0.586},     // 72
-    {2, 0, 0, -1, 1.75},      // 73
-    {2, 0, 0, -3, 1.225},     // 74
-    {1, 1, 0, 1, 1.267},      // 75
-    {1, -1, 0, -1, -1.089},   // 76
-    {0, 0, 2, -1, 0.584},     // 77
-    {4, 0, 0, 0, 1.938},      // 78
-    {4, 0, 0, -2, -0.952},    // 79
-    {3, 1, 0, 0, -0.551},     // 80
-    {3, 1, 0, -2, -0.482},    // 81
-    {3, -1, 0, 0, 0.681},     // 82
-    {2, 0, 2, 0, -3.996},     // 83
-    {2, 0, 2, -2, 0.557},     // 84
-    {2, 0, -2, 2, -0.459},    // 85
-    {2, 0, -2, 0, -1.298},    // 86
-    {2, 0, -2, -2, 0.538},    // 87
-    {1, 1, -2, -2, 0.426},    // 88
-    {1, -1, 2, 0, -0.304},    // 89
-    {1, -1, -2, 2, -0.372},   // 90
-    {0, 0, 4, 0, 0.418},      // 91
-    {2, -1, 0, -1, -0.352},   // 92
+    {-2, 2, 0, 0, -8.096},    // 32
+    {2, 0, 0, 2, -5.741},     // 33
+    {0, 0, 0, 2, -411.608},   // 34
+    {-2, 0, 0, 2, -55.173},   // 35
+    {-4, 0, 0, 2, 0.025},     // 36
+    {1, 0, 1, 0, -8.466},     // 37
+    {-1, 0, 1, 0, 18.609},    // 38
+    {-3, 0, 1, 0, 3.215},     // 39
+    {1, 1, 0, 0, 18.023},     // 40
+    {-1, 1, 0, 0, 0.56},      // 41
+    {2, 0, 3, 0, 1.06},       // 42
+    {0, 0, 3, 0, 36.124},     // 43
+    {-2, 0, 3, 0, -13.193},   // 44
+    {-4, 0, 3, 0, -1.187},    // 45
+    {-6, 0, 3, 0, -0.293},    // 46
+    {2, 1, 2, 0, -0.29},      // 47
+    {0, 1, 2, 0, -7.649},     // 48
+    {-2, 1, 2, 0, -8.627},    // 49
+    {-4, 1, 2, 0, -2.74},     // 50
+    {2, -1, 2, 0, 1.181},     // 51
+    {0, -1, 2, 0, 9.703},     // 52
+    {-2, -1, 2, 0, -2.494},   // 53
+    {-4, -1, 2, 0, 0.36},     // 54
+    {0, 2, 1, 0, -1.167},     // 55
+    {-2, 2, 1, 0, -7.412},    // 56
+    {-4, 2, 1, 0, -0.311},    // 57
+    {2, -2, 1, 0, 0.757},     // 58
+    {0, -2, 1, 0, 2.58},      // 59
+    {-2, -2, 1, 0, 2.533},    // 60
+    {-2, 3, 0, 0, -0.344},    // 61
+    {2, 0, 1, 2, -0.992},     // 62
+    {0, 0, 1, 2, -45.099},    // 63
+    {-2, 0, 1, 2, -0.179},    // 64
+    {2, 0, 1, -2, -6.382},    // 65
+    {0, 0, 1, -2, 39.528},    // 66
+    {-2, 0, 1, -2, 9.366},    // 67
+    {0, 1, 0, 2, 0.415},      // 68
+    {-2, 1, 0, 2, -2.152},    // 69
+    {2, 1, 0, -2, -1.44},     // 70
+    {-2, 1, 0, -2, 0.384},    // 71
+    {1, 0, 2, 0, -0.586},     // 72
+    {-1, 0, 2, 0, 1.75},      // 73
+    {-3, 0, 2, 0, 1.225},     // 74
+    {1, 1, 1, 0, 1.267},      // 75
+    {-1, -1, 1, 0, -1.089},   // 76
+    {-1, 0, 0, 2, 0.584},     // 77
+    {0, 0, 4, 0, 1.938},      // 78
+    {-2, 0, 4, 0, -0.952},    // 79
+    {0, 1, 3, 0, -0.551},     // 80
+    {-2, 1, 3, 0, -0.482},    // 81
+    {0, -1, 3, 0, 0.681},     // 82
+    {0, 0, 2, 2, -3.996},     // 83
+    {-2, 0, 2, 2, 0.557},     // 84
+    {2, 0, 2, -2, -0.459},    // 85
+    {0, 0, 2, -2, -1.298},    // 86
+    {-2, 0, 2, -2, 0.538},    // 87
+    {-2, 1, 1, -2, 0.426},    // 88
+    {0, -1, 1, 2, -0.304},    // 89
+    {2, -1, 1, -2, -0.372},   // 90
+    {0, 0, 0, 4, 0.418},      // 91
+    {-1, -1, 2, 0, -0.352},   // 92
 });
 static_assert(kMainTerms.size() == 93);
 
 // Minor series, same columns; these rows take no eccentricity or inclination factor.
 constexpr auto kMinorTerms = std::to_array<LunarTerm>({
-    {0, 0, 0, 6, 0.127},    // 0
-    {0, 2, 0, -4, -0.151},  // 1
-    {0, 0, 2, 4, -0.085},   // 2
-    {0, 1, 0, 3, 0.15},     // 3
-    {2, 1, 1, -6, -0.091},  // 4
+    {6, 0, 0, 0, 0.127},    // 0
+    {-4, 2, 0, 0, -0.151},  // 1
+    {4, 0, 0, 2, -0.085},   // 2
+    {3, 1, 0, 0, 0.15},     // 3
+    {-6, 1, 2, 1, -0.091},  // 4
     {0, 3, 0, 0, -0.103},   // 5
-    {1, 0, 2, -4, -0.301},  // 6
-    {1, 0, -2, -4, 0.202},  // 7
-    {1, 1, 0, -1, 0.137},   // 8
-    {1, 1, 0, -3, 0.233},   // 9
-    {1, -1, 0, 1, -0.122},  // 10
-    {1, -1, 0, -3, -0.276}, // 11
-    {0, 0, 2, 1, 0.255},    // 12
-    {0, 0, 2, -3, 0.254},   // 13
-    {3, 1, 0, -4, -0.1},    // 14
-    {3, -1, 0, -2, -0.183}, // 15
-    {2, 2, 0, -2, -0.297},  // 16
-    {2, 2, 0, -4, -0.161},  // 17
-    {2, -2, 0, 0, 0.197},   // 18
-    {2, -2, 0, -2, 0.254},  // 19
-    {1, 3, 0, -2, -0.25},   // 20
+    {-4, 0, 1, 2, -0.301},  // 6
+    {-4, 0, 1, -2, 0.202},  // 7
+    {-1, 1, 1, 0, 0.137},   // 8
+    {-3, 1, 1, 0, 0.233},   // 9
+    {1, -1, 1, 0, -0.122},  // 10
+    {-3, -1, 1, 0, -0.276}, // 11
+    {1, 0, 0, 2, 0.255},    // 12
+    {-3, 0, 0, 2, 0.254},   // 13
+    {-4, 1, 3, 0, -0.1},    // 14
+    {-2, -1, 3, 0, -0.183}, // 15
+    {-2, 2, 2, 0, -0.297},  // 16
+    {-4, 2, 2, 0, -0.161},  // 17
+    {0, -2, 2, 0, 0.197},   // 18
+    {-2, -2, 2, 0, 0.254},  // 19
+    {-2, 3, 1, 0, -0.25},   // 20
     {2, 0, 2, 2, -0.123},   // 21
-    {2, 0, -2, -4, 0.173},  // 22
-    {1, 1, 2, 0, 0.263},    // 23
-    {3, 0, 0, -1, 0.13},    // 24
-    {5, 0, 0, 0, 0.113},    // 25
-    {3, 0, 2, -2, 0.092},   // 26
+    {-4, 0, 2, -2, 0.173},  // 22
+    {0, 1, 1, 2, 0.263},    // 23
+    {-1, 0, 3, 0, 0.13},    // 24
+    {0, 0, 5, 0, 0.113},    // 25
+    {-2, 0, 3, 2, 0.092},   // 26
 });
 static_assert(kMinorTerms.size() == 27);
 
@@ -165,65 +155,6 @@ constexpr auto kAllTerms = [] {
     }
     return all;
 }();
-
-constexpr int kLargestL = LargestMultiple(kAllTerms, &LunarTerm::l);
-constexpr int kLargestM = LargestMultiple(kAllTerms, &LunarTerm::m);
-constexpr int kLargestF = LargestMultiple(kAllTerms, &LunarTerm::f);
-constexpr int kLargestD = LargestMultiple(kAllTerms, &LunarTerm::d);
-
-// cos and sin of the multiples of l, M, F and D the series use.
-struct LunarArguments {
-    AngleMultiples<kLargestL> l;
-    AngleMultiples<kLargestM> m;
-    AngleMultiples<kLargestF> f;
-    AngleMultiples<kLargestD> d;
-};
-
-// Adds k times an argument to `angle`; a zero multiple costs nothing.
-template <int kMultiple, int kMax>
-void AddMultiple(CosSin& angle, bool& started, const AngleMultiples<kMax>& multiples) {
-    if constexpr (kMultiple != 0) {
-        const CosSin part = multiples.At(kMultiple);
-        angle = started ? Sum(angle, part) : part;
-        started = true;
-    }
-}
-
-// sin(l*l + m*M + f*F + d*D) of one row, with the row's multipliers known
-// when compiling: each term costs a few products instead of a sine.
-template <const auto& kTerms, std::size_t kRow> double SineOfRow(const LunarArguments& arguments) {
-    constexpr LunarTerm term = kTerms[kRow];
-    CosSin angle;
-    bool started = false;
-    AddMultiple<term.l>(angle, started, arguments.l);
-    AddMultiple<term.m>(angle, started, arguments.m);
-    AddMultiple<term.f>(angle, started, arguments.f);
-    AddMultiple<term.d>(angle, started, arguments.d);
-    return angle.sin;
-}
-
-// Main-series rows take e^2 when |m| is 2, e for any other m but 0, and g^2 when F appears.
-template <std::size_t kRow> constexpr std::size_t PowerOfE() {
-    constexpr int m = kMainTerms[kRow].m;
-    return m == 0 ? 0 : (m == 2 || m == -2 ? 2 : 1);
-}
-
-template <std::size_t... kRows>
-double MainSeries(const LunarArguments& arguments, const std::array<std::array<double, 2>, 3>& factors,
-                  std::index_sequence<kRows...> /*rows*/) {
-    double sum = 0.0;
-    ((sum += kMainTerms[kRows].coefficientArcSec * SineOfRow<kMainTerms, kRows>(arguments) *
-             factors[PowerOfE<kRows>()][kMainTerms[kRows].f != 0 ? 1 : 0]),
-     ...);
-    return sum;
-}
-
-template <std::size_t... kRows>
-double MinorSeries(const LunarArguments& arguments, std::index_sequence<kRows...> /*rows*/) {
-    double sum = 0.0;
-    ((sum += kMinorTerms[kRows].coefficientArcSec * SineOfRow<kMinorTerms, kRows>(arguments)), ...);
-    return sum;
-}
 
 // Planetary terms: coefficient (arc-seconds) * sin(2 pi (a + b d)).
 struct PlanetaryTerm {
@@ -298,13 +229,15 @@ double MoonApparentLongitudeDeg(double julianDateTT, double nutationDeg) {
     const double g2 = g * g;
 
     // Every term's angle is a whole combination of the four arguments.
-    const LunarArguments arguments{
-        AngleMultiples<kLargestL>(moonAnomaly), AngleMultiples<kLargestM>(sunAnomaly),
-        AngleMultiples<kLargestF>(latitudeArgument), AngleMultiples<kLargestD>(elongation)};
+    const LunarArguments<kAllTerms> arguments(elongation, sunAnomaly, moonAnomaly, latitudeArgument);
     // The eccentricity and inclination factors by the power of e and whether g^2 applies.
     const std::array<std::array<double, 2>, 3> factors = {{{1.0, g2}, {e, e * g2}, {e * e, e * e * g2}}};
-    const double mainSeries = MainSeries(arguments, factors, std::make_index_sequence<kMainTerms.size()>());
-    const double minorSeries = MinorSeries(arguments, std::make_index_sequence<kMinorTerms.size()>());
+    const double mainSeries =
+        SumLunarSeries<kMainTerms, LunarAngleOrder::InSequence>(arguments, [&](const LunarTerm& term) {
+            return factors[EccentricityPower(term)][term.f != 0 ? 1 : 0];
+        });
+    const double minorSeries = SumLunarSeries<kMinorTerms, LunarAngleOrder::InSequence>(
+        arguments, [](const LunarTerm&) { return 1.0; });
     double planetary = 0.0;
     for (const PlanetaryTerm& term : kPlanetaryTerms) {
         planetary += term.coefficientArcSec * std::sin(twoPi * (term.a + term.b * d));

@@ -1,57 +1,34 @@
 #include "reading/birth_time_margins.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #include "ephemeris/birth_moment.h"
 #include "ephemeris/birth_star.h"
 #include "panchang/fortnight.h"
+#include "reading/birth_sky.h"
 #include "texts/look_ups.h"
 
 namespace velmora {
 namespace {
 
-constexpr int kMinutesPerDay = 1440;
 constexpr double kStarsPerTurn = static_cast<double>(kStarCount);
 
-// Days from 1970-01-01 of a Gregorian date.
-constexpr long DaysFromCivil(int year, int month, int day) {
-    const int y = month <= 2 ? year - 1 : year;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yearOfEra = y - era * 400;
-    const long dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-struct CivilDate {
-    int year;
-    int month;
-    int day;
-};
-
-constexpr CivilDate CivilFromDays(long days) {
-    days += 719468;
-    const long era = (days >= 0 ? days : days - 146096) / 146097;
-    const long dayOfEra = days - era * 146097;
-    const long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const long shiftedMonth = (5 * dayOfYear + 2) / 153;
-    const int day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
-    const int month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
-    const long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-    return {static_cast<int>(year), month, day};
-}
-
-// Minutes from 1970-01-01 00:00 of the record's clock time.
-long MinuteOf(const BirthRecord& record) {
-    return DaysFromCivil(record.BirthYear, record.BirthMonth, record.BirthDay) * kMinutesPerDay +
-           record.BirthHour * 60 + record.BirthMinute;
+// The record's clock time as a minute on the calendar; an impossible date counts
+// on into the next month, as its day number does.
+std::chrono::sys_time<std::chrono::minutes> MinuteOf(const BirthRecord& record) {
+    const std::chrono::year_month_day date =
+        std::chrono::year{record.BirthYear} / record.BirthMonth / record.BirthDay;
+    return std::chrono::sys_days{date} + std::chrono::hours{record.BirthHour} +
+           std::chrono::minutes{record.BirthMinute};
 }
 
 // The form's first and last minute.
-constexpr long kFirstMinute = DaysFromCivil(1901, 1, 1) * kMinutesPerDay;
-constexpr long kLastMinute = DaysFromCivil(2050, 12, 31) * kMinutesPerDay + kMinutesPerDay - 1;
+constexpr std::chrono::sys_time<std::chrono::minutes> kFirstMinute{
+    std::chrono::sys_days{std::chrono::year{1901} / 1 / 1}};
+constexpr std::chrono::sys_time<std::chrono::minutes> kLastMinute{
+    std::chrono::sys_days{std::chrono::year{2051} / 1 / 1} - std::chrono::minutes{1}};
 
 template <class Integer> constexpr Integer FloorDiv(Integer value, Integer divisor) {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
@@ -62,10 +39,10 @@ constexpr int WholeDegreesFrom(int value, int origin) {
     return ((value - origin) % 360 + 540) % 360 - 180;
 }
 
-MinuteReading ReadingOf(const BirthStarValues& birthStar, const PanchangValues& panchang) {
+MinuteReading ReadingOf(const BirthSky& sky) {
     MinuteReading reading;
-    reading.star = birthStar.star;
-    reading.fortnight = panchang.fortnight;
+    reading.star = sky.birthStar.star;
+    reading.fortnight = sky.panchang.fortnight;
     if (reading.star) {
         reading.bird = LookUpRulingBird(*reading.star, reading.fortnight);
     }
@@ -212,9 +189,9 @@ private:
 
 // Minutes from the record to the form's edge the way of `direction`, at most a day.
 int RoomFrom(const BirthRecord& record, int direction) {
-    const long minute = MinuteOf(record);
-    const long room = direction > 0 ? kLastMinute - minute : minute - kFirstMinute;
-    return static_cast<int>(std::clamp(room, 0L, static_cast<long>(kMarginSearchMinutes)));
+    const auto minute = MinuteOf(record);
+    const auto room = (direction > 0 ? kLastMinute - minute : minute - kFirstMinute).count();
+    return static_cast<int>(std::clamp<decltype(room)>(room, 0, kMarginSearchMinutes));
 }
 
 template <class Search> std::optional<int> SearchOneWay(const Search& search, int room) {
@@ -231,48 +208,41 @@ std::optional<NearChange> NearChangeAt(const BirthRecord& record, int direction,
     if (minutes > kMarginNearMinutes) {
         return std::nullopt;
     }
-    return NearChange{minutes, ReadingOfRecord(*ShiftBirthMinutes(record, direction * minutes))};
+    return NearChange{minutes, ReadingOf(ComputeBirthSky(*ShiftBirthMinutes(record, direction * minutes)))};
 }
 
 } // namespace
 
 std::optional<BirthRecord> ShiftBirthMinutes(const BirthRecord& record, int minutes) {
-    const long minute = MinuteOf(record) + minutes;
+    const auto minute = MinuteOf(record) + std::chrono::minutes{minutes};
     if (minute < kFirstMinute || minute > kLastMinute) {
         return std::nullopt;
     }
-    const long days = FloorDiv(minute, static_cast<long>(kMinutesPerDay));
-    const CivilDate date = CivilFromDays(days);
-    const long minuteOfDay = minute - days * kMinutesPerDay;
+    const auto day = std::chrono::floor<std::chrono::days>(minute);
+    const std::chrono::year_month_day date{day};
+    const std::chrono::hh_mm_ss<std::chrono::minutes> clock{minute - day};
     BirthRecord shifted = record;
-    shifted.BirthYear = date.year;
-    shifted.BirthMonth = date.month;
-    shifted.BirthDay = date.day;
-    shifted.BirthHour = static_cast<int>(minuteOfDay / 60);
-    shifted.BirthMinute = static_cast<int>(minuteOfDay % 60);
+    shifted.BirthYear = static_cast<int>(date.year());
+    shifted.BirthMonth = static_cast<int>(static_cast<unsigned>(date.month()));
+    shifted.BirthDay = static_cast<int>(static_cast<unsigned>(date.day()));
+    shifted.BirthHour = static_cast<int>(clock.hours().count());
+    shifted.BirthMinute = static_cast<int>(clock.minutes().count());
     return shifted;
 }
 
-MinuteReading ReadingOfRecord(const BirthRecord& record) {
-    const BirthMoment moment = PrepareBirthMoment(record);
-    return ReadingOf(ComputeBirthStar(moment), ComputePanchang(moment));
-}
-
 BirthTimeMargins FindBirthTimeMargins(const BirthRecord& record) {
-    const BirthMoment moment = PrepareBirthMoment(record);
-    const BirthStarValues birthStar = ComputeBirthStar(moment);
-    const PanchangValues panchang = ComputePanchang(moment);
+    const BirthSky sky = ComputeBirthSky(record);
     BirthTimeMargins margins;
-    margins.reading = ReadingOf(birthStar, panchang);
+    margins.reading = ReadingOf(sky);
 
     const Walk earlier(record, -1);
     const int roomBefore = RoomFrom(record, -1);
-    margins.starMinutesBefore = SearchOneWay(StarSearch(earlier, birthStar), roomBefore);
-    margins.fortnightMinutesBefore = SearchOneWay(FortnightSearch(earlier, panchang), roomBefore);
+    margins.starMinutesBefore = SearchOneWay(StarSearch(earlier, sky.birthStar), roomBefore);
+    margins.fortnightMinutesBefore = SearchOneWay(FortnightSearch(earlier, sky.panchang), roomBefore);
     const Walk later(record, +1);
     const int roomAfter = RoomFrom(record, +1);
-    margins.starMinutesAfter = SearchOneWay(StarSearch(later, birthStar), roomAfter);
-    margins.fortnightMinutesAfter = SearchOneWay(FortnightSearch(later, panchang), roomAfter);
+    margins.starMinutesAfter = SearchOneWay(StarSearch(later, sky.birthStar), roomAfter);
+    margins.fortnightMinutesAfter = SearchOneWay(FortnightSearch(later, sky.panchang), roomAfter);
 
     margins.earlier = NearChangeAt(record, -1, margins.starMinutesBefore, margins.fortnightMinutesBefore);
     margins.later = NearChangeAt(record, +1, margins.starMinutesAfter, margins.fortnightMinutesAfter);

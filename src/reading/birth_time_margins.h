@@ -48,9 +48,6 @@ struct BirthTimeMargins {
 // nothing when that leaves the years 1901 to 2050. Every other field is kept.
 std::optional<BirthRecord> ShiftBirthMinutes(const BirthRecord& record, int minutes);
 
-// The reading of a record, computed as a reading session computes it.
-MinuteReading ReadingOfRecord(const BirthRecord& record);
-
 // The four margins of a checked birth record and the readings close by.
 BirthTimeMargins FindBirthTimeMargins(const BirthRecord& record);
 

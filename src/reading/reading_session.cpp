@@ -1,8 +1,5 @@
 #include "reading/reading_session.h"
 
-#include "ephemeris/birth_moment.h"
-#include "ephemeris/birth_star.h"
-#include "panchang/fortnight.h"
 #include "reading/saved_reading.h"
 #include "texts/look_ups.h"
 #include "texts/names.h"
@@ -20,11 +17,9 @@ std::optional<ValidationFailure> ReadingSession::Calculate(const BirthFormFields
 
 void ReadingSession::Compute(const BirthRecord& record) {
     record_ = record;
-    moment_ = PrepareBirthMoment(record_);
-    birthStar_ = ComputeBirthStar(moment_);
-    panchang_ = ComputePanchang(moment_);
+    sky_ = ComputeBirthSky(record_);
     results_.asRead.reset();
-    Show(birthStar_.star, panchang_.fortnight);
+    Show(sky_.birthStar.star, sky_.panchang.fortnight);
 }
 
 ReadingSession::ReopenOutcome ReadingSession::Reopen(const SavedReadingLines& lines) {

@@ -3,10 +3,9 @@
 #include <optional>
 #include <string_view>
 
-#include "model/birth_moment.h"
 #include "model/birth_record.h"
 #include "model/reading_results.h"
-#include "model/sky_values.h"
+#include "reading/birth_sky.h"
 #include "reading/validation.h"
 
 namespace velmora {
@@ -34,20 +33,18 @@ public:
     [[nodiscard]] ReopenOutcome ReopenSavedFile(std::string_view bytes);
 
     const BirthRecord& Record() const { return record_; }
-    const BirthMoment& Moment() const { return moment_; }
-    const BirthStarValues& BirthStar() const { return birthStar_; }
-    const PanchangValues& Panchang() const { return panchang_; }
+    const BirthMoment& Moment() const { return sky_.moment; }
+    const BirthStarValues& BirthStar() const { return sky_.birthStar; }
+    const PanchangValues& Panchang() const { return sky_.panchang; }
     const ReadingResults& Results() const { return results_; }
 
 private:
-    // The computation of a checked record: moment, star, panchang and look-ups.
+    // The computation of a checked record: its sky, then the look-ups.
     void Compute(const BirthRecord& record);
     void Show(std::optional<Star> star, Fortnight fortnight);
 
     BirthRecord record_;
-    BirthMoment moment_;
-    BirthStarValues birthStar_;
-    PanchangValues panchang_;
+    BirthSky sky_;
     ReadingResults results_;
 };
 

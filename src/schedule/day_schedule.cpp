@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <span>
 
+#include "ephemeris/calendar.h"
 #include "schedule/sub_periods.h"
 #include "texts/look_ups.h"
 
@@ -43,7 +44,7 @@ BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnig
     return {days.rulingDaysDay.Has(weekday), days.rulingDaysNight.Has(weekday), days.deathDays.Has(weekday)};
 }
 
-DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird bird) {
+DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird) {
     DaySchedule schedule;
     schedule.date = date;
     schedule.bird = bird;
@@ -52,8 +53,7 @@ DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird b
     if (!sun.SunriseUT) {
         return schedule;
     }
-    const std::chrono::weekday weekday{
-        static_cast<unsigned>(WeekdayOf(*sun.SunriseUT, place.UtcOffsetHours))};
+    const std::chrono::weekday weekday = LocalWeekdayAt(*sun.SunriseUT, place.UtcOffsetHours);
     schedule.weekday = weekday;
     const DaySky& sky = schedule.sky.emplace(ComputeDaySkyAtUT(*sun.SunriseUT));
     schedule.birdDay = BirdDayOf(bird, weekday, sky.fortnight);

@@ -46,7 +46,7 @@ struct BirdDayKind {
 // the sky at sunrise, the bird's day) is set when a sunrise falls on the date;
 // the ten periods only for a whole day (sun.Status Normal).
 struct DaySchedule {
-    LocalDate date;
+    std::chrono::year_month_day date;
     SunDay sun;
     std::optional<std::chrono::weekday> weekday; // of the local date of the sunrise
     std::optional<DaySky> sky;                   // at sunrise: fortnight, tithi, star
@@ -61,6 +61,6 @@ BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnig
 
 // The day beginning with the sunrise of `date` at `place`, for `bird`: the
 // periods, their activities and sub-periods, read in the fortnight at sunrise.
-DaySchedule ComputeDaySchedule(const LocalDate& date, const Place& place, Bird bird);
+DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird);
 
 } // namespace velmora

@@ -1,25 +1,18 @@
 #include "schedule/sun_events.h"
 
 #include <cmath>
-#include <numbers>
+
+#include "ephemeris/angles.h"
+#include "ephemeris/calendar.h"
 
 namespace velmora {
 namespace {
 
-constexpr double kJ2000 = 2451545.0;
 constexpr double kUpperLimbAltitudeDeg = -0.833;
 constexpr double kSunHourAngleDegPerDay = 360.0;
 constexpr int kMaxRefinements = 8;
 constexpr double kConvergedDeg = 1e-5;          // about a millisecond of hour angle
 constexpr double kCrossingPrecisionDays = 1e-6; // about 0.1 second
-
-double Radians(double degrees) {
-    return degrees * std::numbers::pi / 180.0;
-}
-
-double Degrees(double radians) {
-    return radians * 180.0 / std::numbers::pi;
-}
 
 // Into -180..180.
 double SignedDegrees(double x) {
@@ -35,8 +28,8 @@ struct SunPlace {
 // almanacs (about 0.01 degree, a couple of seconds of rising time away from the
 // polar circles). Universal time stands in for dynamical time: Delta T moves the
 // Sun by under 0.001 degree in this period.
-SunPlace ApparentSun(double julianDayUT) {
-    const double t = (julianDayUT - kJ2000) / 36525.0;
+SunPlace ApparentSun(double julianDateUT) {
+    const double t = (julianDateUT - kJ2000JulianDate) / kDaysPerJulianCentury;
     const double meanLongitude = 280.46646 + t * (36000.76983 + 0.0003032 * t);
     const double meanAnomaly = Radians(357.52911 + t * (35999.05029 - 0.0001537 * t));
     const double centre = (1.914602 - t * (0.004817 + 0.000014 * t)) * std::sin(meanAnomaly) +
@@ -51,13 +44,13 @@ SunPlace ApparentSun(double julianDayUT) {
             Degrees(std::asin(std::sin(obliquity) * std::sin(longitude)))};
 }
 
-double SiderealTimeDeg(double julianDayUT) {
-    const double t = (julianDayUT - kJ2000) / 36525.0;
-    return 280.46061837 + 360.98564736629 * (julianDayUT - kJ2000) + 0.000387933 * t * t;
+double SiderealTimeDeg(double julianDateUT) {
+    const double t = (julianDateUT - kJ2000JulianDate) / kDaysPerJulianCentury;
+    return 280.46061837 + 360.98564736629 * (julianDateUT - kJ2000JulianDate) + 0.000387933 * t * t;
 }
 
-double HourAngleDeg(double julianDayUT, double longitudeDeg, const SunPlace& sun) {
-    return SignedDegrees(SiderealTimeDeg(julianDayUT) + longitudeDeg - sun.RightAscensionDeg);
+double HourAngleDeg(double julianDateUT, double longitudeDeg, const SunPlace& sun) {
+    return SignedDegrees(SiderealTimeDeg(julianDateUT) + longitudeDeg - sun.RightAscensionDeg);
 }
 
 // The moment nearest `guessUT` at which the Sun's hour angle is `hourAngleDeg`
@@ -78,17 +71,17 @@ double CulminationNear(double guessUT, double hourAngleDeg, double longitudeDeg)
 // centre's altitude less that of the rising altitude.
 class HorizonSide {
 public:
-    explicit HorizonSide(const Place& place)
+    explicit HorizonSide(const ObserverPlace& place)
         : sinLatitude_(std::sin(Radians(place.LatitudeDeg))),
           cosLatitude_(std::cos(Radians(place.LatitudeDeg))), longitudeDeg_(place.LongitudeDeg),
           sinRisingAltitude_(std::sin(Radians(kUpperLimbAltitudeDeg))) {}
 
-    double operator()(double julianDayUT) const {
-        const SunPlace sun = ApparentSun(julianDayUT);
+    double operator()(double julianDateUT) const {
+        const SunPlace sun = ApparentSun(julianDateUT);
         const double declination = Radians(sun.DeclinationDeg);
         return sinLatitude_ * std::sin(declination) +
                cosLatitude_ * std::cos(declination) *
-                   std::cos(Radians(HourAngleDeg(julianDayUT, longitudeDeg_, sun))) -
+                   std::cos(Radians(HourAngleDeg(julianDateUT, longitudeDeg_, sun))) -
                sinRisingAltitude_;
     }
 
@@ -136,7 +129,7 @@ double FindCrossing(const HorizonSide& side, double beforeUT, double afterUT) {
 
 } // namespace
 
-SunEvents SunEventsBetween(double fromUT, double toUT, const Place& place) {
+SunEvents SunEventsBetween(double fromUT, double toUT, const ObserverPlace& place) {
     // From one culmination to the next the Sun's altitude only falls or only
     // rises (the daily turn outruns the drift in declination except at the
     // poles), so it crosses the horizon at most once between them, however

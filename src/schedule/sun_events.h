@@ -5,7 +5,7 @@
 namespace velmora {
 
 // A place on the Earth and the clock it keeps.
-struct Place {
+struct ObserverPlace {
     double LatitudeDeg = 0.0;    // north positive
     double LongitudeDeg = 0.0;   // east positive
     double UtcOffsetHours = 0.0; // local clock minus UT, daylight saving included
@@ -28,6 +28,6 @@ struct SunEvents {
 // The risings and settings at `place` from `fromUT` to `toUT`. Grazing passes are
 // found down to the accuracy of the solar series; within about 0.1 degree of a
 // pole a dip of a few seconds may be missed.
-SunEvents SunEventsBetween(double fromUT, double toUT, const Place& place);
+SunEvents SunEventsBetween(double fromUT, double toUT, const ObserverPlace& place);
 
 } // namespace velmora

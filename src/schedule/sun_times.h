@@ -1,17 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 
 #include "schedule/sun_events.h"
 
 namespace velmora {
-
-struct LocalDate {
-    int Year = 0;
-    int Month = 0;
-    int Day = 0;
-    friend bool operator==(const LocalDate&, const LocalDate&) = default;
-};
 
 enum class SunDayStatus {
     Normal,        // a sunrise on the date, then a sunset and the next sunrise, each within 24 hours
@@ -36,13 +30,6 @@ struct SunDay {
 // The day of the local date `date` at `place`: the one whose sunrise falls on the
 // date (the first, when two do), if the Sun then sets and rises again, each within
 // 24 hours. Local midnight is taken at the place's UtcOffsetHours.
-SunDay ComputeSunDay(const LocalDate& date, const Place& place);
-
-// Julian date (UT) of 0h UT on a Gregorian calendar date.
-double JulianDayAtMidnightUT(const LocalDate& date);
-
-// The local calendar date and the weekday (0 = Sunday) of a UT moment.
-LocalDate LocalDateOf(double julianDayUT, double utcOffsetHours);
-int WeekdayOf(double julianDayUT, double utcOffsetHours);
+SunDay ComputeSunDay(std::chrono::year_month_day date, const ObserverPlace& place);
 
 } // namespace velmora

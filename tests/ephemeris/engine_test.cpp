@@ -74,22 +74,22 @@ TEST(BirthMoment, ZoneDirectionAndDaylightSaving) {
         int lonDeg;
         bool east;
         bool dst;
-        double wantZone;
+        double wantAhead;     // hours the clock is ahead of UTC
         double wantUniversal; // for a clock time of 12:00
     };
     const Case cases[] = {
         {"east, summer time", 1, 13, true, true, 2, 10},
-        {"west, summer time", 5, 75, false, true, 4, 16},
-        {"zero zone west, summer time", 0, 10, false, true, -1, 11},
+        {"west, summer time", 5, 75, false, true, -4, 16},
+        {"zero zone west, summer time", 0, 10, false, true, 1, 11},
         {"zero zone east, summer time", 0, 10, true, true, 1, 11},
-        {"longitude 0 with East counts as west", 3, 0, true, false, 3, 15},
-        {"longitude 0 with East, summer time", 3, 0, true, true, 2, 14},
-        {"west, no summer time", 5, 75, false, false, 5, 17},
+        {"longitude 0 with East counts as west", 3, 0, true, false, -3, 15},
+        {"longitude 0 with East, summer time", 3, 0, true, true, -2, 14},
+        {"west, no summer time", 5, 75, false, false, -5, 17},
     };
     for (const auto& c : cases) {
         const BirthMoment s =
             PrepareBirthMoment(MakeBirthRecord(2000, 6, 1, 12, 0, c.zone, 0, c.lonDeg, 0, c.east, c.dst));
-        EXPECT_EQ(s.zoneHours, c.wantZone) << c.what;
+        EXPECT_EQ(s.hoursAheadOfUtc, c.wantAhead) << c.what;
         EXPECT_EQ(s.universalHoursUT, c.wantUniversal) << c.what;
     }
 }

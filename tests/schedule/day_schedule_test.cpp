@@ -1,4 +1,5 @@
 #include <array>
+#include <chrono>
 #include <set>
 #include <string>
 
@@ -9,18 +10,19 @@
 namespace velmora {
 namespace {
 
+using namespace std::chrono_literals;
+
 constexpr Bird kVulture = Bird::Vulture;
 constexpr Bird kOwl = Bird::Owl;
 constexpr Bird kCock = Bird::Cock;
 
-const Place kChennai{13.08, 80.27, 5.5};
+const ObserverPlace kChennai{13.08, 80.27, 5.5};
 
 TEST(DaySchedule, TenPeriodsRunFromSunriseToNextSunrise) {
-    const Place places[] = {kChennai, {51.5, -0.13, 1.0}, {-33.87, 151.21, 10.0}, {59.9, 10.75, 2.0}};
-    for (const Place& place : places) {
-        for (const LocalDate date :
-             {LocalDate{2024, 1, 15}, LocalDate{2024, 6, 21}, LocalDate{2050, 9, 30}}) {
-            SCOPED_TRACE(std::to_string(place.LatitudeDeg) + " " + std::to_string(date.Month));
+    const ObserverPlace places[] = {kChennai, {51.5, -0.13, 1.0}, {-33.87, 151.21, 10.0}, {59.9, 10.75, 2.0}};
+    for (const ObserverPlace& place : places) {
+        for (const std::chrono::year_month_day date : {2024y / 1 / 15, 2024y / 6 / 21, 2050y / 9 / 30}) {
+            SCOPED_TRACE(std::to_string(place.LatitudeDeg) + " " + std::to_string(unsigned{date.month()}));
             const DaySchedule day = ComputeDaySchedule(date, place, kOwl);
             ASSERT_EQ(day.sun.Status, SunDayStatus::Normal);
             ASSERT_TRUE(day.periods.has_value());
@@ -66,8 +68,8 @@ TEST(DaySchedule, TenPeriodsRunFromSunriseToNextSunrise) {
 TEST(DaySchedule, WeekdayAndFortnightOfTheSunrise) {
     // New moon 2024-04-08 18:21 UT: the sunrise of the 8th at Chennai falls in
     // the dark fortnight, that of the 9th in the bright one.
-    const DaySchedule before = ComputeDaySchedule({2024, 4, 8}, kChennai, kOwl);
-    const DaySchedule after = ComputeDaySchedule({2024, 4, 9}, kChennai, kOwl);
+    const DaySchedule before = ComputeDaySchedule(2024y / 4 / 8, kChennai, kOwl);
+    const DaySchedule after = ComputeDaySchedule(2024y / 4 / 9, kChennai, kOwl);
     EXPECT_EQ(before.weekday, std::chrono::Monday);
     EXPECT_EQ(after.weekday, std::chrono::Tuesday);
     EXPECT_EQ(before.sky->fortnight, Fortnight::Dark);
@@ -81,7 +83,7 @@ TEST(DaySchedule, WeekdayAndFortnightOfTheSunrise) {
 TEST(DaySchedule, TheDaysFortnightIsTheExactElongationAtSunrise) {
     // 1999-09-10 at 127.44 E, 27.83 S: the sunrise comes half an hour before the new moon
     // of 22:02 UT on the 9th, so the day is the last of the dark fortnight.
-    const DaySchedule day = ComputeDaySchedule({1999, 9, 10}, {-27.83, 127.44, 9.0}, kCock);
+    const DaySchedule day = ComputeDaySchedule(1999y / 9 / 10, {-27.83, 127.44, 9.0}, kCock);
     ASSERT_TRUE(day.sky.has_value());
     EXPECT_EQ(day.sky->fortnight, Fortnight::Dark);
     EXPECT_EQ(day.sky->tithi, 30);
@@ -97,15 +99,15 @@ TEST(DaySchedule, OnlyASunriseOnTheDateGivesWeekdayFortnightAndBirdsDay) {
     // 06-21; Nordkapp 08-01 has no sunrise of its own. None of them has periods.
     struct Case {
         const char* what;
-        LocalDate date;
-        Place place;
+        std::chrono::year_month_day date;
+        ObserverPlace place;
         SunDayStatus status;
         bool sunrise;
     };
     const Case cases[] = {
-        {"polar day from its sunrise", {2024, 4, 18}, {78.22, 15.65, 1.0}, SunDayStatus::SunStaysUp, true},
-        {"within the polar day", {2024, 6, 21}, {78.22, 15.65, 1.0}, SunDayStatus::SunStaysUp, false},
-        {"no day of its own", {2024, 8, 1}, {71.17, 25.72, 1.0}, SunDayStatus::NoDayOfItsOwn, false},
+        {"polar day from its sunrise", 2024y / 4 / 18, {78.22, 15.65, 1.0}, SunDayStatus::SunStaysUp, true},
+        {"within the polar day", 2024y / 6 / 21, {78.22, 15.65, 1.0}, SunDayStatus::SunStaysUp, false},
+        {"no day of its own", 2024y / 8 / 1, {71.17, 25.72, 1.0}, SunDayStatus::NoDayOfItsOwn, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
