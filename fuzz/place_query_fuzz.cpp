@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(shownLatitude.hasMatch() && shownLongitude.hasMatch());
 
     // The form gets the same degrees, minutes and sides as the list shows.
-    velmora::places::Place place;
+    velmora::places::GazetteerPlace place;
     place.latitudeDeg = angle;
     place.longitudeDeg = angle;
     velmora::places::ZoneAtTime zone;

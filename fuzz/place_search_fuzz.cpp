@@ -104,14 +104,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             field = rest.substr(0, bar);
             rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
         }
-        velmora::places::Place place{.name = fields[0],
-                                     .state = fields[1],
-                                     .country = fields[2],
-                                     .countryCode = fields[3],
-                                     .timeZoneId = {},
-                                     .latitudeDeg = 0,
-                                     .longitudeDeg = 0,
-                                     .population = static_cast<std::uint32_t>(lines[i].size() * 1000 + i)};
+        velmora::places::GazetteerPlace place{.name = fields[0],
+                                              .state = fields[1],
+                                              .country = fields[2],
+                                              .countryCode = fields[3],
+                                              .timeZoneId = {},
+                                              .latitudeDeg = 0,
+                                              .longitudeDeg = 0,
+                                              .population =
+                                                  static_cast<std::uint32_t>(lines[i].size() * 1000 + i)};
         candidates.push_back({.place = std::move(place), .cityWords = 0, .regionScore = 0, .knownAs = {}});
     }
     const std::vector<velmora::places::PlaceMatch> ranked = velmora::places::RankPlaces(words, candidates);

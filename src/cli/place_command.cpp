@@ -47,7 +47,7 @@ struct Candidate {
 
 void WriteText(std::ostream& out, const std::vector<Candidate>& candidates, const PlaceLabels& labels) {
     for (const Candidate& candidate : candidates) {
-        const places::Place& place = candidate.match.place;
+        const places::GazetteerPlace& place = candidate.match.place;
         out << place.name;
         if (!candidate.match.knownAs.empty()) {
             out << " (" << candidate.match.knownAs << ")";
@@ -71,7 +71,7 @@ void WriteText(std::ostream& out, const std::vector<Candidate>& candidates, cons
 }
 
 nlohmann::ordered_json CandidateJson(const Candidate& candidate, const PlaceLabels& labels) {
-    const places::Place& place = candidate.match.place;
+    const places::GazetteerPlace& place = candidate.match.place;
     nlohmann::ordered_json object = {
         {"place", place.name},
         {"state", place.state},

@@ -12,7 +12,7 @@ bool FillPlaceFields(BirthFormFields& fields, std::string_view query, const plac
     const std::chrono::year_month_day date{std::chrono::year{fields.year},
                                            std::chrono::month{static_cast<unsigned>(fields.monthIndex + 1)},
                                            std::chrono::day{static_cast<unsigned>(fields.dayIndex + 1)}};
-    places::PlaceFormValues values = places::FormValuesFor(places::Place{}, places::ZoneAtTime{});
+    places::PlaceFormValues values = places::FormValuesFor(places::GazetteerPlace{}, places::ZoneAtTime{});
     if (date.ok()) {
         const places::LocalDateTime when{fields.year, fields.monthIndex + 1, fields.dayIndex + 1, fields.hour,
                                          fields.minute};

@@ -11,8 +11,15 @@ inline constexpr double kRadiansToDegrees = 180.0 / std::numbers::pi;
 constexpr double Radians(double degrees) {
     return degrees * kDegreesToRadians;
 }
-constexpr double Degrees(double radians) {
-    return radians * kRadiansToDegrees;
+
+// The same conversions as x * pi / 180 and x * 180 / pi, rounded twice: the
+// sunrise and sunset search was checked with these bits, and the seconds the
+// schedule prints move with them.
+constexpr double RadiansRoundedTwice(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
+constexpr double DegreesRoundedTwice(double radians) {
+    return radians * 180.0 / std::numbers::pi;
 }
 
 // Brings x into 0..360 by whole turns exactly as the strict loops

@@ -57,8 +57,8 @@ double DeltaTHours(double julianDateUT) {
     const int year = static_cast<int>(date.year());
     const int month = static_cast<int>(static_cast<unsigned>(date.month()));
     const int day = static_cast<int>(static_cast<unsigned>(date.day()));
-    const double y = year + (month - 1) / 12.0 + (day - 1) / 365.25; // decimal year
-    const double t = (julianDateUT - 2378497.0) / 36525.0;           // centuries from 1800 January 1, 12h
+    const double y = year + (month - 1) / 12.0 + (day - 1) / 365.25;     // decimal year
+    const double t = (julianDateUT - 2378497.0) / kDaysPerJulianCentury; // centuries from 1800 January 1, 12h
     double deltaTSeconds = 0.0;
     if (y >= 1620.0 && y < 2010.0) {
         const double i = std::floor((y - 1620.0) / 10.0);

@@ -30,8 +30,7 @@ PanchangValues ComputePanchangAtUT(double julianDateUT) {
 }
 
 PanchangValues ComputePanchang(const BirthMoment& moment) {
-    // The universal moment follows the birth moment's direction rule: a zone east
-    // of Greenwich is subtracted from the clock time, any other is added.
+    // The universal hours count from the civil date's midnight and may run past either end of it.
     return ComputePanchangAtUT(CivilDayNumber(moment.month, moment.day, moment.year) +
                                moment.universalHoursUT / 24.0);
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "ephemeris/angles.h"
+#include "ephemeris/calendar.h"
 #include "ephemeris/lunar_terms.h"
 #include "panchang/epoch.h"
 #include "panchang/nutation.h"
@@ -179,7 +180,7 @@ static_assert(kPlanetaryTerms.size() == 8);
 
 double MoonApparentLongitudeDeg(double julianDateTT, double nutationDeg) {
     const double d = julianDateTT - kEpoch1900;
-    const double t = d / 36525.0;
+    const double t = d / kDaysPerJulianCentury;
     const double twoPi = 360.0 * kDegreesToRadians;
 
     // Mean elements, degrees.

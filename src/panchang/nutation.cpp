@@ -2,13 +2,14 @@
 
 #include "ephemeris/angle_sums.h"
 #include "ephemeris/angles.h"
+#include "ephemeris/calendar.h"
 #include "panchang/epoch.h"
 #include "panchang/powers.h"
 
 namespace velmora {
 
 double NutationInLongitude(double julianDateTT) {
-    const double t = (julianDateTT - kEpoch1900) / 36525.0;
+    const double t = (julianDateTT - kEpoch1900) / kDaysPerJulianCentury;
     const double sunMean = Radians(279.6967 + 36000.7689 * t + 0.000303 * Squared(t));
     const double moonMean = Radians(270.4341639 + 481267.8831417 * t - 0.0011333333 * Squared(t));
     const double sunAnomaly =

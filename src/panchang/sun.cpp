@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ephemeris/angles.h"
+#include "ephemeris/calendar.h"
 #include "panchang/epoch.h"
 #include "panchang/kepler.h"
 #include "panchang/nutation.h"
@@ -12,7 +13,7 @@ namespace velmora {
 
 double SunApparentLongitudeDeg(double julianDateTT, double nutationDeg) {
     const double d = julianDateTT - kEpoch1900;
-    const double t = d / 36525.0;
+    const double t = d / kDaysPerJulianCentury;
     const double meanLongitude = 279.696678 + 0.9856473354 * d + 1.089 * Squared(t) / 3600.0;
     const double perihelion =
         101.220833 + 6189.03 * t / 3600.0 + 1.63 * Squared(t) / 3600.0 + 0.012 * Cubed(t) / 3600.0;

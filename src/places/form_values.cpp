@@ -11,7 +11,7 @@ constexpr int kDaylightSavingMinutes = 60;
 
 } // namespace
 
-PlaceFormValues FormValuesFor(const Place& place, const ZoneAtTime& zone) {
+PlaceFormValues FormValuesFor(const GazetteerPlace& place, const ZoneAtTime& zone) {
     const DegreesMinutes latitude = ToDegreesMinutes(place.latitudeDeg);
     const DegreesMinutes longitude = ToDegreesMinutes(place.longitudeDeg);
     const int standardMinutes = zone.utcOffsetMinutes - (zone.daylightSaving ? kDaylightSavingMinutes : 0);

@@ -28,6 +28,6 @@ struct PlaceFormValues {
 // rounds them. The form adds one hour for daylight saving, so the zone is the
 // offset in force less an hour when daylight saving applies: London's double
 // summer time (+2:00) gives "+1" and the tick.
-PlaceFormValues FormValuesFor(const Place& place, const ZoneAtTime& zone);
+PlaceFormValues FormValuesFor(const GazetteerPlace& place, const ZoneAtTime& zone);
 
 } // namespace velmora::places

@@ -26,7 +26,7 @@ Gazetteer::Gazetteer() {
         if (city == nullptr) {
             continue;
         }
-        Place place{
+        GazetteerPlace place{
             .name = Text(geonames_city_get_name(city)),
             .state = Text(geonames_city_get_state(city)),
             .country = Text(geonames_city_get_country(city)),
@@ -41,7 +41,7 @@ Gazetteer::Gazetteer() {
         entries_.push_back({.place = std::move(place), .words = std::move(words)});
     }
     for (const CityState& city : CityStates()) {
-        Place place{
+        GazetteerPlace place{
             .name = std::string(city.name),
             .state = {},
             .country = std::string(city.country),
@@ -56,8 +56,8 @@ Gazetteer::Gazetteer() {
     }
 }
 
-std::vector<Place> Gazetteer::PlacesWithWord(std::string_view word) const {
-    std::vector<Place> places;
+std::vector<GazetteerPlace> Gazetteer::PlacesWithWord(std::string_view word) const {
+    std::vector<GazetteerPlace> places;
     if (word.empty()) {
         return places;
     }
@@ -69,8 +69,9 @@ std::vector<Place> Gazetteer::PlacesWithWord(std::string_view word) const {
     return places;
 }
 
-std::vector<Place> Gazetteer::PlacesNamed(std::string_view name, std::string_view countryCode) const {
-    std::vector<Place> places;
+std::vector<GazetteerPlace> Gazetteer::PlacesNamed(std::string_view name,
+                                                   std::string_view countryCode) const {
+    std::vector<GazetteerPlace> places;
     for (const Entry& entry : entries_) {
         if (entry.place.name == name && entry.place.countryCode == countryCode) {
             places.push_back(entry.place);

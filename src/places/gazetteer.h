@@ -8,7 +8,7 @@
 namespace velmora::places {
 
 // One city. Texts are UTF-8.
-struct Place {
+struct GazetteerPlace {
     std::string name;
     std::string state;
     std::string country;
@@ -28,14 +28,14 @@ public:
     Gazetteer();
 
     // The places one of whose name words starts with `word` (a word as MatchWords gives it).
-    std::vector<Place> PlacesWithWord(std::string_view word) const;
+    std::vector<GazetteerPlace> PlacesWithWord(std::string_view word) const;
 
     // The places called exactly `name` in the country `countryCode`.
-    std::vector<Place> PlacesNamed(std::string_view name, std::string_view countryCode) const;
+    std::vector<GazetteerPlace> PlacesNamed(std::string_view name, std::string_view countryCode) const;
 
 private:
     struct Entry {
-        Place place;
+        GazetteerPlace place;
         std::vector<std::string> words;
     };
     std::vector<Entry> entries_;

@@ -51,7 +51,7 @@ std::string LowerAscii(std::string_view text) {
     return lower;
 }
 
-bool NamesTheCountry(WordSplitter& splitter, const Place& place, const WordSet& words) {
+bool NamesTheCountry(WordSplitter& splitter, const GazetteerPlace& place, const WordSet& words) {
     const std::string code = LowerAscii(place.countryCode);
     if (!code.empty() && words.contains(code)) {
         return true;
@@ -74,7 +74,7 @@ int LeadingNameWords(const std::vector<std::string>& queryWords, const std::vect
                : 0;
 }
 
-bool SamePlace(const Place& a, const Place& b) {
+bool SamePlace(const GazetteerPlace& a, const GazetteerPlace& b) {
     return a.name == b.name && a.countryCode == b.countryCode && a.latitudeDeg == b.latitudeDeg &&
            a.longitudeDeg == b.longitudeDeg;
 }
@@ -82,7 +82,7 @@ bool SamePlace(const Place& a, const Place& b) {
 // Adds the city that `other` stands for; a whole other name counts as the city's own.
 void AddOtherNameMatch(const Gazetteer& gazetteer, const OtherName& other, int cityWords,
                        std::vector<PlaceMatch>& matches) {
-    for (Place& place : gazetteer.PlacesNamed(other.gazetteerName, other.countryCode)) {
+    for (GazetteerPlace& place : gazetteer.PlacesNamed(other.gazetteerName, other.countryCode)) {
         const auto known = std::ranges::find_if(
             matches, [&](const PlaceMatch& match) { return SamePlace(match.place, place); });
         if (known == matches.end()) {
@@ -141,7 +141,7 @@ std::vector<PlaceMatch> SearchPlaces(const Gazetteer& gazetteer, std::string_vie
     // Every city whose name could be a leading run of the query's words has a
     // name word that starts with the query's first word.
     std::vector<PlaceMatch> matches;
-    for (Place& place : gazetteer.PlacesWithWord(words.front())) {
+    for (GazetteerPlace& place : gazetteer.PlacesWithWord(words.front())) {
         matches.push_back({.place = std::move(place), .cityWords = 0, .regionScore = 0, .knownAs = {}});
     }
     // Other names match the same way: whole leading words, or a word that

@@ -9,7 +9,7 @@
 namespace velmora::places {
 
 struct PlaceMatch {
-    Place place;
+    GazetteerPlace place;
     int cityWords = 0;   // how many leading query words name the place; 0: a partial match
     int regionScore = 0; // 0..2: whether the words after the city name the place's state, its country
     std::string knownAs; // the other name the query used ("Madras" for Chennai), or empty

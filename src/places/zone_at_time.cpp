@@ -62,7 +62,7 @@ std::optional<ZoneAtTime> ZoneAt(std::string_view timeZoneId, const LocalDateTim
     return result;
 }
 
-std::optional<ZoneAtTime> ZoneAtPlace(const Place& place, const LocalDateTime& when) {
+std::optional<ZoneAtTime> ZoneAtPlace(const GazetteerPlace& place, const LocalDateTime& when) {
     std::optional<ZoneAtTime> zone = ZoneAt(place.timeZoneId, when);
     if (zone && !zone->caution && place.countryCode == "IN" && when.year < kIndiaUniformTimeYear) {
         zone->caution = ClockCaution::IndianClocksBefore1955;

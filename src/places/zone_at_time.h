@@ -36,7 +36,7 @@ std::optional<ZoneAtTime> ZoneAt(std::string_view timeZoneId, const LocalDateTim
 
 // The offset for the place itself: the same as ZoneAt for its zone, with a
 // caution where the database is known to be coarse for that place and date.
-std::optional<ZoneAtTime> ZoneAtPlace(const Place& place, const LocalDateTime& when);
+std::optional<ZoneAtTime> ZoneAtPlace(const GazetteerPlace& place, const LocalDateTime& when);
 
 struct PlaceAtTime {
     PlaceMatch match;

@@ -31,17 +31,17 @@ struct SunPlace {
 SunPlace ApparentSun(double julianDateUT) {
     const double t = (julianDateUT - kJ2000JulianDate) / kDaysPerJulianCentury;
     const double meanLongitude = 280.46646 + t * (36000.76983 + 0.0003032 * t);
-    const double meanAnomaly = Radians(357.52911 + t * (35999.05029 - 0.0001537 * t));
+    const double meanAnomaly = RadiansRoundedTwice(357.52911 + t * (35999.05029 - 0.0001537 * t));
     const double centre = (1.914602 - t * (0.004817 + 0.000014 * t)) * std::sin(meanAnomaly) +
                           (0.019993 - 0.000101 * t) * std::sin(2.0 * meanAnomaly) +
                           0.000289 * std::sin(3.0 * meanAnomaly);
-    const double node = Radians(125.04 - 1934.136 * t);
-    const double longitude = Radians(meanLongitude + centre - 0.00569 - 0.00478 * std::sin(node));
-    const double obliquity =
-        Radians(23.0 + (26.0 + (21.448 - t * (46.815 + t * (0.00059 - 0.001813 * t))) / 60.0) / 60.0 +
-                0.00256 * std::cos(node));
-    return {Degrees(std::atan2(std::cos(obliquity) * std::sin(longitude), std::cos(longitude))),
-            Degrees(std::asin(std::sin(obliquity) * std::sin(longitude)))};
+    const double node = RadiansRoundedTwice(125.04 - 1934.136 * t);
+    const double longitude = RadiansRoundedTwice(meanLongitude + centre - 0.00569 - 0.00478 * std::sin(node));
+    const double obliquity = RadiansRoundedTwice(
+        23.0 + (26.0 + (21.448 - t * (46.815 + t * (0.00059 - 0.001813 * t))) / 60.0) / 60.0 +
+        0.00256 * std::cos(node));
+    return {DegreesRoundedTwice(std::atan2(std::cos(obliquity) * std::sin(longitude), std::cos(longitude))),
+            DegreesRoundedTwice(std::asin(std::sin(obliquity) * std::sin(longitude)))};
 }
 
 double SiderealTimeDeg(double julianDateUT) {
@@ -72,16 +72,16 @@ double CulminationNear(double guessUT, double hourAngleDeg, double longitudeDeg)
 class HorizonSide {
 public:
     explicit HorizonSide(const ObserverPlace& place)
-        : sinLatitude_(std::sin(Radians(place.LatitudeDeg))),
-          cosLatitude_(std::cos(Radians(place.LatitudeDeg))), longitudeDeg_(place.LongitudeDeg),
-          sinRisingAltitude_(std::sin(Radians(kUpperLimbAltitudeDeg))) {}
+        : sinLatitude_(std::sin(RadiansRoundedTwice(place.LatitudeDeg))),
+          cosLatitude_(std::cos(RadiansRoundedTwice(place.LatitudeDeg))), longitudeDeg_(place.LongitudeDeg),
+          sinRisingAltitude_(std::sin(RadiansRoundedTwice(kUpperLimbAltitudeDeg))) {}
 
     double operator()(double julianDateUT) const {
         const SunPlace sun = ApparentSun(julianDateUT);
-        const double declination = Radians(sun.DeclinationDeg);
+        const double declination = RadiansRoundedTwice(sun.DeclinationDeg);
         return sinLatitude_ * std::sin(declination) +
                cosLatitude_ * std::cos(declination) *
-                   std::cos(Radians(HourAngleDeg(julianDateUT, longitudeDeg_, sun))) -
+                   std::cos(RadiansRoundedTwice(HourAngleDeg(julianDateUT, longitudeDeg_, sun))) -
                sinRisingAltitude_;
     }
 

@@ -1,7 +1,6 @@
 #include "schedule/sun_times.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "ephemeris/calendar.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <random>
 
@@ -54,6 +55,17 @@ TEST(DayNumber, ConsecutiveDaysOfTheSupportedYearsFollowEachOther) {
     }
 }
 
+TEST(Calendar, WeekdaysAndDates) {
+    // 2024-04-08, the day of the North American eclipse, was a Monday.
+    const double noonUT = JulianDateUTAtMidnight(std::chrono::year{2024} / 4 / 8) + 0.5;
+    EXPECT_EQ(noonUT, 2460409.0);
+    EXPECT_EQ(LocalWeekdayAt(noonUT, 0.0), std::chrono::Monday);
+    EXPECT_EQ(LocalWeekdayAt(noonUT, 13.0), std::chrono::Tuesday); // already Tuesday at UTC+13
+    EXPECT_EQ(LocalDateAt(noonUT, -13.0), std::chrono::year{2024} / 4 / 7);
+    EXPECT_EQ(LocalDateAt(JulianDateUTAtMidnight(std::chrono::year{2000} / 2 / 29), 0.0),
+              std::chrono::year{2000} / 2 / 29);
+}
+
 TEST(BirthMoment, EpochAndThe1947Example) {
     const BirthMoment epoch = PrepareBirthMoment(MakeBirthRecord(2000, 1, 1, 12, 0, 0, 0, 0, 0, false));
     EXPECT_EQ(epoch.universalHoursUT, 12.0);
@@ -74,21 +86,26 @@ TEST(BirthMoment, ZoneDirectionAndDaylightSaving) {
         int lonDeg;
         bool east;
         bool dst;
+        ZoneSign sign;
         double wantAhead;     // hours the clock is ahead of UTC
         double wantUniversal; // for a clock time of 12:00
     };
     const Case cases[] = {
-        {"east, summer time", 1, 13, true, true, 2, 10},
-        {"west, summer time", 5, 75, false, true, -4, 16},
-        {"zero zone west, summer time", 0, 10, false, true, 1, 11},
-        {"zero zone east, summer time", 0, 10, true, true, 1, 11},
-        {"longitude 0 with East counts as west", 3, 0, true, false, -3, 15},
-        {"longitude 0 with East, summer time", 3, 0, true, true, -2, 14},
-        {"west, no summer time", 5, 75, false, false, -5, 17},
+        {"east, summer time", 1, 13, true, true, ZoneSign::Unsigned, 2, 10},
+        {"west, summer time", 5, 75, false, true, ZoneSign::Unsigned, -4, 16},
+        {"zero zone west, summer time", 0, 10, false, true, ZoneSign::Unsigned, 1, 11},
+        {"zero zone east, summer time", 0, 10, true, true, ZoneSign::Unsigned, 1, 11},
+        {"longitude 0 with East counts as west", 3, 0, true, false, ZoneSign::Unsigned, -3, 15},
+        {"longitude 0 with East, summer time", 3, 0, true, true, ZoneSign::Unsigned, -2, 14},
+        {"west, no summer time", 5, 75, false, false, ZoneSign::Unsigned, -5, 17},
+        // A typed sign wins over the longitude.
+        {"+3 typed, west", 3, 75, false, false, ZoneSign::Ahead, 3, 9},
+        {"-3 typed, east, summer time", 3, 13, true, true, ZoneSign::Behind, -2, 14},
     };
     for (const auto& c : cases) {
-        const BirthMoment s =
-            PrepareBirthMoment(MakeBirthRecord(2000, 6, 1, 12, 0, c.zone, 0, c.lonDeg, 0, c.east, c.dst));
+        BirthRecord record = MakeBirthRecord(2000, 6, 1, 12, 0, c.zone, 0, c.lonDeg, 0, c.east, c.dst);
+        record.TypedZoneSign = c.sign;
+        const BirthMoment s = PrepareBirthMoment(record);
         EXPECT_EQ(s.hoursAheadOfUtc, c.wantAhead) << c.what;
         EXPECT_EQ(s.universalHoursUT, c.wantUniversal) << c.what;
     }

@@ -65,7 +65,7 @@ TEST(FormValuesFor, CoordinatesToTheMinuteAndTheStandardZoneWithItsSign) {
     };
     for (const FormCase& c : cases) {
         SCOPED_TRACE(c.what);
-        Place place;
+        GazetteerPlace place;
         place.name = c.what;
         place.latitudeDeg = c.latitudeDeg;
         place.longitudeDeg = c.longitudeDeg;

@@ -87,7 +87,7 @@ TEST(FindPlaceAt, FindsCitiesByTheirOwnFormerAndTamilNames) {
         SCOPED_TRACE(c.query);
         const std::optional<PlaceAtTime> found = FindPlaceAt(gazetteer, c.query, c.when);
         ASSERT_TRUE(found.has_value());
-        const Place& place = found->match.place;
+        const GazetteerPlace& place = found->match.place;
         EXPECT_EQ(place.name, c.place);
         EXPECT_EQ(place.countryCode, c.countryCode);
         EXPECT_NEAR(place.latitudeDeg, c.latitudeDeg, kCoordinateToleranceDeg);
@@ -118,8 +118,8 @@ TEST(SearchPlaces, EveryOtherNameFindsItsCityFirst) {
     }
 }
 
-Place Town(const char* name, const char* state, const char* country, const char* code,
-           std::uint32_t population) {
+GazetteerPlace Town(const char* name, const char* state, const char* country, const char* code,
+                    std::uint32_t population) {
     return {.name = name,
             .state = state,
             .country = country,
@@ -136,7 +136,7 @@ struct RankCase {
 };
 
 TEST(RankPlaces, WholeNamesThenRegionThenPopulation) {
-    const std::vector<Place> candidates = {
+    const std::vector<GazetteerPlace> candidates = {
         Town("Hyderabad", "Telangana", "India", "IN", 6809970),
         Town("Hyderābād", "Sindh Province", "Pakistan", "PK", 1386330),
         Town("Hyderabad Colony", "Punjab", "Pakistan", "PK", 20000),
@@ -166,7 +166,7 @@ TEST(RankPlaces, WholeNamesThenRegionThenPopulation) {
     for (const RankCase& c : cases) {
         SCOPED_TRACE(c.query);
         std::vector<PlaceMatch> matches;
-        for (const Place& place : candidates) {
+        for (const GazetteerPlace& place : candidates) {
             matches.push_back({.place = place, .cityWords = 0, .regionScore = 0, .knownAs = {}});
         }
         const std::vector<PlaceMatch> ranked = RankPlaces(MatchWords(c.query), matches);

@@ -59,14 +59,14 @@ TEST(ZoneAt, RefusesUnknownZonesAndImpossibleTimes) {
 }
 
 TEST(ZoneAtPlace, CautionsForIndiaBefore1955) {
-    const Place bombay{.name = "Mumbai",
-                       .state = "Maharashtra",
-                       .country = "India",
-                       .countryCode = "IN",
-                       .timeZoneId = "Asia/Kolkata",
-                       .latitudeDeg = 19.07,
-                       .longitudeDeg = 72.88,
-                       .population = 0};
+    const GazetteerPlace bombay{.name = "Mumbai",
+                                .state = "Maharashtra",
+                                .country = "India",
+                                .countryCode = "IN",
+                                .timeZoneId = "Asia/Kolkata",
+                                .latitudeDeg = 19.07,
+                                .longitudeDeg = 72.88,
+                                .population = 0};
     EXPECT_EQ(ZoneAtPlace(bombay, {1954, 12, 31, 12, 0})->caution, ClockCaution::IndianClocksBefore1955);
     EXPECT_EQ(ZoneAtPlace(bombay, {1955, 1, 1, 12, 0})->caution, std::nullopt);
 }

@@ -203,6 +203,7 @@ TEST(BirthTimeMargins, ShiftMovesOnlyTheDateAndTime) {
         {1947, 8, 15, 0, 0, -1440, 1947, 8, 14, 0, 0},   //
         {1901, 3, 1, 12, 0, -1440, 1901, 2, 28, 12, 0},  // no leap day in 1901
         {2050, 12, 31, 23, 59, 0, 2050, 12, 31, 23, 59}, //
+        {1901, 2, 30, 12, 0, 0, 1901, 3, 2, 12, 0},      // an impossible date counts on
     };
     for (const auto& c : cases) {
         BirthRecord record =

@@ -341,15 +341,5 @@ TEST(SunDay, DeepPolarDayAndNight) {
     EXPECT_EQ(ComputeSunDay(2024y / 3 / 10, {90.0, 0.0, 0.0}).Status, SunDayStatus::SunStaysDown);
 }
 
-TEST(Calendar, WeekdaysAndDates) {
-    // 2024-04-08, the day of the North American eclipse, was a Monday.
-    const double noonUT = JulianDateUTAtMidnight(2024y / 4 / 8) + 0.5;
-    EXPECT_EQ(noonUT, 2460409.0);
-    EXPECT_EQ(LocalWeekdayAt(noonUT, 0.0), Monday);
-    EXPECT_EQ(LocalWeekdayAt(noonUT, 13.0), Tuesday); // already Tuesday at UTC+13
-    EXPECT_EQ(LocalDateAt(noonUT, -13.0), 2024y / 4 / 7);
-    EXPECT_EQ(LocalDateAt(JulianDateUTAtMidnight(2000y / 2 / 29), 0.0), 2000y / 2 / 29);
-}
-
 } // namespace
 } // namespace velmora

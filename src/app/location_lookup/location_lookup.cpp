@@ -193,7 +193,7 @@ void LocationLookupWindow::showPlaces() {
     const QTime time = dtpTime_->time();
     const places::LocalDateTime when{date.year(), date.month(), date.day(), time.hour(), time.minute()};
     for (const places::PlaceMatch& match : matches_) {
-        const places::Place& place = match.place;
+        const places::GazetteerPlace& place = match.place;
         auto* row = new QTreeWidgetItem(lstPlaces_);
         const QString name = FromUtf8(place.name);
         row->setText(Place, match.knownAs.empty()
@@ -246,7 +246,7 @@ void LocationLookupWindow::useThisPlace() {
     if (index < 0 || std::size_t(index) >= zones_.size() || !zones_[std::size_t(index)]) {
         return;
     }
-    const places::Place& place = matches_[std::size_t(index)].place;
+    const places::GazetteerPlace& place = matches_[std::size_t(index)].place;
     emit placeChosen(places::FormValuesFor(place, *zones_[std::size_t(index)]));
     close();
 }
