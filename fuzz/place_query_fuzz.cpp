@@ -50,9 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!std::isfinite(angle) || std::abs(angle) > 360) {
         return 0;
     }
-    const auto shownLatitude = latitude.match(QString::fromStdString(velmora::places::FormatLatitude(angle)));
+    const auto shownLatitude =
+        latitude.match(QString::fromStdString(velmora::places::FormatAngle(angle, "N", "S")));
     const auto shownLongitude =
-        longitude.match(QString::fromStdString(velmora::places::FormatLongitude(angle)));
+        longitude.match(QString::fromStdString(velmora::places::FormatAngle(angle, "E", "W")));
     Check(shownLatitude.hasMatch() && shownLongitude.hasMatch());
 
     // The form gets the same degrees, minutes and sides as the list shows.

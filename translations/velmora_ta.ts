@@ -403,26 +403,6 @@ Latitude &amp;&amp; Longitude</source>
         <translation>இந்தப் பலன் சேமித்த கோப்பிலிருந்து திறக்கப்பட்டது; அந்தக் கோப்பில் பிறப்பு விவரங்கள் இல்லை.</translation>
     </message>
     <message>
-        <source>E</source>
-        <comment>east of Greenwich</comment>
-        <translation>கிழக்கு</translation>
-    </message>
-    <message>
-        <source>W</source>
-        <comment>west of Greenwich</comment>
-        <translation>மேற்கு</translation>
-    </message>
-    <message>
-        <source>N</source>
-        <comment>north of the equator</comment>
-        <translation>வடக்கு</translation>
-    </message>
-    <message>
-        <source>S</source>
-        <comment>south of the equator</comment>
-        <translation>தெற்கு</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>பெயர்</translation>
     </message>

@@ -247,7 +247,7 @@ void frmMain::pickTimeZone() {
 
 void frmMain::lookUpPlace(const QString& query) {
     const LocationLookupRequest request{query, fraMain_->BirthDate(), fraMain_->BirthTime(),
-                                        HomePageAddress()};
+                                        HomePageAddress(), TextsOf(language_).placeLabels};
     QString error;
     if (OpenLocationLookup(
             request, [form = fraMain_](const places::PlaceFormValues& place) { form->SetPlace(place); }, this,

@@ -83,7 +83,7 @@ QString AngleText(int degrees, int minutes, const QString& side) {
     return QStringLiteral("%1\u00b0 %2' %3").arg(degrees).arg(TwoDigits(minutes), side);
 }
 
-ReportSection BirthSection(const ReadingSession& session) {
+ReportSection BirthSection(const ReadingSession& session, Language language) {
     ReportSection section{ReadingReport::tr("Birth data"), {}, false, {}};
     if (session.Results().asRead) {
         section.paragraphs.append(
@@ -95,10 +95,11 @@ ReportSection BirthSection(const ReadingSession& session) {
                              .arg(record.BirthDay)
                              .arg(MonthName(std::size_t(record.BirthMonth - 1)))
                              .arg(record.BirthYear);
-    const QString east = ReadingReport::tr("E", "east of Greenwich");
-    const QString west = ReadingReport::tr("W", "west of Greenwich");
-    const QString north = ReadingReport::tr("N", "north of the equator");
-    const QString south = ReadingReport::tr("S", "south of the equator");
+    const PlaceLabels& compass = TextsOf(language).placeLabels;
+    const QString east = FromCore(compass.east, language);
+    const QString west = FromCore(compass.west, language);
+    const QString north = FromCore(compass.north, language);
+    const QString south = FromCore(compass.south, language);
     section.rows = {
         {ReadingReport::tr("Name"), QString::fromStdString(record.BirthName)},
         {ReadingReport::tr("Date of birth"), date},
@@ -127,7 +128,7 @@ std::vector<ReportSection> Sections(const ReadingSession& session, Language lang
     const LocalizedReading reading = Localize(results, language);
     const ReadingLines& lines = reading.lines;
     auto text = [language](std::string_view core) { return FromCore(core, language); };
-    std::vector<ReportSection> sections{BirthSection(session)};
+    std::vector<ReportSection> sections{BirthSection(session, language)};
 
     ReportSection star{ReadingReport::tr("Nakshatra / Birth Star"),
                        {{ReadingReport::tr("Nakshatra / BirthStar"), text(lines.star)}},

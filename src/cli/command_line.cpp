@@ -266,7 +266,12 @@ Command AddScheduleCommand(CLI::App& app, const Console& console) {
 }
 
 Command AddPlaceCommand(CLI::App& app, const Console& console) {
-    const auto placeOptions = std::make_shared<PlaceOptions>();
+    struct Settings {
+        PlaceOptions place;
+        std::string languageCode = "en";
+    };
+    const auto settings = std::make_shared<Settings>();
+    PlaceOptions* placeOptions = &settings->place;
     CLI::App* placeCommand = app.add_subcommand(
         "place",
         "Find a birth place by name: its coordinates and the UTC offset in force at a date and time");
@@ -279,8 +284,11 @@ Command AddPlaceCommand(CLI::App& app, const Console& console) {
         ->default_val(20)
         ->check(WholeNumber(0, std::numeric_limits<std::size_t>::max()));
     placeCommand->add_flag("--json", placeOptions->json, "Print the places as a JSON array");
-    return {placeCommand,
-            [placeOptions, console] { return RunPlace(*placeOptions, console.out, console.err); }};
+    AddLanguageOption(placeCommand, settings->languageCode);
+    return {placeCommand, [settings, console] {
+                settings->place.language = LanguageOf(settings->languageCode);
+                return RunPlace(settings->place, console.out, console.err);
+            }};
 }
 
 // CLI11 echoes the words it refuses whole, and they may hold anything: each long

@@ -45,7 +45,7 @@ struct Candidate {
     std::optional<places::ZoneAtTime> zone; // nothing when the gazetteer's zone is unknown here
 };
 
-void WriteText(std::ostream& out, const std::vector<Candidate>& candidates) {
+void WriteText(std::ostream& out, const std::vector<Candidate>& candidates, const PlaceLabels& labels) {
     for (const Candidate& candidate : candidates) {
         const places::GazetteerPlace& place = candidate.match.place;
         out << place.name;
@@ -57,20 +57,20 @@ void WriteText(std::ostream& out, const std::vector<Candidate>& candidates) {
                 out << ", " << region;
             }
         }
-        out << "\n  " << places::FormatLatitude(place.latitudeDeg) << "  "
-            << places::FormatLongitude(place.longitudeDeg) << "  " << place.timeZoneId;
+        out << "\n  " << places::FormatAngle(place.latitudeDeg, labels.north, labels.south) << "  "
+            << places::FormatAngle(place.longitudeDeg, labels.east, labels.west) << "  " << place.timeZoneId;
         if (candidate.zone) {
             out << "  UTC" << places::FormatUtcOffset(candidate.zone->utcOffsetSeconds)
-                << (candidate.zone->daylightSaving ? " daylight saving" : "");
-            if (!candidate.zone->caution.empty()) {
-                out << "\n  Caution: " << candidate.zone->caution;
+                << (candidate.zone->daylightSaving ? labels.daylightSaving : "");
+            if (candidate.zone->caution) {
+                out << "\n  " << labels.caution << labels.clockCautions[IndexOf(*candidate.zone->caution)];
             }
         }
         out << '\n';
     }
 }
 
-nlohmann::ordered_json CandidateJson(const Candidate& candidate) {
+nlohmann::ordered_json CandidateJson(const Candidate& candidate, const PlaceLabels& labels) {
     const places::GazetteerPlace& place = candidate.match.place;
     nlohmann::ordered_json object = {
         {"place", place.name},
@@ -88,8 +88,8 @@ nlohmann::ordered_json CandidateJson(const Candidate& candidate) {
     if (candidate.zone) {
         object["utc_offset_minutes"] = candidate.zone->utcOffsetMinutes;
         object["dst"] = candidate.zone->daylightSaving;
-        if (!candidate.zone->caution.empty()) {
-            object["caution"] = candidate.zone->caution;
+        if (candidate.zone->caution) {
+            object["caution"] = labels.clockCautions[IndexOf(*candidate.zone->caution)];
         }
     }
     if (!candidate.match.knownAs.empty()) {
@@ -137,11 +137,11 @@ int RunPlace(const PlaceOptions& options, std::ostream& out, std::ostream& error
     if (options.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const Candidate& candidate : candidates) {
-            list.push_back(CandidateJson(candidate));
+            list.push_back(CandidateJson(candidate, TextsOf(options.language).placeLabels));
         }
         out << list.dump(2) << '\n';
     } else {
-        WriteText(out, candidates);
+        WriteText(out, candidates, TextsOf(options.language).placeLabels);
     }
     if (candidates.empty()) {
         errors << "velmora-cli: no place found for " << QuoteForMessage(options.query) << '\n';

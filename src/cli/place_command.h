@@ -4,6 +4,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "texts/language_texts.h"
+
 namespace velmora {
 
 // The options of a place look-up, as typed.
@@ -13,6 +15,8 @@ struct PlaceOptions {
     std::string time;      // HH:MM; empty for noon
     std::size_t limit = 0; // at most this many candidates; 0 for all
     bool json = false;
+    // Of the compass words and the cautions; the names stay as the gazetteer has them.
+    Language language = Language::English;
 };
 
 // Lists the places that match the query, best first, each with the UTC offset in

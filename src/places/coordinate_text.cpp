@@ -31,14 +31,6 @@ std::string FormatAngle(double angleDeg, std::string_view positiveSide, std::str
            std::string(angle.negative ? negativeSide : positiveSide);
 }
 
-std::string FormatLatitude(double latitudeDeg) {
-    return FormatAngle(latitudeDeg, "N", "S");
-}
-
-std::string FormatLongitude(double longitudeDeg) {
-    return FormatAngle(longitudeDeg, "E", "W");
-}
-
 std::string FormatUtcOffset(int offsetSeconds) {
     // Widened first: the magnitude of the most negative int does not fit an int.
     const std::int64_t magnitude = std::abs(std::int64_t{offsetSeconds});

@@ -15,12 +15,8 @@ struct DegreesMinutes {
 DegreesMinutes ToDegreesMinutes(double angleDeg);
 
 // "13°05' N": the rounded angle with `positiveSide` or `negativeSide` after it,
-// so that each language writes its own compass letters.
+// so that each language writes its own compass words (see PlaceLabels).
 std::string FormatAngle(double angleDeg, std::string_view positiveSide, std::string_view negativeSide);
-
-// With the English letters: 13.0878 -> "13°05' N", 80.2785 -> "80°17' E", -22.9 -> "22°54' S".
-std::string FormatLatitude(double latitudeDeg);
-std::string FormatLongitude(double longitudeDeg);
 
 // Hours and minutes ahead of UTC with an explicit sign: "+5:30", "-3:30", "+0:00";
 // seconds are added only when present (old local mean times).

@@ -55,20 +55,17 @@ std::optional<ZoneAtTime> ZoneAt(std::string_view timeZoneId, const LocalDateTim
         .caution = {},
     };
     if (info.result == date::local_info::nonexistent) {
-        result.caution =
-            "The clocks skipped this time when they were put forward; the earlier offset is used.";
+        result.caution = ClockCaution::SkippedTime;
     } else if (info.result == date::local_info::ambiguous) {
-        result.caution = "This clock time came twice when the clocks were put back; the earlier one is used.";
+        result.caution = ClockCaution::RepeatedTime;
     }
     return result;
 }
 
 std::optional<ZoneAtTime> ZoneAtPlace(const GazetteerPlace& place, const LocalDateTime& when) {
     std::optional<ZoneAtTime> zone = ZoneAt(place.timeZoneId, when);
-    if (zone && zone->caution.empty() && place.countryCode == "IN" && when.year < kIndiaUniformTimeYear) {
-        zone->caution =
-            "Before 1955 Indian clocks were not uniform (Bombay and Calcutta kept their own time); "
-            "check the local time in use.";
+    if (zone && !zone->caution && place.countryCode == "IN" && when.year < kIndiaUniformTimeYear) {
+        zone->caution = ClockCaution::IndianClocksBefore1955;
     }
     return zone;
 }

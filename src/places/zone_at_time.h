@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/clock_caution.h"
 #include "places/place_search.h"
 
 #include <optional>
@@ -24,7 +25,7 @@ struct ZoneAtTime {
         0; // ahead of UTC, daylight saving included; old local mean times keep their seconds
     int utcOffsetMinutes = 0; // the same, rounded to the nearest minute
     bool daylightSaving = false;
-    std::string caution; // one line when the offset is uncertain, else empty
+    std::optional<ClockCaution> caution; // when the offset is uncertain
 };
 
 // The offset in force in the IANA zone `timeZoneId` at the local time `when`,

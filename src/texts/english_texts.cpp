@@ -87,6 +87,14 @@ constexpr auto kMarginLabels = std::to_array<std::string_view>({
     "paksha_minutes_after: ",
 });
 
+// In the order of ClockCaution.
+constexpr auto kClockCautions = std::to_array<std::string_view>({
+    "The clocks skipped this time when they were put forward; the earlier offset is used.",
+    "This clock time came twice when the clocks were put back; the earlier one is used.",
+    "Before 1955 Indian clocks were not uniform (Bombay and Calcutta kept their own time); "
+    "check the local time in use.",
+});
+
 } // namespace
 
 std::string EnglishNearChangeLine(const NearChangeFacts& facts, const LanguageTexts& texts) {
@@ -144,6 +152,16 @@ constinit const LanguageTexts kEnglishTexts{
             .readingBefore = "Reading before (",
             .readingAfter = "Reading after (",
             .minutesClose = " min): ",
+        },
+    .placeLabels =
+        {
+            .north = "N",
+            .south = "S",
+            .east = "E",
+            .west = "W",
+            .clockCautions = kClockCautions,
+            .caution = "Caution: ",
+            .daylightSaving = " daylight saving",
         },
     .nearChangeLine = EnglishNearChangeLine,
 };

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/clock_caution.h"
 #include "model/ids.h"
 #include "model/weekday_set.h"
 #include "texts/check_message.h"
@@ -51,6 +52,17 @@ struct MarginLabels {
     std::string_view minutesClose; // after the minutes of a reading close by
 };
 
+// The words of a list of places: the window's look-up and velmora-cli place.
+struct PlaceLabels {
+    std::string_view north; // after an angle, as in "13°05' N"
+    std::string_view south;
+    std::string_view east;
+    std::string_view west;
+    TextList<kClockCautionCount> clockCautions;
+    std::string_view caution;        // before a caution, on the command line
+    std::string_view daylightSaving; // after an offset that includes daylight saving, on the command line
+};
+
 struct LanguageTexts {
     // Names, at the positions of their ids.
     TextList<kStarCount> starNames;
@@ -75,6 +87,7 @@ struct LanguageTexts {
     TextList<kCheckMessageCount> checkMessages;
     ReadingLabels readingLabels;
     MarginLabels marginLabels;
+    PlaceLabels placeLabels; // also the compass words of the reading's birth data
     std::string (*nearChangeLine)(const NearChangeFacts&, const LanguageTexts&);
 };
 

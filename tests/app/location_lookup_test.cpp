@@ -38,8 +38,26 @@ QStringList Row(const QTreeWidgetItem* item) {
 class LocationLookupTest : public QObject {
     Q_OBJECT
 private slots:
+    // The compass words and the caution are those of the window's language.
+    void windowShowsWhatTheFormNeeds_data() {
+        QTest::addColumn<velmora::Language>("language");
+        QTest::addColumn<QString>("latitude");
+        QTest::addColumn<QString>("longitude");
+        QTest::addColumn<QString>("caution");
+        QTest::newRow("English") << velmora::Language::English << QString::fromUtf8("13°05' N")
+                                 << QString::fromUtf8("80°17' E")
+                                 << QStringLiteral("Before 1955 Indian clocks");
+        QTest::newRow("Tamil") << velmora::Language::Tamil << QString::fromUtf8("13°05' வடக்கு")
+                               << QString::fromUtf8("80°17' கிழக்கு")
+                               << QStringLiteral("1955க்கு முன் இந்தியக் கடிகாரங்கள்");
+    }
     void windowShowsWhatTheFormNeeds() {
-        velmora::LocationLookupWindow window(kChennaiQuery, kBirthDate, kBirthTime, kSite);
+        QFETCH(velmora::Language, language);
+        QFETCH(QString, latitude);
+        QFETCH(QString, longitude);
+        QFETCH(QString, caution);
+        velmora::LocationLookupWindow window(kChennaiQuery, kBirthDate, kBirthTime, kSite,
+                                             velmora::TextsOf(language).placeLabels);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("txtSearch"))->text(),
@@ -50,18 +68,17 @@ private slots:
         window.search();
 
         auto* list = window.findChild<QTreeWidget*>(QStringLiteral("lstPlaces"));
-        auto* caution = window.findChild<QLabel*>(QStringLiteral("lblCaution"));
+        auto* lblCaution = window.findChild<QLabel*>(QStringLiteral("lblCaution"));
         QVERIFY(list->topLevelItemCount() >= 1);
-        QCOMPARE(Row(list->topLevelItem(0)),
-                 (QStringList{"Chennai", "Tamil Nadu", "India", QString::fromUtf8("13°05' N"),
-                              QString::fromUtf8("80°17' E"), "+5:30", "no", "Asia/Kolkata"}));
-        QVERIFY(caution->isHidden());
+        QCOMPARE(Row(list->topLevelItem(0)), (QStringList{"Chennai", "Tamil Nadu", "India", latitude,
+                                                          longitude, "+5:30", "no", "Asia/Kolkata"}));
+        QVERIFY(lblCaution->isHidden());
         // Another date changes the offset of the same places, and India before 1955 earns a caution.
         dateEdit->setDate(QDate(1942, 9, 1));
         QCOMPARE(list->topLevelItem(0)->text(5), QStringLiteral("+6:30"));
         QCOMPARE(list->topLevelItem(0)->text(6), QStringLiteral("yes, standard +5:30"));
-        QVERIFY(!caution->isHidden());
-        QVERIFY(caution->text().startsWith(QStringLiteral("Caution: Before 1955")));
+        QVERIFY(!lblCaution->isHidden());
+        QVERIFY(lblCaution->text().startsWith(QStringLiteral("Caution: ") + caution));
     }
 
     // Each way of taking a row gives the form the same values and closes the look-up.
@@ -75,7 +92,8 @@ private slots:
         QFETCH(QString, how);
         QWidget owner;
         auto* window = new velmora::LocationLookupWindow(QStringLiteral("London United Kingdom"),
-                                                         QDate(1947, 5, 1), QTime(12, 0), kSite, &owner);
+                                                         QDate(1947, 5, 1), QTime(12, 0), kSite,
+                                                         velmora::kEnglishTexts.placeLabels, &owner);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -113,8 +131,8 @@ private slots:
 
     void escapeCloses() {
         QWidget owner;
-        QPointer<velmora::LocationLookupWindow> window =
-            velmora::LocationLookup(kChennaiQuery, kBirthDate, kBirthTime, kSite, &owner);
+        QPointer<velmora::LocationLookupWindow> window = velmora::LocationLookup(
+            kChennaiQuery, kBirthDate, kBirthTime, kSite, velmora::kEnglishTexts.placeLabels, &owner);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::keyClick(window->findChild<QLineEdit*>(QStringLiteral("txtSearch")), Qt::Key_Escape);
         QTRY_VERIFY(window.isNull());
@@ -122,7 +140,8 @@ private slots:
 
     void windowSaysWhenNothingMatches() {
         velmora::LocationLookupWindow window(QStringLiteral("Qwxzyv Nowhere Land Latitude Longitude"),
-                                             kBirthDate, kBirthTime, kSite);
+                                             kBirthDate, kBirthTime, kSite,
+                                             velmora::kEnglishTexts.placeLabels);
         window.search();
         QCOMPARE(window.findChild<QTreeWidget*>(QStringLiteral("lstPlaces"))->topLevelItemCount(), 0);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblStatus"))->text(),
@@ -133,7 +152,7 @@ private slots:
     // Typing waits for a pause before searching; Enter searches at once.
     void typingRefinesTheSearch() {
         velmora::LocationLookupWindow window(QStringLiteral("Qwxzyv Latitude Longitude"), kBirthDate,
-                                             kBirthTime, kSite);
+                                             kBirthTime, kSite, velmora::kEnglishTexts.placeLabels);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.search();
@@ -153,8 +172,8 @@ private slots:
 
     void lookupReturnsAtOnceAndTheWindowGoesWhenClosed() {
         QWidget mainWindow;
-        QPointer<velmora::LocationLookupWindow> window =
-            velmora::LocationLookup(kChennaiQuery, kBirthDate, kBirthTime, kSite, &mainWindow);
+        QPointer<velmora::LocationLookupWindow> window = velmora::LocationLookup(
+            kChennaiQuery, kBirthDate, kBirthTime, kSite, velmora::kEnglishTexts.placeLabels, &mainWindow);
         QVERIFY(window != nullptr);
         QVERIFY(window->isVisible());
         QVERIFY(!window->isModal());

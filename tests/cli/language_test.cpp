@@ -1,4 +1,5 @@
 // velmora-cli --lang: the texts change, the keys and the saved files do not.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,34 @@ TEST(Language, BatchValuesChangeButNotTheHeader) {
     EXPECT_EQ(tamil.out.substr(0, headerEnd), english.out.substr(0, headerEnd));
     EXPECT_EQ(tamil.out.substr(headerEnd), "Asha,1947,8,15,0,0,5,30,0,77,12,E,28,36,N,பூசம்,தேய்பிறை,கோழி,"
                                            "\"ஞாயிறு, செவ்வாய்\",\"திங்கள், சனி\",\"வியாழன், சனி\"\n");
+}
+
+// Three minutes before Ashlesha: the margins' lines are Tamil too, numbers and all.
+TEST(Language, MarginsInTamil) {
+    std::vector<std::string> arguments = With(kExample, {"--lang", "ta", "--margins"});
+    const auto at = std::find(arguments.begin(), arguments.end(), "00:00");
+    *at = "20:05";
+    const auto run = RunInProcess(arguments);
+    EXPECT_THAT(run.out, HasSubstr("\n\nநட்சத்திர மாற்ற இடைவெளி, முன் (நிமிடம்): 1268\n"
+                                   "நட்சத்திர மாற்ற இடைவெளி, பின் (நிமிடம்): 3\n"
+                                   "பட்ச மாற்ற இடைவெளி, முன் (நிமிடம்): 24 மணி நேரத்துக்குள் இல்லை\n"));
+    EXPECT_THAT(run.out, HasSubstr("பின் நேரப் பலன் (3 நிமிடம்): ஆயில்யம், தேய்பிறை, கோழி\n"
+                                   "பிறந்த நேரம் 3 நிமிடங்கள் பிந்தியிருந்தால் நட்சத்திரம் ஆயில்யம் என மாறும்; "
+                                   "பட்சி கோழி என்றே இருக்கும்.\n"));
+}
+
+// A place's compass words and caution; the gazetteer's names stay as they are.
+TEST(Language, PlacesInTamil) {
+    const auto run =
+        RunInProcess({"place", "Madras", "--date", "1950-01-26", "--limit", "1", "--lang", "ta"});
+    EXPECT_EQ(run.out, "Chennai (Madras), Tamil Nadu, India\n"
+                       "  13°05' வடக்கு  80°17' கிழக்கு  Asia/Kolkata  UTC+5:30\n"
+                       "  எச்சரிக்கை: 1955க்கு முன் இந்தியக் கடிகாரங்கள் ஒரே நேரத்தைக் காட்டவில்லை (பம்பாயும் "
+                       "கல்கத்தாவும் தமக்கெனத் தனி நேரத்தைக் கடைப்பிடித்தன); அங்கு வழக்கில் இருந்த உள்ளூர் "
+                       "நேரத்தைச் சரிபார்க்கவும்.\n");
+    const auto london =
+        RunInProcess({"place", "London", "--date", "1947-05-01", "--limit", "1", "--lang", "ta"});
+    EXPECT_THAT(london.out, HasSubstr("51°31' வடக்கு  0°08' மேற்கு  Europe/London  UTC+2:00 கோடை நேரம்\n"));
 }
 
 TEST(Language, UnknownLanguageIsAUsageError) {

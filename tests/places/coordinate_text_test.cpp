@@ -24,8 +24,8 @@ TEST(CoordinateText, AnglesAreRoundedToTheMinute) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(FormatLatitude(c.degrees), c.latitude);
-        EXPECT_EQ(FormatLongitude(c.degrees), c.longitude);
+        EXPECT_EQ(FormatAngle(c.degrees, "N", "S"), c.latitude);
+        EXPECT_EQ(FormatAngle(c.degrees, "E", "W"), c.longitude);
     }
     // Each language writes its own letters.
     EXPECT_EQ(FormatAngle(-22.90642, "வ", "தெ"), "22°54' தெ");

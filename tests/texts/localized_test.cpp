@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -91,6 +93,59 @@ TEST(Localized, ReadingInTamilKeepsUnknownLinesAsRead) {
     EXPECT_EQ(empty.lines.fortnight, "");
     EXPECT_EQ(empty.lines.bird, "");
     EXPECT_EQ(empty.texts.pakshiDescription, "");
+}
+
+// Days in the week's order, joined as each language and fortnight join them.
+TEST(Localized, DayListsFromWeekdays) {
+    using namespace std::chrono;
+    const struct {
+        WeekdaySet days;
+        Fortnight fortnight;
+        Language language;
+        std::string_view want;
+    } cases[] = {
+        {{}, Fortnight::Bright, Language::English, ""},
+        {{Saturday}, Fortnight::Dark, Language::English, "Saturday"},
+        {{Tuesday, Sunday}, Fortnight::Bright, Language::English, "Sunday , Tuesday"},
+        {{Sunday, Tuesday}, Fortnight::Dark, Language::English, "Sunday, Tuesday"},
+        {{Friday, Monday, Wednesday}, Fortnight::Dark, Language::English, "Monday, Wednesday, Friday"},
+        {{Thursday, Saturday}, Fortnight::Bright, Language::Tamil, "வியாழன், சனி"},
+        {{Saturday, Sunday}, Fortnight::Dark, Language::Tamil, "ஞாயிறு, சனி"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DayListText(c.days, c.fortnight, c.language), c.want);
+    }
+}
+
+// The messages as the user reads them, spelled exactly (the two date messages differ by a blank).
+TEST(Localized, CheckMessagesOfEachLanguage) {
+    const struct {
+        CheckMessage message;
+        std::string_view english;
+        std::string_view tamil;
+    } cases[] = {
+        {CheckMessage::EnterName, "Please Enter Name", "பெயரை உள்ளிடவும்"},
+        {CheckMessage::EnterZoneHour, "Please Enter Hour of the Time Zone", "நேர மண்டலத்தின் மணியை உள்ளிடவும்"},
+        {CheckMessage::EnterZoneMinute, "Please Enter Minute of the Time Zone",
+         "நேர மண்டலத்தின் நிமிடத்தை உள்ளிடவும்"},
+        {CheckMessage::EnterLongitudeDegree, "Please Enter Degree of Longitude",
+         "தீர்க்கரேகையின் பாகையை உள்ளிடவும்"},
+        {CheckMessage::EnterLongitudeMinute, "Please Enter Minute of Longitude",
+         "தீர்க்கரேகையின் கலையை உள்ளிடவும்"},
+        {CheckMessage::EnterLatitudeDegree, "Please Enter Degree of Latitude", "அட்சரேகையின் பாகையை உள்ளிடவும்"},
+        {CheckMessage::EnterLatitudeMinute, "Please Enter Minute of Latitude", "அட்சரேகையின் கலையை உள்ளிடவும்"},
+        {CheckMessage::NoSuchDayInFebruary, "Please Enter Correct Date Or Month!",
+         "சரியான தேதியையோ மாதத்தையோ உள்ளிடவும்!"},
+        {CheckMessage::NoSuchDayInMonth, "Please Enter Correct Date Or Month !",
+         "சரியான தேதியையோ மாதத்தையோ உள்ளிடவும் !"},
+        {CheckMessage::OnlyNumbers, "Only Numbers Are Accepted", "எண்கள் மட்டுமே ஏற்கப்படும்"},
+        {CheckMessage::NotAReading, "%1 is not a Velmora reading.", "%1 என்பது Velmora பலன் கோப்பு அல்ல."},
+    };
+    static_assert(std::size(cases) == kCheckMessageCount);
+    for (const auto& c : cases) {
+        EXPECT_EQ(CheckMessageText(c.message, Language::English), c.english);
+        EXPECT_EQ(CheckMessageText(c.message, Language::Tamil), c.tamil);
+    }
 }
 
 } // namespace

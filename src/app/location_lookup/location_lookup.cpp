@@ -41,7 +41,7 @@ const char* const kNoPlaceFound = QT_TRANSLATE_NOOP("velmora::LocationLookupWind
 // The columns the birth form needs come before the zone's name.
 enum Column { Place, State, Country, Latitude, Longitude, UtcOffset, Daylight, TimeZone, ColumnCount };
 
-QString FromUtf8(const std::string& text) {
+QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
@@ -49,12 +49,12 @@ QString FromUtf8(const std::string& text) {
 
 LocationLookupWindow::LocationLookupWindow(const QString& query, const QDate& birthDate,
                                            const QTime& birthTime, const QString& siteAddress,
-                                           QWidget* parent)
+                                           const PlaceLabels& labels, QWidget* parent)
     : QWidget(parent, Qt::Window),
       txtSearch_(new QLineEdit(FromUtf8(places::StripCoordinateWords(query.toStdString())), this)),
       dtpDate_(new QDateEdit(birthDate, this)), dtpTime_(new QTimeEdit(birthTime, this)),
       lstPlaces_(new QTreeWidget(this)), lblStatus_(new QLabel(this)), lblCaution_(new QLabel(this)),
-      cmdUse_(new QPushButton(tr("&Use This Place"), this)), searchDelay_(new QTimer(this)) {
+      cmdUse_(new QPushButton(tr("&Use This Place"), this)), searchDelay_(new QTimer(this)), labels_(labels) {
     setObjectName(QStringLiteral("frmLocationLookup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Find Latitude & Longitude - Velmora"));
@@ -204,8 +204,10 @@ void LocationLookupWindow::showPlaces() {
         for (const Column column : {Place, State, Country}) {
             row->setToolTip(column, row->text(column));
         }
-        row->setText(Latitude, FromUtf8(places::FormatLatitude(place.latitudeDeg)));
-        row->setText(Longitude, FromUtf8(places::FormatLongitude(place.longitudeDeg)));
+        row->setText(Latitude,
+                     FromUtf8(places::FormatAngle(place.latitudeDeg, labels_.north, labels_.south)));
+        row->setText(Longitude,
+                     FromUtf8(places::FormatAngle(place.longitudeDeg, labels_.east, labels_.west)));
         row->setText(TimeZone, FromUtf8(place.timeZoneId));
         const std::optional<places::ZoneAtTime>& zone = zones_.emplace_back(places::ZoneAtPlace(place, when));
         if (zone) {
@@ -233,7 +235,8 @@ void LocationLookupWindow::showCaution() {
     const int index = lstPlaces_->indexOfTopLevelItem(lstPlaces_->currentItem());
     const bool known = index >= 0 && std::size_t(index) < zones_.size() && zones_[std::size_t(index)];
     cmdUse_->setEnabled(known);
-    const QString caution = known ? FromUtf8(zones_[std::size_t(index)]->caution) : QString();
+    const std::optional<ClockCaution> found = known ? zones_[std::size_t(index)]->caution : std::nullopt;
+    const QString caution = found ? FromUtf8(labels_.clockCautions[IndexOf(*found)]) : QString();
     lblCaution_->setText(caution.isEmpty() ? QString() : tr("Caution: ") + caution);
     lblCaution_->setVisible(!caution.isEmpty());
 }
@@ -257,8 +260,8 @@ void LocationLookupWindow::searchTheWeb() {
 }
 
 LocationLookupWindow* LocationLookup(const QString& query, const QDate& birthDate, const QTime& birthTime,
-                                     const QString& siteAddress, QWidget* parent) {
-    auto* window = new LocationLookupWindow(query, birthDate, birthTime, siteAddress, parent);
+                                     const QString& siteAddress, const PlaceLabels& labels, QWidget* parent) {
+    auto* window = new LocationLookupWindow(query, birthDate, birthTime, siteAddress, labels, parent);
     window->show();
     // The first search runs once the window is on screen, so the caller returns at once.
     QTimer::singleShot(0, window, &LocationLookupWindow::search);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTime>
 
+#include "texts/language_texts.h"
+
 class QWidget;
 
 namespace velmora {
@@ -15,6 +17,6 @@ class LocationLookupWindow;
 // the UTC offset at the birth date and time. Its placeChosen signal gives the
 // place the user picks; the window closes then.
 LocationLookupWindow* LocationLookup(const QString& query, const QDate& birthDate, const QTime& birthTime,
-                                     const QString& siteAddress, QWidget* parent);
+                                     const QString& siteAddress, const PlaceLabels& labels, QWidget* parent);
 
 } // namespace velmora

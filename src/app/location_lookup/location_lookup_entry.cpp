@@ -6,8 +6,9 @@
 extern "C" Q_DECL_EXPORT QWidget* velmora_open_location_lookup(const velmora::LocationLookupRequest& request,
                                                                const velmora::PlaceChosenHandler& onChosen,
                                                                QWidget* parent) {
-    velmora::LocationLookupWindow* window = velmora::LocationLookup(
-        request.query, request.birthDate, request.birthTime, request.siteAddress, parent);
+    velmora::LocationLookupWindow* window =
+        velmora::LocationLookup(request.query, request.birthDate, request.birthTime, request.siteAddress,
+                                request.placeLabels, parent);
     QObject::connect(window, &velmora::LocationLookupWindow::placeChosen, window, onChosen);
     return window;
 }

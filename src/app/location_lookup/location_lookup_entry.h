@@ -1,6 +1,7 @@
 #pragma once
 
 #include "places/form_values.h"
+#include "texts/language_texts.h"
 
 #include <QDate>
 #include <QString>
@@ -21,6 +22,9 @@ struct LocationLookupRequest {
     QDate birthDate;
     QTime birthTime;
     QString siteAddress;
+    // The compass words and cautions in the window's language; they point into the program's own
+    // tables, which outlive every window.
+    PlaceLabels placeLabels;
 };
 
 using PlaceChosenHandler = std::function<void(const places::PlaceFormValues&)>;

@@ -2,6 +2,7 @@
 
 #include "places/form_values.h"
 #include "places/zone_at_time.h"
+#include "texts/language_texts.h"
 
 #include <QDate>
 #include <QTime>
@@ -26,8 +27,9 @@ namespace velmora {
 class LocationLookupWindow : public QWidget {
     Q_OBJECT
 public:
+    // `labels` are the compass words and cautions in the window's language.
     LocationLookupWindow(const QString& query, const QDate& birthDate, const QTime& birthTime,
-                         const QString& siteAddress, QWidget* parent = nullptr);
+                         const QString& siteAddress, const PlaceLabels& labels, QWidget* parent = nullptr);
 
     // Runs the search for the search field's text at once.
     void search();
@@ -50,6 +52,7 @@ private:
     QLabel* lblCaution_;
     QPushButton* cmdUse_;
     QTimer* searchDelay_;
+    PlaceLabels labels_;
     std::optional<places::Gazetteer> gazetteer_; // loaded by the first search
     std::vector<places::PlaceMatch> matches_;
     std::vector<std::optional<places::ZoneAtTime>> zones_; // one for each row shown

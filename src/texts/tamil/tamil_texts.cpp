@@ -100,6 +100,15 @@ constexpr auto kMarginLabels = std::to_array<std::string_view>({
     "பட்ச மாற்ற இடைவெளி, பின் (நிமிடம்): ",
 });
 
+// In the order of ClockCaution.
+constexpr auto kClockCautions = std::to_array<std::string_view>({
+    "கடிகாரங்கள் முன்னே நகர்த்தப்பட்டபோது இந்த நேரம் தவிர்க்கப்பட்டது; முந்தைய நேர வேறுபாடு "
+    "பயன்படுத்தப்படுகிறது.",
+    "கடிகாரங்கள் பின்னே நகர்த்தப்பட்டபோது இந்த நேரம் இருமுறை வந்தது; முதலில் வந்ததே பயன்படுத்தப்படுகிறது.",
+    "1955க்கு முன் இந்தியக் கடிகாரங்கள் ஒரே நேரத்தைக் காட்டவில்லை (பம்பாயும் கல்கத்தாவும் தமக்கெனத் தனி "
+    "நேரத்தைக் கடைப்பிடித்தன); அங்கு வழக்கில் இருந்த உள்ளூர் நேரத்தைச் சரிபார்க்கவும்.",
+});
+
 } // namespace
 
 // "பிறந்த நேரம் 6 நிமிடங்கள் பிந்தியிருந்தால் நட்சத்திரம் ஆயில்யம் எனவும் பட்சி
@@ -166,6 +175,16 @@ constinit const LanguageTexts kTamilTexts{
             .readingBefore = "முன் நேரப் பலன் (",
             .readingAfter = "பின் நேரப் பலன் (",
             .minutesClose = " நிமிடம்): ",
+        },
+    .placeLabels =
+        {
+            .north = "வடக்கு",
+            .south = "தெற்கு",
+            .east = "கிழக்கு",
+            .west = "மேற்கு",
+            .clockCautions = kClockCautions,
+            .caution = "எச்சரிக்கை: ",
+            .daylightSaving = " கோடை நேரம்",
         },
     .nearChangeLine = TamilNearChangeLine,
 };
