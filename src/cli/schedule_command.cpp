@@ -26,8 +26,6 @@
 namespace velmora {
 namespace {
 
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
 constexpr int kMostDays = 3660;
 
 std::optional<int> WholeNumber(std::string_view text) {
