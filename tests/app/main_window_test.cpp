@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "app/about_dialog.h"
-#include "app/links.h"
 #include "app/lean_widgets/svg_view.h"
+#include "app/links.h"
 #include "main_window_fixture.h"
 #include "modal_watch.h"
 #include "platform/qt_platform.h"
