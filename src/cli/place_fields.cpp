@@ -22,15 +22,7 @@ bool FillPlaceFields(BirthFormFields& fields, std::string_view query, const plac
         }
         values = places::FormValuesFor(found->match.place, found->zone);
     }
-    fields.zoneHour = values.zoneHour;
-    fields.zoneMinute = values.zoneMinute;
-    fields.daylightSaving = values.daylightSaving;
-    fields.longitudeDegrees = values.longitudeDegrees;
-    fields.longitudeMinutes = values.longitudeMinutes;
-    fields.longitudeEast = values.longitudeEast;
-    fields.latitudeDegrees = values.latitudeDegrees;
-    fields.latitudeMinutes = values.latitudeMinutes;
-    fields.latitudeSouth = values.latitudeSouth;
+    static_cast<PlaceFields&>(fields) = values;
     return true;
 }
 

@@ -18,20 +18,20 @@ PlaceFormValues FormValuesFor(const GazetteerPlace& place, const ZoneAtTime& zon
     // The form's two zone fields are the two parts of the offset's text: "+5" and "30".
     const std::string standard = FormatUtcOffset(standardMinutes * kSecondsPerMinute);
     const std::size_t colon = standard.find(':');
-    return {
-        .latitudeDegrees = std::to_string(latitude.degrees),
-        .latitudeMinutes = std::to_string(latitude.minutes),
-        .latitudeSouth = latitude.negative,
-        .longitudeDegrees = std::to_string(longitude.degrees),
-        .longitudeMinutes = std::to_string(longitude.minutes),
-        .longitudeEast = !longitude.negative,
-        .zoneHour = standard.substr(0, colon),
-        .zoneMinute = standard.substr(colon + 1),
-        .daylightSaving = zone.daylightSaving,
-        .city = place.name,
-        .state = place.state,
-        .country = place.country,
-    };
+    PlaceFormValues values;
+    values.zoneHour = standard.substr(0, colon);
+    values.zoneMinute = standard.substr(colon + 1);
+    values.daylightSaving = zone.daylightSaving;
+    values.longitudeDegrees = std::to_string(longitude.degrees);
+    values.longitudeMinutes = std::to_string(longitude.minutes);
+    values.longitudeEast = !longitude.negative;
+    values.latitudeDegrees = std::to_string(latitude.degrees);
+    values.latitudeMinutes = std::to_string(latitude.minutes);
+    values.latitudeSouth = latitude.negative;
+    values.city = place.name;
+    values.state = place.state;
+    values.country = place.country;
+    return values;
 }
 
 } // namespace velmora::places

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/place_fields.h"
 #include "places/zone_at_time.h"
 
 #include <string>
@@ -7,18 +8,9 @@
 namespace velmora::places {
 
 // What a place found by name writes into the birth form: whole degrees and
-// minutes with their sides, the standard offset with its sign plus the
-// daylight-saving tick, and the place's names. Texts are UTF-8.
-struct PlaceFormValues {
-    std::string latitudeDegrees;
-    std::string latitudeMinutes;
-    bool latitudeSouth = false;
-    std::string longitudeDegrees;
-    std::string longitudeMinutes;
-    bool longitudeEast = true;
-    std::string zoneHour;   // always signed: "+5", "-3", "+0"
-    std::string zoneMinute; // "30", "00"
-    bool daylightSaving = false;
+// minutes with their sides, the standard offset with its sign ("+5", "-3",
+// "+0"; minutes "30", "00") plus the daylight-saving tick, and the place's names.
+struct PlaceFormValues : PlaceFields {
     std::string city{};
     std::string state{};
     std::string country{};

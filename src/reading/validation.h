@@ -6,27 +6,20 @@
 #include <variant>
 
 #include "model/birth_record.h"
+#include "model/place_fields.h"
 #include "texts/check_message.h"
 
 namespace velmora {
 
-// The entry form's texts and list positions, as the checks see them.
-struct BirthFormFields {
+// The entry form's texts and list positions, as the checks see them: the
+// person and the birth time, and the place's fields.
+struct BirthFormFields : PlaceFields {
     std::string name;
     int monthIndex = 0; // 0 = January
     int dayIndex = 0;   // 0 = day 1
     int year = 1901;
     int hour = 0;
     int minute = 0;
-    std::string zoneHour;
-    std::string zoneMinute;
-    bool daylightSaving = false;
-    std::string longitudeDegrees;
-    std::string longitudeMinutes;
-    bool longitudeEast = true;
-    std::string latitudeDegrees;
-    std::string latitudeMinutes;
-    bool latitudeSouth = false;
 };
 
 // Which control a failed check points at.
