@@ -22,6 +22,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "platform/folder_of.h"
 #include "texts/printable.h"
 
 namespace velmora {
@@ -52,14 +53,6 @@ QString DisplayKey() {
 QString Printable(const QByteArray& path) {
     return QString::fromStdString(
         EscapeControls(std::string_view(path.constData(), std::size_t(path.size()))));
-}
-
-QByteArray FolderOf(const QByteArray& path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0) {
-        return QByteArrayLiteral(".");
-    }
-    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
 // A folder fit for the lock and the socket: the user's own, which no one else may

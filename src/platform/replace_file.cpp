@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/folder_of.h"
+
 namespace velmora {
 namespace {
 
@@ -41,14 +43,6 @@ std::optional<QByteArray> FollowLinks(QByteArray path, int& error) {
     }
     error = ELOOP;
     return std::nullopt;
-}
-
-QByteArray FolderOf(const QByteArray& path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0) {
-        return QByteArrayLiteral(".");
-    }
-    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
 // A name in `folder` that no person would pick; short, so that it fits wherever the target does.

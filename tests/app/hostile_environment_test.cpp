@@ -13,10 +13,14 @@
 #include "app/main_window.h"
 #include "platform/qt_platform.h"
 #include "support/immutable_folder.h"
+#include "support/test_files.h"
 
 using velmora::MessageIcon;
 
 namespace {
+
+using velmora::testing::ReadFile;
+using velmora::testing::WriteFile;
 
 const QString kOrganization = QStringLiteral("VelmoraTest");
 const QString kApplication = QStringLiteral("Hostile");
@@ -36,18 +40,6 @@ public:
     QString GetSaveFileName(QWidget*, const velmora::FileDialogRequest&) override { return saveAnswer; }
     QDate Today() override { return QDate(2024, 6, 15); }
 };
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
 
 // Every byte value, syntax of the INI format among them, in no sensible order.
 QByteArray Garbage() {

@@ -24,8 +24,12 @@
 #include "app/main_window.h"
 #include "fake_platform.h"
 #include "platform/instance_lock.h"
+#include "support/test_files.h"
 
 namespace {
+
+using velmora::testing::ReadFile;
+using velmora::testing::WriteFile;
 
 const QString kProgram = QStringLiteral(VELMORA_PROGRAM);
 const QString kExampleReading = QStringLiteral(VELMORA_EXAMPLE_READING);
@@ -77,17 +81,6 @@ QProcessEnvironment WithoutDisplay() {
         environment.remove(QString::fromLatin1(name));
     }
     return environment;
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 // What the program can find at the PDF's path.

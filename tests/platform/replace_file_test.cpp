@@ -14,10 +14,13 @@
 #include <sys/stat.h>
 
 #include "platform/replace_file.h"
+#include "support/test_files.h"
 
 using velmora::ReplaceFile;
 
 namespace {
+
+using velmora::testing::ReadFile;
 
 enum class AtPath {
     Nothing,
@@ -40,11 +43,6 @@ void WriteFile(const QString& path, const QByteArray& bytes, QFile::Permissions 
     QCOMPARE(file.write(bytes), bytes.size());
     file.close();
     QVERIFY(file.setPermissions(permissions));
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 mode_t Mode(const QString& path) {
