@@ -287,7 +287,7 @@ void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours)
     if (day.weekday && day.sky) {
         out << "Weekday:       " << WeekdayName(*day.weekday) << '\n'
             << "Fortnight:     " << FortnightName(day.sky->fortnight) << " (at sunrise)\n"
-            << "Tithi:         " << TithiName(day.sky->tithi) << " (at sunrise)\n"
+            << "Tithi:         " << TithiName(day.sky->tithi, Language::English) << " (at sunrise)\n"
             << "Star:          " << StarText(day.sky->star) << " (at sunrise)\n";
     }
     moment("Sunrise:       ", sun.SunriseUT);
@@ -329,7 +329,7 @@ nlohmann::ordered_json DayJson(const DaySchedule& day, double utcOffsetHours) {
         {"weekday", day.weekday ? Json(WeekdayName(*day.weekday)) : nullptr},
         {"paksha", day.sky ? Json(FortnightName(day.sky->fortnight)) : nullptr},
         {"star", day.sky && day.sky->star ? Json(StarName(*day.sky->star)) : nullptr},
-        {"tithi", day.sky ? Json(TithiName(day.sky->tithi)) : nullptr},
+        {"tithi", day.sky ? Json(TithiName(day.sky->tithi, Language::English)) : nullptr},
         {"sunrise", moment(day.sun.SunriseUT)},
         {"sunset", moment(day.sun.SunsetUT)},
         {"next_sunrise", moment(day.sun.NextSunriseUT)},
@@ -370,12 +370,13 @@ void WriteCsvRows(std::ostream& out, const DaySchedule& day, double utcOffsetHou
     const auto flag = [&day](bool BirdDayKind::*member) {
         return day.birdDay ? (*day.birdDay.*member ? "1" : "0") : "";
     };
-    const std::string common =
-        DateText(day.date) + "," + (day.weekday ? std::string(WeekdayName(*day.weekday)) : "") + "," +
-        (day.sky ? std::string(FortnightName(day.sky->fortnight)) : "") + "," +
-        (day.sky ? TithiName(day.sky->tithi) : "") + "," + (day.sky ? StarText(day.sky->star) : "") + "," +
-        std::string(BirdName(day.bird)) + "," + flag(&BirdDayKind::rulingByDay) + "," +
-        flag(&BirdDayKind::rulingByNight) + "," + flag(&BirdDayKind::death) + ",";
+    const std::string common = DateText(day.date) + "," +
+                               (day.weekday ? std::string(WeekdayName(*day.weekday)) : "") + "," +
+                               (day.sky ? std::string(FortnightName(day.sky->fortnight)) : "") + "," +
+                               (day.sky ? TithiName(day.sky->tithi, Language::English) : "") + "," +
+                               (day.sky ? StarText(day.sky->star) : "") + "," +
+                               std::string(BirdName(day.bird)) + "," + flag(&BirdDayKind::rulingByDay) + "," +
+                               flag(&BirdDayKind::rulingByNight) + "," + flag(&BirdDayKind::death) + ",";
     if (!day.periods) {
         out << common << NoPeriodsPart(day.sun.Status) << ",,,,,,,,,"
             << (day.sun.CoveringSunriseUT ? LocalDateTime(*day.sun.CoveringSunriseUT, utcOffsetHours) : "")

@@ -19,6 +19,25 @@ constexpr auto kWeekdayNames = std::to_array<std::string_view>({
     "Saturday",
 });
 
+constexpr auto kTithiNames = std::to_array<std::string_view>({
+    "Pratipada",
+    "Dvitiya",
+    "Tritiya",
+    "Chaturthi",
+    "Panchami",
+    "Shashthi",
+    "Saptami",
+    "Ashtami",
+    "Navami",
+    "Dashami",
+    "Ekadashi",
+    "Dvadashi",
+    "Trayodashi",
+    "Chaturdashi",
+});
+constexpr auto kTithiFortnightWords = std::to_array<std::string_view>({"Shukla", "Krishna"});
+constexpr auto kLastTithiNames = std::to_array<std::string_view>({"Purnima", "Amavasya"});
+
 // The bright and the dark lists have always spelt two-day entries differently.
 constexpr auto kDayListJoints = std::to_array<std::string_view>({" , ", ", "});
 
@@ -123,6 +142,9 @@ constinit const LanguageTexts kEnglishTexts{
     .fortnightNames = kFortnightNames,
     .weekdayNames = kWeekdayNames,
     .activityNames = kActivityNames,
+    .tithiNames = kTithiNames,
+    .tithiFortnightWords = kTithiFortnightWords,
+    .lastTithiNames = kLastTithiNames,
     .dayListJoints = kDayListJoints,
     .starParagraphs = StarDescriptionTable,
     .brightBirdParagraphs = PakshiDescriptionTable,

@@ -30,6 +30,17 @@ std::string_view FortnightName(Fortnight fortnight, Language language) {
     return TextsOf(language).fortnightNames[IndexOf(fortnight)];
 }
 
+std::string TithiName(int tithi, Language language) {
+    const LanguageTexts& texts = TextsOf(language);
+    const std::size_t fortnight = tithi <= 15 ? 0 : 1;
+    const std::size_t ofFortnight = static_cast<std::size_t>((tithi - 1) % 15); // 0..14
+    if (ofFortnight == kTithisBeforeTheLast) {
+        return std::string(texts.lastTithiNames[fortnight]);
+    }
+    return std::string(texts.tithiFortnightWords[fortnight]) + " " +
+           std::string(texts.tithiNames[ofFortnight]);
+}
+
 std::string_view CheckMessageText(CheckMessage message, Language language) {
     return TextsOf(language).checkMessages[IndexOf(message)];
 }

@@ -28,6 +28,9 @@ enum class Language : std::uint8_t { English, Tamil };
 // "en" or "ta"; nothing for any other code.
 std::optional<Language> LanguageFromCode(std::string_view code);
 
+// A fortnight's lunar days before its fifteenth.
+inline constexpr std::size_t kTithisBeforeTheLast = 14;
+
 template <std::size_t N> using TextList = std::span<const std::string_view, N>;
 
 // The labels of the command line's text output, each with what follows it.
@@ -70,6 +73,11 @@ struct LanguageTexts {
     TextList<kFortnightCount> fortnightNames;
     TextList<kWeekdayCount> weekdayNames; // Sunday first, as std::chrono counts
     TextList<kActivityCount> activityNames;
+    // The lunar days: the first fourteen of a fortnight, each fortnight's word before them, and
+    // the fifteenth of the bright (full moon) and of the dark fortnight (new moon).
+    TextList<kTithisBeforeTheLast> tithiNames;
+    TextList<kFortnightCount> tithiFortnightWords;
+    TextList<kFortnightCount> lastTithiNames;
     // What stands between two days of a day list, in each fortnight.
     TextList<kFortnightCount> dayListJoints;
 
@@ -101,6 +109,9 @@ std::string_view StarName(Star star, Language language);
 std::string_view BirdName(Bird bird, Language language);
 std::string_view FortnightName(Fortnight fortnight, Language language);
 std::string_view CheckMessageText(CheckMessage message, Language language);
+
+// Lunar day 1..30: "Shukla Pratipada" .. "Purnima", "Krishna Pratipada" .. "Amavasya".
+std::string TithiName(int tithi, Language language);
 
 // The days in Sunday-first order, joined as the fortnight's lists join them:
 // "Sunday , Tuesday" (bright) and "Sunday, Tuesday" (dark) in English.

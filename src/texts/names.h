@@ -50,26 +50,6 @@ inline constexpr auto kActivityNames =
     std::to_array<std::string_view>({"Ruling", "Eating", "Walking", "Sleeping", "Dying"});
 static_assert(kActivityNames.size() == kActivityCount);
 
-// The lunar days of a fortnight, the first fourteen of each; the fifteenth is the
-// full moon's (Purnima) in the bright fortnight and the new moon's (Amavasya) in the dark.
-inline constexpr auto kTithiNames = std::to_array<std::string_view>({
-    "Pratipada",
-    "Dvitiya",
-    "Tritiya",
-    "Chaturthi",
-    "Panchami",
-    "Shashthi",
-    "Saptami",
-    "Ashtami",
-    "Navami",
-    "Dashami",
-    "Ekadashi",
-    "Dvadashi",
-    "Trayodashi",
-    "Chaturdashi",
-});
-static_assert(kTithiNames.size() == 14);
-
 inline constexpr std::string_view kShuklaPaksha = "Shukla Paksha";
 inline constexpr std::string_view kKrishnaPaksha = "Krishna Paksha";
 
@@ -86,9 +66,6 @@ constexpr std::string_view FortnightName(Fortnight fortnight) {
 constexpr std::string_view ActivityName(Activity activity) {
     return kActivityNames[IndexOf(activity)];
 }
-
-// "Shukla Pratipada" .. "Purnima", "Krishna Pratipada" .. "Amavasya" for tithi 1..30.
-std::string TithiName(int tithi);
 
 // The star whose name is exactly `name` (case and spaces count); nothing otherwise.
 std::optional<Star> FindStar(std::string_view name);

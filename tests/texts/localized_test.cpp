@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "reading/reading_session.h"
+#include "texts/language_texts.h"
 #include "texts/localized.h"
 #include "texts/look_ups.h"
 
@@ -145,6 +146,27 @@ TEST(Localized, CheckMessagesOfEachLanguage) {
     for (const auto& c : cases) {
         EXPECT_EQ(CheckMessageText(c.message, Language::English), c.english);
         EXPECT_EQ(CheckMessageText(c.message, Language::Tamil), c.tamil);
+    }
+}
+
+// The lunar days as the almanacs name them.
+TEST(TithiName, FirstFourteenTakeTheirFortnightTheFifteenthItsOwnName) {
+    struct Case {
+        int tithi;
+        Language language;
+        std::string_view want;
+    };
+    const std::array<Case, 7> cases = {{
+        {1, Language::English, "Shukla Pratipada"},
+        {14, Language::English, "Shukla Chaturdashi"},
+        {15, Language::English, "Purnima"},
+        {16, Language::English, "Krishna Pratipada"},
+        {30, Language::English, "Amavasya"},
+        {8, Language::Tamil, "வளர்பிறை அஷ்டமி"},
+        {30, Language::Tamil, "அமாவாசை"},
+    }};
+    for (const Case& c : cases) {
+        EXPECT_EQ(TithiName(c.tithi, c.language), c.want) << c.tithi;
     }
 }
 

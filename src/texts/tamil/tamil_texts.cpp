@@ -139,6 +139,25 @@ std::string TamilNearChangeLine(const NearChangeFacts& facts, const LanguageText
     return line + '.';
 }
 
+// The lunar days as Tamil almanacs print them; each fortnight named as the fortnight itself is.
+constexpr auto kTithiNames = std::to_array<std::string_view>({
+    "பிரதமை",
+    "துவிதியை",
+    "திருதியை",
+    "சதுர்த்தி",
+    "பஞ்சமி",
+    "சஷ்டி",
+    "சப்தமி",
+    "அஷ்டமி",
+    "நவமி",
+    "தசமி",
+    "ஏகாதசி",
+    "துவாதசி",
+    "திரயோதசி",
+    "சதுர்த்தசி",
+});
+constexpr auto kLastTithiNames = std::to_array<std::string_view>({"பௌர்ணமி", "அமாவாசை"});
+
 // A terminal's width of Tamil letters varies, so the labels are followed by one blank only.
 constinit const LanguageTexts kTamilTexts{
     .starNames = StarNames,
@@ -146,6 +165,9 @@ constinit const LanguageTexts kTamilTexts{
     .fortnightNames = FortnightNames,
     .weekdayNames = WeekdayNames,
     .activityNames = ActivityNames,
+    .tithiNames = kTithiNames,
+    .tithiFortnightWords = FortnightNames,
+    .lastTithiNames = kLastTithiNames,
     .dayListJoints = kDayListJoints,
     .starParagraphs = StarDescriptionTable,
     .brightBirdParagraphs = PakshiDescriptionTable,
