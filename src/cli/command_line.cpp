@@ -33,7 +33,9 @@ constexpr const char* kExamples = R"(Examples:
   velmora-cli open asha.tam --json
   velmora-cli open asha.tam --lang ta --full
   velmora-cli schedule --star Pushya --paksha "Krishna Paksha" --day 2024-04-09 \
-      --longitude 80.27 --latitude 13.08 --zone +5:30)";
+      --longitude 80.27 --latitude 13.08 --zone +5:30
+  velmora-cli schedule --reading asha.tam --place "London, United Kingdom" --days 7 --lang ta
+  velmora-cli now --bird Owl --longitude 80.27 --latitude 13.08 --zone +5:30 --json)";
 
 // A usage message is cut here, whatever it echoes.
 constexpr std::size_t kMostUsageMessageBytes = 400;
