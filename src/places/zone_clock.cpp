@@ -7,10 +7,11 @@
 #include <stdexcept>
 #include <utility>
 
+#include "ephemeris/calendar.h"
+
 namespace velmora::places {
 namespace {
 
-constexpr double kUnixEpochJulianDate = 2440587.5;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kSecondsPerHour = 3600.0;
 

@@ -38,6 +38,14 @@ void DivideHalf(double startUT, double endUT, DayHalf half, std::span<DayPeriod,
     periods[kYamasPerHalf - 1].endUT = endUT;
 }
 
+void FillActivities(std::span<DayPeriod, kPeriodsPerDay> periods, Bird bird, Fortnight fortnight,
+                    std::chrono::weekday weekday) {
+    for (DayPeriod& period : periods) {
+        period.activity = MainActivityOf(bird, fortnight, period.half, weekday, period.yama);
+        DivideIntoSubPeriods(period, bird, fortnight, weekday);
+    }
+}
+
 } // namespace
 
 BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnight) {
@@ -65,11 +73,20 @@ DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverP
     const std::span<DayPeriod, kPeriodsPerDay> all(periods);
     DivideHalf(*sun.SunriseUT, *sun.SunsetUT, DayHalf::Day, all.first<kYamasPerHalf>());
     DivideHalf(*sun.SunsetUT, *sun.NextSunriseUT, DayHalf::Night, all.last<kYamasPerHalf>());
-    for (DayPeriod& period : periods) {
-        period.activity = MainActivityOf(bird, sky.fortnight, period.half, weekday, period.yama);
-        DivideIntoSubPeriods(period, bird, sky.fortnight, weekday);
-    }
+    FillActivities(periods, bird, sky.fortnight, weekday);
     return schedule;
+}
+
+DaySchedule ForAnotherBird(const DaySchedule& day, Bird bird) {
+    DaySchedule other = day;
+    other.bird = bird;
+    if (other.weekday && other.sky) {
+        other.birdDay = BirdDayOf(bird, *other.weekday, other.sky->fortnight);
+        if (other.periods) {
+            FillActivities(*other.periods, bird, other.sky->fortnight, *other.weekday);
+        }
+    }
+    return other;
 }
 
 std::vector<DaySchedule> ComputeDaySchedules(std::chrono::year_month_day first, int dayCount,

@@ -65,6 +65,10 @@ BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnig
 // periods, their activities and sub-periods, read in the fortnight at sunrise.
 DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird);
 
+// The same day for another bird: the sunrise, sky and periods of `day`, with
+// `bird`'s named days, activities and sub-periods.
+DaySchedule ForAnotherBird(const DaySchedule& day, Bird bird);
+
 // The days of `dayCount` consecutive local dates from `first` at a latitude and
 // longitude whose clocks keep `clock`: each date's midnight, and so which sunrise
 // falls on it, is taken at the offset in force at the date's local noon.

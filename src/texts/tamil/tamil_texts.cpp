@@ -208,6 +208,16 @@ constinit const LanguageTexts kTamilTexts{
             .caution = "எச்சரிக்கை: ",
             .daylightSaving = " கோடை நேரம்",
         },
+    .planLabels =
+        {
+            .subPeriod = "உட்பிரிவு",
+            .subPeriods = "உட்பிரிவுகள்",
+            .strength = "வலிமை",
+            .lowestStrength = "குறைந்த வலிமை",
+            .noWindows = "இக்காலத்தில் நிபந்தனைக்கு ஏற்ற நேரம் இல்லை.",
+        },
+    .tablesSource = "அட்டவணைகள்: U. S. Pulippani, Biorhythms of Natal Moon (1993), பொது மூலங்களில் "
+                    "படியெடுத்தபடி; மரபுகள் வேறுபடுகின்றன.",
     .nearChangeLine = TamilNearChangeLine,
 };
 
