@@ -150,11 +150,11 @@
     </message>
     <message>
         <source>DST</source>
-        <translation>கோடை</translation>
+        <translation>கோடை நேரம்</translation>
     </message>
     <message>
         <source>TZ Help</source>
-        <translation>உதவி</translation>
+        <translation>நேர மண்டல உதவி</translation>
     </message>
     <message>
         <source>Hour</source>
