@@ -1,5 +1,6 @@
 #include "schedule/day_schedule.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <span>
 
@@ -69,6 +70,24 @@ DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverP
         DivideIntoSubPeriods(period, bird, sky.fortnight, weekday);
     }
     return schedule;
+}
+
+std::vector<DaySchedule> ComputeDaySchedules(std::chrono::year_month_day first, int dayCount,
+                                             double latitudeDeg, double longitudeDeg, const LocalClock& clock,
+                                             Bird bird) {
+    std::vector<DaySchedule> days;
+    days.reserve(static_cast<std::size_t>(std::max(dayCount, 0)));
+    const std::chrono::sys_days firstDay{first};
+    for (int i = 0; i < dayCount; ++i) {
+        const std::chrono::year_month_day date{firstDay + std::chrono::days{i}};
+        // Noon UT, then the local noon by the offset found there: changes of the clocks
+        // fall at night, so the offset of the local noon is that of the day's sunrise.
+        const double noonUT = JulianDateUTAtMidnight(date) + 0.5;
+        const double localNoonUT = noonUT - clock.UtcOffsetHoursAt(noonUT) / 24.0;
+        const ObserverPlace place{latitudeDeg, longitudeDeg, clock.UtcOffsetHoursAt(localNoonUT)};
+        days.push_back(ComputeDaySchedule(date, place, bird));
+    }
+    return days;
 }
 
 } // namespace velmora

@@ -4,10 +4,12 @@
 #include <chrono>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "model/ids.h"
 #include "schedule/activity_tables.h"
 #include "schedule/day_sky.h"
+#include "schedule/local_clock.h"
 #include "schedule/sun_times.h"
 
 namespace velmora {
@@ -62,5 +64,12 @@ BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnig
 // The day beginning with the sunrise of `date` at `place`, for `bird`: the
 // periods, their activities and sub-periods, read in the fortnight at sunrise.
 DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird);
+
+// The days of `dayCount` consecutive local dates from `first` at a latitude and
+// longitude whose clocks keep `clock`: each date's midnight, and so which sunrise
+// falls on it, is taken at the offset in force at the date's local noon.
+std::vector<DaySchedule> ComputeDaySchedules(std::chrono::year_month_day first, int dayCount,
+                                             double latitudeDeg, double longitudeDeg, const LocalClock& clock,
+                                             Bird bird);
 
 } // namespace velmora
