@@ -6,6 +6,8 @@
 
 #ifdef VELMORA_BENCH_SWISS
 #include <swephexp.h>
+
+#include "swiss_files.h"
 #endif
 
 #include "birth_spread.h"
@@ -87,14 +89,6 @@ void SwissMoonSunAyanamsa(double julianDayUT) {
     benchmark::DoNotOptimize(ayanamsa);
 }
 
-// Whether the library found its ephemeris files: it says so in the flags it returns.
-bool SwissFilesFound() {
-    double moon[6];
-    char error[AS_MAXCH];
-    const int used = swe_calc_ut(2451545.0, SE_MOON, SEFLG_SWIEPH, moon, error);
-    return used >= 0 && (used & SEFLG_SWIEPH) != 0;
-}
-
 void BM_SwissMoonSunAyanamsa(benchmark::State& state) {
     const auto days = UniversalDays(SpreadOfBirths());
     swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
@@ -149,8 +143,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 #ifdef VELMORA_BENCH_SWISS
-    // Timed without its files, the other library would be measured searching for them.
-    if (!velmora::SwissFilesFound()) {
+    if (!velmora::bench::SwissFilesFound()) {
         std::fprintf(stderr, "engine_bench: the other library's ephemeris files are missing "
                              "(install Debian's swe-basic-data)\n");
         return 1;
