@@ -42,7 +42,8 @@ void BM_YearOfSchedulesDayByDay(benchmark::State& state) {
     const std::chrono::sys_days first{2024y / 1 / 1};
     for (auto _ : state) {
         for (int day = 0; day < kDaysOf2024; ++day) {
-            const DaySchedule schedule = ComputeDaySchedule(first + std::chrono::days{day}, chennai, Bird::Owl);
+            const DaySchedule schedule =
+                ComputeDaySchedule(first + std::chrono::days{day}, chennai, Bird::Owl);
             benchmark::DoNotOptimize(schedule.periods);
         }
     }

@@ -95,8 +95,8 @@ std::vector<DaySchedule> ComputeDaySchedules(std::chrono::year_month_day first, 
     std::vector<DaySchedule> days;
     days.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        days.push_back(
-            ScheduleOfSunDay(firstDay + std::chrono::days{static_cast<int>(i)}, suns[i], utcOffsetHours[i], bird));
+        days.push_back(ScheduleOfSunDay(firstDay + std::chrono::days{static_cast<int>(i)}, suns[i],
+                                        utcOffsetHours[i], bird));
     }
     return days;
 }

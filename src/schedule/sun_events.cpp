@@ -153,13 +153,13 @@ SunEvents SunEventsBetween(double fromUT, double toUT, const ObserverPlace& plac
     const HorizonSide side(place);
     // The culmination before the last one whose mean time is at or before `fromUT`:
     // before `fromUT` whatever the equation of time.
-    std::int64_t number = static_cast<std::int64_t>(
-                              std::floor(2.0 * (fromUT + place.LongitudeDeg / kSunHourAngleDegPerDay))) -
-                          1;
+    const double meanHalfDays = 2.0 * (fromUT + place.LongitudeDeg / kSunHourAngleDegPerDay);
+    std::int64_t number = static_cast<std::int64_t>(std::floor(meanHalfDays)) - 1;
     double startUT = Culmination(number, place.LongitudeDeg);
     double start = side(startUT);
     SunEvents found{.UpAtStart = start > 0.0, .Events = {}};
-    found.Events.reserve(static_cast<std::size_t>(std::max(0.0, 2.0 * (toUT - fromUT) + 4.0))); // two a day at most
+    // Two events a day at most.
+    found.Events.reserve(static_cast<std::size_t>(std::max(0.0, 2.0 * (toUT - fromUT) + 4.0)));
     while (startUT < toUT) {
         const double endUT = Culmination(++number, place.LongitudeDeg);
         const double end = side(endUT);

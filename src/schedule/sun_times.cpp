@@ -90,8 +90,9 @@ std::vector<SunDay> ComputeSunDays(std::chrono::year_month_day first, std::span<
     midnightsUT.reserve(utcOffsetHours.size());
     const std::chrono::sys_days firstDay{first};
     for (std::size_t i = 0; i < utcOffsetHours.size(); ++i) {
-        midnightsUT.push_back(LocalMidnightUT(
-            std::chrono::year_month_day{firstDay + std::chrono::days{static_cast<int>(i)}}, utcOffsetHours[i]));
+        midnightsUT.push_back(
+            LocalMidnightUT(std::chrono::year_month_day{firstDay + std::chrono::days{static_cast<int>(i)}},
+                            utcOffsetHours[i]));
     }
     std::vector<SunDay> days;
     if (midnightsUT.empty()) {
@@ -99,9 +100,9 @@ std::vector<SunDay> ComputeSunDays(std::chrono::year_month_day first, std::span<
     }
     // One search for the whole run: the events are those each date's own search finds.
     const auto [earliestUT, latestUT] = std::minmax_element(midnightsUT.begin(), midnightsUT.end());
-    const SunEvents found = SunEventsBetween(*earliestUT - kNeededBeforeMidnightDays,
-                                             *latestUT + kNeededAfterMidnightDays,
-                                             {latitudeDeg, longitudeDeg, 0.0});
+    const SunEvents found =
+        SunEventsBetween(*earliestUT - kNeededBeforeMidnightDays, *latestUT + kNeededAfterMidnightDays,
+                         {latitudeDeg, longitudeDeg, 0.0});
     days.reserve(midnightsUT.size());
     for (const double midnightUT : midnightsUT) {
         days.push_back(SunDayFromEvents(midnightUT, found));

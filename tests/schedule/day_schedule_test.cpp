@@ -157,12 +157,9 @@ TEST(DaySchedules, EqualTheDaysComputedOneByOne) {
         bool summerTime;
     };
     const Case cases[] = {
-        {"Chennai", 13.08, 80.27, 5.5, false},
-        {"London", 51.5, -0.13, 0.0, true},
-        {"Tromso", 69.65, 18.96, 1.0, true},
-        {"Longyearbyen", 78.22, 15.65, 1.0, false},
-        {"Mawson", -67.6, 62.87, 5.0, false},
-        {"Kiritimati", 1.87, -157.4, 14.0, false},
+        {"Chennai", 13.08, 80.27, 5.5, false}, {"London", 51.5, -0.13, 0.0, true},
+        {"Tromso", 69.65, 18.96, 1.0, true},   {"Longyearbyen", 78.22, 15.65, 1.0, false},
+        {"Mawson", -67.6, 62.87, 5.0, false},  {"Kiritimati", 1.87, -157.4, 14.0, false},
     };
     constexpr year_month_day kFirst = 2023y / 1 / 1;
     constexpr int kDays = 3 * 365 + 1;
@@ -186,7 +183,7 @@ TEST(DaySchedules, EqualTheDaysComputedOneByOne) {
         }
         // The polar places have whole days and polar ones.
         EXPECT_GT(periodDays, 0);
-        EXPECT_EQ(periodDays < kDays, std::abs(c.latitudeDeg) > 66.0);
+        EXPECT_EQ(periodDays<kDays, std::abs(c.latitudeDeg)> 66.0);
     }
     EXPECT_TRUE(ComputeDaySchedules(kFirst, 0, 13.08, 80.27, FixedOffsetClock(5.5), kOwl).empty());
 }
