@@ -6,10 +6,9 @@
 
 #ifdef VELMORA_BENCH_SWISS
 #include <swephexp.h>
-
-#include "swiss_files.h"
 #endif
 
+#include "bench_main.h"
 #include "birth_spread.h"
 #include "ephemeris/birth_moment.h"
 #include "ephemeris/birth_star.h"
@@ -138,21 +137,11 @@ void PrintRateRatio() {
 } // namespace velmora
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
+    const int status = velmora::bench::RunBenchmarks(argc, argv, "engine_bench");
 #ifdef VELMORA_BENCH_SWISS
-    if (!velmora::bench::SwissFilesFound()) {
-        std::fprintf(stderr, "engine_bench: the other library's ephemeris files are missing "
-                             "(install Debian's swe-basic-data)\n");
-        return 1;
+    if (status == 0) {
+        velmora::PrintRateRatio();
     }
 #endif
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-#ifdef VELMORA_BENCH_SWISS
-    velmora::PrintRateRatio();
-#endif
-    return 0;
+    return status;
 }

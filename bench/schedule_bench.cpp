@@ -1,5 +1,4 @@
 #include <chrono>
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -7,10 +6,9 @@
 
 #ifdef VELMORA_BENCH_SWISS
 #include <swephexp.h>
-
-#include "swiss_files.h"
 #endif
 
+#include "bench_main.h"
 #include "ephemeris/calendar.h"
 #include "places/zone_clock.h"
 #include "schedule/day_schedule.h"
@@ -96,18 +94,5 @@ BENCHMARK(BM_SwissYearOfSunrisesAndSunsets)->Unit(benchmark::kMillisecond);
 } // namespace velmora
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-#ifdef VELMORA_BENCH_SWISS
-    if (!velmora::bench::SwissFilesFound()) {
-        std::fprintf(stderr, "schedule_bench: the other library's ephemeris files are missing "
-                             "(install Debian's swe-basic-data)\n");
-        return 1;
-    }
-#endif
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return velmora::bench::RunBenchmarks(argc, argv, "schedule_bench");
 }
