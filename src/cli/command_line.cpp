@@ -17,6 +17,7 @@
 #include "cli/place_command.h"
 #include "cli/reading_command.h"
 #include "cli/schedule_command.h"
+#include "files/regular_file.h"
 #include "reading/saved_reading_name.h"
 #include "texts/printable.h"
 
@@ -151,10 +152,10 @@ int RunBatchCommand(const std::string& path, const BatchOptions& options, const 
     if (path == "-") {
         return RunBatch(console.in, console.out, console.err, options);
     }
-    std::string error;
-    const int fd = OpenRegularFile(path, error);
+    FileFailure failure;
+    const int fd = OpenRegularFile(path, failure);
     if (fd < 0) {
-        console.err << "velmora-cli: " << EscapeControls(error) << '\n';
+        console.err << "velmora-cli: " << EscapeControls(CannotReadMessage(path, failure)) << '\n';
         return kExitRefused;
     }
     __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in | std::ios::binary);
