@@ -23,8 +23,9 @@ constexpr date::year kLastListedYear{2037};
 constexpr date::days kGregorianCycle{146097};
 constexpr date::sys_days kFirstRuleCycle{date::year{2038} / date::January / 1};
 
-// libical fills its zones' tables of changes on first use, in memory the whole
-// process shares; readings are made on several threads at once.
+// libical locks its zones' tables of changes itself, but not all the state the
+// process shares (the year it works rules out to is set on first use); readings
+// are made on several threads at once, so each call into it takes this lock.
 std::mutex& RuleMutex() {
     static std::mutex mutex;
     return mutex;
