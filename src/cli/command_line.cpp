@@ -13,6 +13,7 @@
 #include "cli/batch_command.h"
 #include "cli/exit_status.h"
 #include "cli/input_file.h"
+#include "cli/language_option.h"
 #include "cli/message_quoting.h"
 #include "cli/place_command.h"
 #include "cli/reading_command.h"
@@ -61,19 +62,6 @@ CLI::Validator WholeNumber(std::uint64_t low, std::uint64_t high) {
             return std::string();
         },
         "from " + range);
-}
-
-// One setting for whichever command runs; checked by CLI11, turned into a Language after parsing.
-void AddLanguageOption(CLI::App* command, std::string& languageCode) {
-    command
-        ->add_option("--lang", languageCode,
-                     "Language of the names, days, paragraphs and labels: en (default) or ta (Tamil); "
-                     "JSON keys, CSV headers and saved files stay English")
-        ->check(CLI::IsMember({"en", "ta"}));
-}
-
-Language LanguageOf(const std::string& code) {
-    return LanguageFromCode(code).value_or(Language::English);
 }
 
 Command AddReadingCommand(CLI::App& app, const Console& console) {
@@ -230,38 +218,15 @@ Command AddScheduleCommand(CLI::App& app, const Console& console) {
     ScheduleOptions& schedule = *settings;
     CLI::App* scheduleCommand =
         app.add_subcommand("schedule", "The bird's day: sunrise, sunset, the ten periods and its named days");
-    CLI::Option* star = scheduleCommand->add_option("--star", schedule.star, "Birth star, e.g. Pushya");
-    CLI::Option* paksha = scheduleCommand->add_option(
-        "--paksha", schedule.paksha, "Fortnight of the birth: \"Shukla Paksha\" or \"Krishna Paksha\"");
-    CLI::Option* bird = scheduleCommand->add_option("--bird", schedule.bird,
-                                                    "The bird itself: Vulture, Owl, Crow, Cock or Peacock");
-    star->needs(paksha)->excludes(bird);
-    paksha->needs(star);
-    scheduleCommand->add_option("--day", schedule.day, "First day, YYYY-MM-DD (1901 to 2050)")->required();
-    scheduleCommand->add_option("--days", schedule.days, "Number of consecutive days (default 1)");
-    scheduleCommand
-        ->add_option("--longitude", schedule.longitude,
-                     "Longitude: degrees east (negative west), or e.g. 80:16E")
-        ->required()
-        ->allow_extra_args(false);
-    scheduleCommand
-        ->add_option("--latitude", schedule.latitude,
-                     "Latitude: degrees north (negative south), or e.g. 13:05N")
-        ->required()
-        ->allow_extra_args(false);
-    scheduleCommand
-        ->add_option("--zone", schedule.zone, "Standard time zone, signed H:MM, e.g. +5:30 or -8:00")
-        ->required();
-    scheduleCommand->add_flag("--dst", schedule.daylightSaving,
-                              "Daylight saving time is in force (one hour)");
+    AddBirdOptions(scheduleCommand, schedule.bird);
+    scheduleCommand->add_option("--day", schedule.day,
+                                "First day, YYYY-MM-DD (1901 to 2050; default: today at the place)");
+    scheduleCommand->add_option("--days", schedule.days,
+                                "Number of consecutive days (default 1, at most 3660)");
+    AddDayPlaceOptions(scheduleCommand, schedule.place);
     CLI::Option* scheduleJson = scheduleCommand->add_flag(
         "--json", schedule.json, "One JSON object per day (an array for several days)");
-    scheduleCommand->add_flag("--csv", schedule.csv, "One CSV row per period")->excludes(scheduleJson);
-    scheduleCommand->parse_complete_callback([star, bird] {
-        if (!*star && !*bird) {
-            throw CLI::RequiredError("--star with --paksha, or --bird");
-        }
-    });
+    scheduleCommand->add_flag("--csv", schedule.csv, "One CSV row per sub-period")->excludes(scheduleJson);
     return {scheduleCommand,
             [settings, console] { return RunSchedule(*settings, console.out, console.err); }};
 }

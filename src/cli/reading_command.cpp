@@ -3,21 +3,16 @@
 #include <optional>
 #include <ostream>
 
-#include "cli/input_file.h"
 #include "cli/message_quoting.h"
 #include "cli/place_fields.h"
-#include "files/regular_file.h"
+#include "cli/saved_reading_file.h"
 #include "files/replace_file.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
-#include "reading/saved_reading_name.h"
-#include "texts/language_texts.h"
 #include "texts/printable.h"
 
 namespace velmora {
 namespace {
-
-constexpr std::string_view kMsgCheckFile = "Please Check The File.";
 
 // A reading that could not be written out (a full disk, a closed pipe) is a failure.
 int WriteAndCheck(std::ostream& out, const ReadingResults& results, const OutputOptions& output,
@@ -64,27 +59,12 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
 }
 
 int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& out, std::ostream& errors) {
-    if (!PassesSavedReadingNameTest(path)) {
-        errors << "velmora-cli: " << EscapeControls(path) << ": " << kMsgCheckFile << '\n';
+    const auto opened = OpenSavedReading(path);
+    if (const auto* message = std::get_if<std::string>(&opened)) {
+        errors << "velmora-cli: " << EscapeControls(*message) << '\n';
         return kExitRefused;
     }
-    FileFailure failure;
-    const auto bytes = ReadFileStart(path, kSavedReadingReadLimit, failure);
-    if (!bytes) {
-        errors << "velmora-cli: " << EscapeControls(CannotReadMessage(path, failure)) << '\n';
-        return kExitRefused;
-    }
-    ReadingSession session;
-    if (session.ReopenSavedFile(*bytes) == ReadingSession::ReopenOutcome::NotAReading) {
-        const std::string_view message = CheckMessageText(CheckMessage::NotAReading, Language::English);
-        const std::size_t name = message.find("%1");
-        errors << "velmora-cli: "
-               << EscapeControls(std::string(message.substr(0, name)) + path +
-                                 std::string(message.substr(name + 2)))
-               << '\n';
-        return kExitRefused;
-    }
-    return WriteAndCheck(out, session.Results(), output, errors);
+    return WriteAndCheck(out, std::get<ReadingResults>(opened), output, errors);
 }
 
 } // namespace velmora
