@@ -21,10 +21,9 @@ struct BufferDeleter {
     void operator()(char* buffer) const { icalmemory_free_buffer(buffer); }
 };
 
-icaltimetype UtcTime(double julianDateUT) {
-    return icaltime_from_timet_with_zone(
-        static_cast<time_t>(NearestSecondAt(julianDateUT).time_since_epoch().count()), 0,
-        icaltimezone_get_utc_timezone());
+icaltimetype UtcTime(std::chrono::sys_seconds moment) {
+    return icaltime_from_timet_with_zone(static_cast<time_t>(moment.time_since_epoch().count()), 0,
+                                         icaltimezone_get_utc_timezone());
 }
 
 std::string Description(const PlanWindow& window, const LocalClock& clock,
@@ -52,11 +51,9 @@ icalcomponent* Event(const PlanWindow& window, const LocalClock& clock, const Pl
     icalcomponent* event = icalcomponent_new_vevent();
     icalcomponent_add_property(
         event, icalproperty_new_uid(WindowUid(request.bird, window, request.condition).c_str()));
-    icalcomponent_add_property(event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
-                                          static_cast<time_t>(request.madeAt.time_since_epoch().count()), 0,
-                                          icaltimezone_get_utc_timezone())));
-    icalcomponent_add_property(event, icalproperty_new_dtstart(UtcTime(window.startUT)));
-    icalcomponent_add_property(event, icalproperty_new_dtend(UtcTime(window.endUT)));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(UtcTime(request.madeAt)));
+    icalcomponent_add_property(event, icalproperty_new_dtstart(UtcTime(NearestSecondAt(window.startUT))));
+    icalcomponent_add_property(event, icalproperty_new_dtend(UtcTime(NearestSecondAt(window.endUT))));
     icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
     icalcomponent_add_property(event,
                                icalproperty_new_description(Description(window, clock, request).c_str()));

@@ -1,6 +1,5 @@
 #include "cli/schedule_text.h"
 
-
 #include "ephemeris/calendar.h"
 
 namespace velmora {
