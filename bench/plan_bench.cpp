@@ -1,8 +1,19 @@
 #include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
 #include "planner/planner.h"
+
+#ifdef VELMORA_CLI_PROGRAM
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+#endif
 
 namespace velmora {
 namespace {
@@ -29,6 +40,48 @@ void BM_YearPlanAgainstAnother(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_YearPlanAgainstAnother)->Unit(benchmark::kMillisecond);
+
+#ifdef VELMORA_CLI_PROGRAM
+// `velmora-cli plan` over ten years as a whole process, its calendar file included:
+// the budget is a second.
+void BM_TenYearPlanProcess(benchmark::State& state) {
+    std::vector<std::string> words = {VELMORA_CLI_PROGRAM,
+                                      "plan",
+                                      "--bird",
+                                      "Cock",
+                                      "--from",
+                                      "2024-01-01",
+                                      "--to",
+                                      "2033-12-31",
+                                      "--longitude",
+                                      "80.27",
+                                      "--latitude",
+                                      "13.08",
+                                      "--zone",
+                                      "+5:30",
+                                      "--ics",
+                                      "/tmp/velmora-plan-bench.ics"};
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    for (auto _ : state) {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        pid_t pid = 0;
+        int status = 0;
+        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0 ||
+            waitpid(pid, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("velmora-cli plan failed");
+        }
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    std::remove(words.back().c_str());
+}
+BENCHMARK(BM_TenYearPlanProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+#endif
 
 } // namespace
 } // namespace velmora
