@@ -11,11 +11,11 @@
 #include "cli/message_quoting.h"
 #include "cli/plan_output.h"
 #include "cli/schedule_text.h"
+#include "cli/whose_day.h"
 #include "files/replace_file.h"
 #include "planner/plan_range.h"
 #include "planner/planner.h"
 #include "texts/moment_text.h"
-#include "texts/printable.h"
 
 namespace velmora {
 namespace {
@@ -41,21 +41,14 @@ DateChoice DateOption(const std::string& option, const std::string& text) {
 } // namespace
 
 int RunPlan(const PlanOptions& options, std::ostream& out, std::ostream& errors) {
-    const auto refuse = [&errors](const OptionRefusal& refusal) {
-        errors << "velmora-cli: " << EscapeControls(refusal.message) << '\n';
-        return refusal.exitStatus;
-    };
+    const auto refuse = [&errors](const OptionRefusal& refusal) { return ReportRefusal(refusal, errors); };
     const ConditionChoice choice = ChooseCondition(options.condition);
     if (!choice.condition) {
         return refuse({choice.message, choice.usage ? kExitUsage : kExitRefused});
     }
     PlanCondition condition = *choice.condition;
-    const auto place = ResolveDayPlace(options.place);
-    if (const auto* refusal = std::get_if<OptionRefusal>(&place)) {
-        return refuse(*refusal);
-    }
-    const auto bird = ResolveBird(options.bird);
-    if (const auto* refusal = std::get_if<OptionRefusal>(&bird)) {
+    const auto whose = ResolveWhoseDay(options.bird, options.place);
+    if (const auto* refusal = std::get_if<OptionRefusal>(&whose)) {
         return refuse(*refusal);
     }
     if (!options.againstReading.empty()) {
@@ -65,7 +58,7 @@ int RunPlan(const PlanOptions& options, std::ostream& out, std::ostream& errors)
         }
         condition.against = std::get<Bird>(other);
     }
-    const DayPlace& at = std::get<DayPlace>(place);
+    const DayPlace& at = std::get<WhoseDay>(whose).place;
     const LocalClock& clock = at.Clock();
 
     const DateChoice from =
@@ -90,7 +83,7 @@ int RunPlan(const PlanOptions& options, std::ostream& out, std::ostream& errors)
                        kExitRefused});
     }
 
-    const Bird person = std::get<Bird>(bird);
+    const Bird person = std::get<WhoseDay>(whose).bird;
     PlanReport report{
         person,    first,
         last,      at.label,

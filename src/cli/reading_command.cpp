@@ -32,8 +32,7 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
                std::ostream& out, std::ostream& errors, bool margins) {
     auto made = FieldsFromOptions(options);
     if (const auto* refusal = std::get_if<OptionRefusal>(&made)) {
-        errors << "velmora-cli: " << EscapeControls(refusal->message) << '\n';
-        return refusal->exitStatus;
+        return ReportRefusal(*refusal, errors);
     }
     BirthFormFields& fields = std::get<BirthFormFields>(made);
     if (!options.place.empty() && !FillPlaceFields(fields, options.place, places::Gazetteer())) {

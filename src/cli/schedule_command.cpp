@@ -19,12 +19,12 @@
 #include "cli/form_choices.h"
 #include "cli/message_quoting.h"
 #include "cli/schedule_text.h"
+#include "cli/whose_day.h"
 #include "ephemeris/calendar.h"
 #include "schedule/day_schedule.h"
 #include "texts/language_texts.h"
 #include "texts/look_ups.h"
 #include "texts/names.h"
-#include "texts/printable.h"
 
 namespace velmora {
 namespace {
@@ -213,22 +213,15 @@ void WriteCsvRows(std::ostream& out, const DaySchedule& day, const LocalClock& c
 } // namespace
 
 int RunSchedule(const ScheduleOptions& options, std::ostream& out, std::ostream& errors) {
-    const auto refuse = [&errors](const OptionRefusal& refusal) {
-        errors << "velmora-cli: " << EscapeControls(refusal.message) << '\n';
-        return refusal.exitStatus;
-    };
+    const auto refuse = [&errors](const OptionRefusal& refusal) { return ReportRefusal(refusal, errors); };
     if (!options.day.empty() && !ParseIsoDate(options.day)) {
         return refuse({"--day: expected YYYY-MM-DD, got " + QuoteForMessage(options.day), kExitUsage});
     }
-    const auto place = ResolveDayPlace(options.place);
-    if (const auto* refusal = std::get_if<OptionRefusal>(&place)) {
+    const auto whose = ResolveWhoseDay(options.bird, options.place);
+    if (const auto* refusal = std::get_if<OptionRefusal>(&whose)) {
         return refuse(*refusal);
     }
-    const auto bird = ResolveBird(options.bird);
-    if (const auto* refusal = std::get_if<OptionRefusal>(&bird)) {
-        return refuse(*refusal);
-    }
-    const DayPlace& at = std::get<DayPlace>(place);
+    const DayPlace& at = std::get<WhoseDay>(whose).place;
     const LocalClock& clock = at.Clock();
     const std::optional<std::chrono::year_month_day> firstDay =
         options.day.empty() ? std::optional(TodayAt(clock)) : ServedDate(options.day);
@@ -242,8 +235,8 @@ int RunSchedule(const ScheduleOptions& options, std::ostream& out, std::ostream&
             {"--days: expected 1 to " + std::to_string(kMostDays) + ", got " + std::to_string(options.days),
              kExitRefused});
     }
-    const std::vector<DaySchedule> days = ComputeDaySchedules(*firstDay, options.days, at.latitudeDeg,
-                                                              at.longitudeDeg, clock, std::get<Bird>(bird));
+    const std::vector<DaySchedule> days = ComputeDaySchedules(
+        *firstDay, options.days, at.latitudeDeg, at.longitudeDeg, clock, std::get<WhoseDay>(whose).bird);
 
     if (options.json) {
         nlohmann::ordered_json json = nlohmann::ordered_json::array();

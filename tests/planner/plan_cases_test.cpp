@@ -7,6 +7,7 @@
 
 #include "planner/plan_range.h"
 #include "planner/planner.h"
+#include "planner/stepping_clock.h"
 #include "planner/waking_spans.h"
 
 namespace velmora {
@@ -18,20 +19,6 @@ constexpr double kHour = 1.0 / 24.0;
 constexpr double kMinute = kHour / 60.0;
 constexpr double kMarch30 = 2460399.5;   // 2024-03-30 00:00 UT
 constexpr double kOctober27 = 2460610.5; // 2024-10-27 00:00 UT
-
-class SteppingClock final : public LocalClock {
-public:
-    SteppingClock(double hoursBefore, double hoursAfter, double changeUT)
-        : hoursBefore_(hoursBefore), hoursAfter_(hoursAfter), changeUT_(changeUT) {}
-    double UtcOffsetHoursAt(double julianDateUT) const override {
-        return julianDateUT < changeUT_ ? hoursBefore_ : hoursAfter_;
-    }
-
-private:
-    double hoursBefore_;
-    double hoursAfter_;
-    double changeUT_;
-};
 
 // London's clocks in 2024: forward at 01:00 UT on 31 March, back at 01:00 UT on 27 October.
 const SteppingClock kSpringForward(0.0, 1.0, kMarch30 + 1.0 + kHour);

@@ -10,6 +10,7 @@
 
 #include "ephemeris/calendar.h"
 #include "planner/planner.h"
+#include "planner/stepping_clock.h"
 
 namespace velmora {
 namespace {
@@ -17,27 +18,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr double kMinutesPerDay = 1440.0;
-
-// Clocks that move from one offset to another at one moment, as at a change to
-// or from daylight saving.
-class SteppingClock final : public LocalClock {
-public:
-    SteppingClock(double hoursBefore, double hoursAfter, double changeUT)
-        : hoursBefore_(hoursBefore), hoursAfter_(hoursAfter), changeUT_(changeUT) {}
-
-    double UtcOffsetHoursAt(double julianDateUT) const override {
-        return julianDateUT < changeUT_ ? hoursBefore_ : hoursAfter_;
-    }
-
-    double hoursBefore() const { return hoursBefore_; }
-    double hoursAfter() const { return hoursAfter_; }
-    double changeUT() const { return changeUT_; }
-
-private:
-    double hoursBefore_;
-    double hoursAfter_;
-    double changeUT_;
-};
 
 // ---- The brute force: every stretch between any two boundaries, judged at its middle.
 

@@ -214,7 +214,7 @@ constinit const LanguageTexts kTamilTexts{
             .subPeriods = "உட்பிரிவுகள்",
             .strength = "வலிமை",
             .lowestStrength = "குறைந்த வலிமை",
-            .noWindows = "இக்காலத்தில் நிபந்தனைக்கு ஏற்ற நேரம் இல்லை.",
+            .noWindows = "இக்காலத்தில் நிபந்தனைக்கு ஏற்ற நேரப் பகுதி இல்லை.",
         },
     .tablesSource = "அட்டவணைகள்: U. S. Pulippani, Biorhythms of Natal Moon (1993), பொது மூலங்களில் "
                     "படியெடுத்தபடி; மரபுகள் வேறுபடுகின்றன.",
