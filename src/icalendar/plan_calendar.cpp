@@ -1,10 +1,10 @@
-#include "calendar/plan_calendar.h"
+#include "icalendar/plan_calendar.h"
 
 #include <libical/ical.h>
 
 #include <memory>
 
-#include "calendar/window_uid.h"
+#include "icalendar/window_uid.h"
 #include "ephemeris/calendar.h"
 #include "planner/window_words.h"
 #include "texts/moment_text.h"
