@@ -28,22 +28,15 @@ void AddBirdOptions(CLI::App* command, BirdOptions& options) {
 
 std::variant<Bird, OptionRefusal> ResolveBird(const BirdOptions& options) {
     if (!options.readingPath.empty()) {
-        const auto opened = OpenSavedReading(options.readingPath);
-        if (const auto* message = std::get_if<std::string>(&opened)) {
+        const auto bird = SavedReadingBird(options.readingPath);
+        if (const auto* message = std::get_if<std::string>(&bird)) {
             return OptionRefusal{"--reading: " + *message, kExitRefused};
         }
-        const ReadingResults& results = std::get<ReadingResults>(opened);
-        if (!results.bird) {
-            return OptionRefusal{"--reading: " + options.readingPath + " names no star, so no bird",
-                                 kExitRefused};
-        }
-        return results.bird->bird;
+        return std::get<Bird>(bird);
     }
     if (!options.bird.empty()) {
-        for (std::size_t i = 0; i < kBirdNames.size(); ++i) {
-            if (kBirdNames[i] == options.bird) {
-                return static_cast<Bird>(i);
-            }
+        if (const std::optional<Bird> bird = FindBird(options.bird)) {
+            return *bird;
         }
         return OptionRefusal{"--bird: expected Vulture, Owl, Crow, Cock or Peacock, got " +
                                  QuoteForMessage(options.bird),
@@ -62,6 +55,18 @@ std::variant<Bird, OptionRefusal> ResolveBird(const BirdOptions& options) {
         return OptionRefusal{"--star: no star is called " + QuoteForMessage(options.star), kExitRefused};
     }
     return LookUpRulingBird(*star, FortnightFromName(options.paksha)).bird;
+}
+
+std::variant<Bird, std::string> SavedReadingBird(const std::string& path) {
+    const auto opened = OpenSavedReading(path);
+    if (const auto* message = std::get_if<std::string>(&opened)) {
+        return *message;
+    }
+    const ReadingResults& results = std::get<ReadingResults>(opened);
+    if (!results.bird) {
+        return path + " names no star, so no bird";
+    }
+    return results.bird->bird;
 }
 
 } // namespace velmora

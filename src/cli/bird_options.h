@@ -29,4 +29,7 @@ void AddBirdOptions(CLI::App* command, BirdOptions& options);
 // that cannot be read.
 std::variant<Bird, OptionRefusal> ResolveBird(const BirdOptions& options);
 
+// The bird of the saved reading at `path`, or why it has none, without an option's name.
+std::variant<Bird, std::string> SavedReadingBird(const std::string& path);
+
 } // namespace velmora

@@ -17,8 +17,10 @@
 #include "cli/message_quoting.h"
 #include "cli/now_command.h"
 #include "cli/place_command.h"
+#include "cli/plan_command.h"
 #include "cli/reading_command.h"
 #include "cli/schedule_command.h"
+#include "files/regular_file.h"
 #include "reading/saved_reading_name.h"
 #include "texts/printable.h"
 
@@ -35,10 +37,15 @@ constexpr const char* kExamples = R"(Examples:
   velmora-cli schedule --star Pushya --paksha "Krishna Paksha" --day 2024-04-09 \
       --longitude 80.27 --latitude 13.08 --zone +5:30
   velmora-cli schedule --reading asha.tam --place "London, United Kingdom" --days 7 --lang ta
-  velmora-cli now --bird Owl --longitude 80.27 --latitude 13.08 --zone +5:30 --json)";
+  velmora-cli now --bird Owl --longitude 80.27 --latitude 13.08 --zone +5:30 --json
+  velmora-cli plan --bird Cock --place "London, United Kingdom" --from 2024-03-25 \
+      --to 2024-04-07 --hours 07:00-22:00 --ics plan.ics --alarm 15)";
 
 // A usage message is cut here, whatever it echoes.
 constexpr std::size_t kMostUsageMessageBytes = 400;
+
+// A calendar's reminder comes at most a week ahead.
+constexpr std::uint64_t kMostAlarmMinutes = 7 * 24 * 60;
 
 // A command of the command line and what runs it once the line is parsed.
 struct Command {
@@ -142,10 +149,10 @@ int RunBatchCommand(const std::string& path, const BatchOptions& options, const 
     if (path == "-") {
         return RunBatch(console.in, console.out, console.err, options);
     }
-    std::string error;
-    const int fd = OpenRegularFile(path, error);
+    FileFailure failure;
+    const int fd = OpenRegularFile(path, failure);
     if (fd < 0) {
-        console.err << "velmora-cli: " << EscapeControls(error) << '\n';
+        console.err << "velmora-cli: " << EscapeControls(CannotReadMessage(path, failure)) << '\n';
         return kExitRefused;
     }
     __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in | std::ios::binary);
@@ -255,6 +262,70 @@ Command AddNowCommand(CLI::App& app, const Console& console) {
             }};
 }
 
+Command AddPlanCommand(CLI::App& app, const Console& console) {
+    struct Settings {
+        PlanOptions plan;
+        std::string languageCode = "en";
+        int alarmMinutes = 0;
+    };
+    const auto settings = std::make_shared<Settings>();
+    PlanOptions& plan = settings->plan;
+    PlanConditionOptions& condition = plan.condition;
+    CLI::App* planCommand = app.add_subcommand(
+        "plan",
+        "The good times of the weeks to come: the windows in which a condition holds, and a calendar file");
+    AddBirdOptions(planCommand, plan.bird);
+    planCommand->add_option("--from", plan.from, "First day, YYYY-MM-DD (default: today at the place)");
+    planCommand->add_option(
+        "--to", plan.to, "Last day, YYYY-MM-DD, both included (default: four weeks on; at most ten years)");
+    AddDayPlaceOptions(planCommand, plan.place);
+    CLI::Option* main = planCommand->add_option("--main", condition.main,
+                                                "The period's activity among these, a comma list, e.g. "
+                                                "Ruling,Eating (the default without --min-strength)");
+    CLI::Option* sub = planCommand->add_option(
+        "--sub", condition.sub,
+        "The sub-period's activity among these (default Ruling,Eating without --min-strength)");
+    planCommand->add_option(
+        "--min-strength", condition.minStrength,
+        "Instead of the activities (or with them): the sub-period's strength at least this, 0 to 1");
+    planCommand->add_option("--hours", condition.hours,
+                            "Waking hours, HH:MM-HH:MM on the local clock: windows are cut to them");
+    CLI::Option* rulingDays = planCommand->add_flag("--ruling-days-only", condition.rulingDaysOnly,
+                                                    "Only the bird's ruling days (by day or by night)");
+    planCommand->add_flag("--keep-death-days", condition.keepDeathDays, "Keep the bird's death days too")
+        ->excludes(rulingDays);
+    CLI::Option* against = planCommand->add_option(
+        "--against", condition.against,
+        "The other party's bird: only where it sleeps or dies (Vulture, Owl, Crow, Cock or Peacock)");
+    planCommand
+        ->add_option("--against-reading", plan.againstReading, "The other party's saved reading (.tam)")
+        ->excludes(against);
+    planCommand->add_option("--min-minutes", condition.minMinutes,
+                            "Shortest window kept, in minutes (default 10)");
+    CLI::Option* json = planCommand->add_flag("--json", plan.json, "The plan as one JSON object");
+    planCommand->add_flag("--csv", plan.csv, "One CSV row per part of a window")->excludes(json);
+    AddLanguageOption(planCommand, settings->languageCode);
+    CLI::Option* ics =
+        planCommand->add_option("--ics", plan.icsPath, "Also write the windows to this iCalendar file")
+            ->type_name("FILE");
+    CLI::Option* alarm = planCommand
+                             ->add_option("--alarm", settings->alarmMinutes,
+                                          "With --ics: a reminder this many minutes before each window")
+                             ->type_name("MINUTES")
+                             ->check(WholeNumber(0, kMostAlarmMinutes))
+                             ->needs(ics);
+    return {planCommand, [settings, console, main, sub, alarm] {
+                PlanOptions& options = settings->plan;
+                options.condition.mainGiven = main->count() > 0;
+                options.condition.subGiven = sub->count() > 0;
+                options.language = LanguageOf(settings->languageCode);
+                if (alarm->count() > 0) {
+                    options.alarmMinutes = settings->alarmMinutes;
+                }
+                return RunPlan(options, console.out, console.err);
+            }};
+}
+
 Command AddPlaceCommand(CLI::App& app, const Console& console) {
     struct Settings {
         PlaceOptions place;
@@ -323,7 +394,8 @@ std::variant<std::function<int()>, int> ParseCommandLine(const std::vector<std::
 
     const Command commands[] = {
         AddReadingCommand(app, console),  AddBatchCommand(app, console), AddOpenCommand(app, console),
-        AddScheduleCommand(app, console), AddNowCommand(app, console),   AddPlaceCommand(app, console),
+        AddScheduleCommand(app, console), AddNowCommand(app, console),   AddPlanCommand(app, console),
+        AddPlaceCommand(app, console),
     };
     try {
         // CLI11 takes the words last first.

@@ -13,10 +13,10 @@
 #include "cli/form_choices.h"
 #include "cli/message_quoting.h"
 #include "cli/schedule_text.h"
+#include "cli/whose_day.h"
 #include "ephemeris/calendar.h"
 #include "schedule/day_schedule.h"
 #include "texts/names.h"
-#include "texts/printable.h"
 
 namespace velmora {
 namespace {
@@ -161,17 +161,14 @@ nlohmann::ordered_json NowJson(const Moment& moment, const std::optional<DayPeri
         {"period", std::move(period)},
         {"sub_period", std::move(subPeriod)},
         {"next_ruling", std::move(nextRule)},
-        {"source", kScheduleSource},
+        {"source", kEnglishTexts.tablesSource},
     };
 }
 
 } // namespace
 
 int RunNow(const NowOptions& options, std::ostream& out, std::ostream& errors) {
-    const auto refuse = [&errors](const OptionRefusal& refusal) {
-        errors << "velmora-cli: " << EscapeControls(refusal.message) << '\n';
-        return refusal.exitStatus;
-    };
+    const auto refuse = [&errors](const OptionRefusal& refusal) { return ReportRefusal(refusal, errors); };
     const std::optional<std::chrono::system_clock::time_point> at =
         options.at.empty() ? std::optional(std::chrono::system_clock::now()) : ParseMoment(options.at);
     if (!at) {
@@ -181,15 +178,12 @@ int RunNow(const NowOptions& options, std::ostream& out, std::ostream& errors) {
                  QuoteForMessage(options.at),
              kExitUsage});
     }
-    const auto place = ResolveDayPlace(options.place);
-    if (const auto* refusal = std::get_if<OptionRefusal>(&place)) {
+    const auto whose = ResolveWhoseDay(options.bird, options.place);
+    if (const auto* refusal = std::get_if<OptionRefusal>(&whose)) {
         return refuse(*refusal);
     }
-    const auto bird = ResolveBird(options.bird);
-    if (const auto* refusal = std::get_if<OptionRefusal>(&bird)) {
-        return refuse(*refusal);
-    }
-    const DayPlace& where = std::get<DayPlace>(place);
+    const DayPlace& where = std::get<WhoseDay>(whose).place;
+    const Bird bird = std::get<WhoseDay>(whose).bird;
     const double nowUT = JulianDateUTOf(*at);
     const std::chrono::year_month_day today = LocalDateAt(nowUT, where.Clock().UtcOffsetHoursAt(nowUT));
     const std::chrono::year_month_day yesterday{std::chrono::sys_days{today} - std::chrono::days{1}};
@@ -200,14 +194,14 @@ int RunNow(const NowOptions& options, std::ostream& out, std::ostream& errors) {
                  QuoteForMessage(options.at.empty() ? LocalDateTime(nowUT, where.Clock()) : options.at),
              kExitRefused});
     }
-    const std::vector<DaySchedule> days = ComputeDaySchedules(
-        yesterday, 2, where.latitudeDeg, where.longitudeDeg, where.Clock(), std::get<Bird>(bird));
+    const std::vector<DaySchedule> days =
+        ComputeDaySchedules(yesterday, 2, where.latitudeDeg, where.longitudeDeg, where.Clock(), bird);
     const Moment moment = Locate(days, nowUT);
-    const std::optional<DayPeriod> next = NextRule(moment.day->date, nowUT, where, std::get<Bird>(bird));
+    const std::optional<DayPeriod> next = NextRule(moment.day->date, nowUT, where, bird);
     if (options.json) {
-        out << NowJson(moment, next, nowUT, where, std::get<Bird>(bird)).dump(2) << '\n';
+        out << NowJson(moment, next, nowUT, where, bird).dump(2) << '\n';
     } else {
-        WriteText(out, moment, next, nowUT, where, std::get<Bird>(bird), options.language);
+        WriteText(out, moment, next, nowUT, where, bird, options.language);
     }
     return 0;
 }

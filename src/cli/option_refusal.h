@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 namespace velmora {
@@ -10,5 +11,8 @@ struct OptionRefusal {
     std::string message;
     int exitStatus;
 };
+
+// Writes the refusal's message after the program's name, control bytes escaped; returns its exit status.
+int ReportRefusal(const OptionRefusal& refusal, std::ostream& errors);
 
 } // namespace velmora

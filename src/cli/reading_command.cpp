@@ -3,10 +3,10 @@
 #include <optional>
 #include <ostream>
 
-#include "cli/atomic_file.h"
 #include "cli/message_quoting.h"
 #include "cli/place_fields.h"
 #include "cli/saved_reading_file.h"
+#include "files/replace_file.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "texts/printable.h"
@@ -32,8 +32,7 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
                std::ostream& out, std::ostream& errors, bool margins) {
     auto made = FieldsFromOptions(options);
     if (const auto* refusal = std::get_if<OptionRefusal>(&made)) {
-        errors << "velmora-cli: " << EscapeControls(refusal->message) << '\n';
-        return refusal->exitStatus;
+        return ReportRefusal(*refusal, errors);
     }
     BirthFormFields& fields = std::get<BirthFormFields>(made);
     if (!options.place.empty() && !FillPlaceFields(fields, options.place, places::Gazetteer())) {
@@ -49,8 +48,9 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
         margins ? std::optional(FindBirthTimeMargins(session.Record())) : std::nullopt;
     int status = WriteAndCheck(out, session.Results(), output, errors, found ? &*found : nullptr);
     if (!savePath.empty()) {
-        if (const auto failure = WriteFileAtomically(savePath, EncodeSavedReading(session.Results()))) {
-            errors << "velmora-cli: " << EscapeControls(*failure) << '\n';
+        if (const auto failure = ReplaceFile(savePath, EncodeSavedReading(session.Results()))) {
+            errors << "velmora-cli: "
+                   << EscapeControls("cannot save " + savePath + ": " + FailureText(*failure)) << '\n';
             status = kExitRefused;
         }
     }

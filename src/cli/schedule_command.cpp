@@ -18,26 +18,17 @@
 #include "cli/form_choices.h"
 #include "cli/message_quoting.h"
 #include "cli/schedule_text.h"
+#include "cli/whose_day.h"
 #include "ephemeris/calendar.h"
 #include "schedule/day_schedule.h"
 #include "texts/language_texts.h"
 #include "texts/look_ups.h"
 #include "texts/names.h"
-#include "texts/printable.h"
 
 namespace velmora {
 namespace {
 
 constexpr int kMostDays = 3660;
-
-// The date of a value of the day's form, when it is a real one in the years served.
-std::optional<std::chrono::year_month_day> DayOf(std::string_view text) {
-    const std::optional<std::chrono::year_month_day> date = ParseIsoDate(text);
-    if (!date || !date->ok() || !kYearList.Offers(static_cast<int>(date->year()))) {
-        return std::nullopt;
-    }
-    return date;
-}
 
 // The CSV's part column of a row without periods.
 std::string_view NoPeriodsPart(SunDayStatus status) {
@@ -134,7 +125,7 @@ nlohmann::ordered_json DayJson(const DaySchedule& day, const DayPlace& place) {
         {"ruling_day_by_day", flag(&BirdDayKind::rulingByDay)},
         {"ruling_day_by_night", flag(&BirdDayKind::rulingByNight)},
         {"death_day", flag(&BirdDayKind::death)},
-        {"source", kScheduleSource},
+        {"source", kEnglishTexts.tablesSource},
         {"periods", Json::array()},
     };
     if (day.periods) {
@@ -193,25 +184,18 @@ void WriteCsvRows(std::ostream& out, const DaySchedule& day, const LocalClock& c
 } // namespace
 
 int RunSchedule(const ScheduleOptions& options, std::ostream& out, std::ostream& errors) {
-    const auto refuse = [&errors](const OptionRefusal& refusal) {
-        errors << "velmora-cli: " << EscapeControls(refusal.message) << '\n';
-        return refusal.exitStatus;
-    };
+    const auto refuse = [&errors](const OptionRefusal& refusal) { return ReportRefusal(refusal, errors); };
     if (!options.day.empty() && !ParseIsoDate(options.day)) {
         return refuse({"--day: expected YYYY-MM-DD, got " + QuoteForMessage(options.day), kExitUsage});
     }
-    const auto place = ResolveDayPlace(options.place);
-    if (const auto* refusal = std::get_if<OptionRefusal>(&place)) {
+    const auto whose = ResolveWhoseDay(options.bird, options.place);
+    if (const auto* refusal = std::get_if<OptionRefusal>(&whose)) {
         return refuse(*refusal);
     }
-    const auto bird = ResolveBird(options.bird);
-    if (const auto* refusal = std::get_if<OptionRefusal>(&bird)) {
-        return refuse(*refusal);
-    }
-    const DayPlace& at = std::get<DayPlace>(place);
+    const DayPlace& at = std::get<WhoseDay>(whose).place;
     const LocalClock& clock = at.Clock();
     const std::optional<std::chrono::year_month_day> firstDay =
-        DayOf(options.day.empty() ? DateText(TodayAt(clock)) : options.day);
+        ServedDate(options.day.empty() ? DateText(TodayAt(clock)) : options.day);
     if (!firstDay) {
         return refuse(
             {"--day: expected a date from 1901-01-01 to 2050-12-31, got " + QuoteForMessage(options.day),
@@ -229,8 +213,8 @@ int RunSchedule(const ScheduleOptions& options, std::ostream& out, std::ostream&
                            DateText(lastDay) + ")",
                        kExitRefused});
     }
-    const std::vector<DaySchedule> days = ComputeDaySchedules(*firstDay, options.days, at.latitudeDeg,
-                                                              at.longitudeDeg, clock, std::get<Bird>(bird));
+    const std::vector<DaySchedule> days = ComputeDaySchedules(
+        *firstDay, options.days, at.latitudeDeg, at.longitudeDeg, clock, std::get<WhoseDay>(whose).bird);
 
     if (options.json) {
         nlohmann::ordered_json json = nlohmann::ordered_json::array();

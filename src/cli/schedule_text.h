@@ -7,19 +7,15 @@
 #include "schedule/day_schedule.h"
 #include "schedule/local_clock.h"
 #include "texts/language_texts.h"
+#include "texts/moment_text.h"
 
 namespace velmora {
 
-// The words of a schedule that `schedule` and `now` both print.
-
-// YYYY-MM-DD.
-std::string DateText(std::chrono::year_month_day date);
+// The words of a schedule that `schedule`, `now` and `plan` print; dates and
+// strengths are written as texts/moment_text.h writes them.
 
 // Local ISO 8601 date-time to the nearest second, in the offset `clock` keeps at that moment.
 std::string LocalDateTime(double julianDateUT, const LocalClock& clock);
-
-// A strength as two decimals, 0.04 to 1.00.
-std::string StrengthText(double strength);
 
 // "day" or "night": JSON and CSV values, in English whatever the language.
 std::string_view PartKey(DayHalf half);
@@ -41,9 +37,5 @@ std::chrono::year_month_day TodayAt(const LocalClock& clock);
 
 // A moment as the system clock gives it, as a Julian date (UT).
 double JulianDateUTOf(std::chrono::system_clock::time_point moment);
-
-inline constexpr std::string_view kScheduleSource =
-    "Tables: U. S. Pulippani, Biorhythms of Natal Moon (1993), as transcribed in public sources; "
-    "traditions differ.";
 
 } // namespace velmora

@@ -225,6 +225,16 @@ constinit const LanguageTexts kEnglishTexts{
             .noRuleWithinAYear = "not within a year",
             .noPeriodNow = "no period now",
         },
+    .planLabels =
+        {
+            .subPeriod = "sub-period",
+            .subPeriods = "sub-periods",
+            .strength = "strength",
+            .lowestStrength = "lowest strength",
+            .noWindows = "No time in the range meets the condition.",
+        },
+    .tablesSource = "Tables: U. S. Pulippani, Biorhythms of Natal Moon (1993), as transcribed in public "
+                    "sources; traditions differ.",
     .nearChangeLine = EnglishNearChangeLine,
 };
 

@@ -107,6 +107,15 @@ struct ScheduleLabels {
     std::string_view noPeriodNow; // after the Sun's words, on a day without periods
 };
 
+// The words of a plan's windows, on the command line and in calendar events.
+struct PlanLabels {
+    std::string_view subPeriod;  // after a sub-period's activity, as in "Eating sub-period"
+    std::string_view subPeriods; // after several activities
+    std::string_view strength;   // before a strength
+    std::string_view lowestStrength;
+    std::string_view noWindows; // the whole of a plan's text when no window holds the condition
+};
+
 struct LanguageTexts {
     // Names, at the positions of their ids.
     TextList<kStarCount> starNames;
@@ -138,6 +147,8 @@ struct LanguageTexts {
     MarginLabels marginLabels;
     PlaceLabels placeLabels; // also the compass words of the reading's birth data
     ScheduleLabels scheduleLabels;
+    PlanLabels planLabels;
+    std::string_view tablesSource; // of the daily schedule's tables, named as the sources ask
     std::string (*nearChangeLine)(const NearChangeFacts&, const LanguageTexts&);
 };
 

@@ -177,7 +177,7 @@ TEST(DayCommands, HostileOptionsGetAClearMessage) {
         {{"schedule", "--bird", "Owl"},
          2,
          "the place is needed: --place, or --longitude, --latitude and --zone"},
-        {Join({"schedule", "--reading", missing}, kChennai), 1, "--reading: cannot open"},
+        {Join({"schedule", "--reading", missing}, kChennai), 1, "--reading: cannot read"},
         {Join({"schedule", "--reading", foreign}, kChennai), 1, "--reading: "},
         {Join({"schedule", "--reading", folder.Path().string()}, kChennai), 1, "--reading: "},
         {Join({"schedule", "--reading", foreign, "--bird", "Owl"}, kChennai), 2, "excludes"},
