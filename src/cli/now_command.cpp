@@ -28,8 +28,10 @@ constexpr int kDaysToLookForRule = 366;
 // The moment of "2024-03-31T10:00:00+01:00", "2024-03-31T09:00Z" and the like.
 // GCC 12 sees a maybe-uninitialized value deep in date::parse's seconds, which
 // it sets before any use.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 std::optional<std::chrono::system_clock::time_point> ParseMoment(const std::string& text) {
     for (const char* format : {"%FT%T%Ez", "%FT%TZ", "%FT%R%Ez", "%FT%RZ"}) {
         std::istringstream in(text);
@@ -41,7 +43,9 @@ std::optional<std::chrono::system_clock::time_point> ParseMoment(const std::stri
     }
     return std::nullopt;
 }
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 
 struct Moment {
     const DaySchedule* day = nullptr; // the day the moment belongs to
