@@ -77,6 +77,10 @@ ReadingResultPanel::ReadingResultPanel(QWidget* parent) : QWidget(parent) {
     lblLabel_->setGeometry(4, 268, 463, 18);
     connect(lblLabel_, &LinkLabel::clicked, this, &ReadingResultPanel::homePageRequested);
 
+    cmdBirdsDay_ = Captioned(Named(new QPushButton(this), QStringLiteral("cmdBirdsDay")), kContext,
+                             QT_TR_NOOP("Your Bird's &Day"));
+    cmdBirdsDay_->setGeometry(336, 320, 131, 27);
+    connect(cmdBirdsDay_, &QPushButton::clicked, this, &ReadingResultPanel::birdsDayRequested);
     cmdSave_ =
         Captioned(Named(new QPushButton(this), QStringLiteral("cmdSave")), kContext, QT_TR_NOOP("&Save"));
     cmdSave_->setGeometry(472, 320, 67, 27);
@@ -263,8 +267,8 @@ void ReadingResultPanel::FocusTabs() {
     TS_->setFocus();
 }
 
-std::array<QWidget*, 8> ReadingResultPanel::TabChain() const {
-    return {TS_, pages_[0], pages_[1], pages_[2], pages_[3], lblLabel_, cmdSave_, cmdBack_};
+std::array<QWidget*, 9> ReadingResultPanel::TabChain() const {
+    return {TS_, pages_[0], pages_[1], pages_[2], pages_[3], lblLabel_, cmdBirdsDay_, cmdSave_, cmdBack_};
 }
 
 void ReadingResultPanel::forgetPageSizes() {

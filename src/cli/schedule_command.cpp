@@ -267,10 +267,6 @@ std::string StrengthText(double strength) {
     return std::to_string(hundredths / 100) + "." + TwoDigits(hundredths % 100);
 }
 
-constexpr std::string_view kSource =
-    "Tables: U. S. Pulippani, Biorhythms of Natal Moon (1993), as transcribed in public sources; "
-    "traditions differ.";
-
 void WriteText(std::ostream& out, const DaySchedule& day, double utcOffsetHours) {
     const SunDay& sun = day.sun;
     const auto moment = [&out, utcOffsetHours](std::string_view label,
@@ -337,7 +333,7 @@ nlohmann::ordered_json DayJson(const DaySchedule& day, double utcOffsetHours) {
         {"ruling_day_by_day", flag(&BirdDayKind::rulingByDay)},
         {"ruling_day_by_night", flag(&BirdDayKind::rulingByNight)},
         {"death_day", flag(&BirdDayKind::death)},
-        {"source", kSource},
+        {"source", kEnglishTexts.scheduleSource},
         {"periods", Json::array()},
     };
     if (day.periods) {

@@ -73,6 +73,8 @@ struct LanguageTexts {
     TextList<kFortnightCount> fortnightNames;
     TextList<kWeekdayCount> weekdayNames; // Sunday first, as std::chrono counts
     TextList<kActivityCount> activityNames;
+    // Each activity's mark where its name does not fit: the timeline's bands and its legend.
+    TextList<kActivityCount> activityLetters;
     // The lunar days: the first fourteen of a fortnight, each fortnight's word before them, and
     // the fifteenth of the bright (full moon) and of the dark fortnight (new moon).
     TextList<kTithisBeforeTheLast> tithiNames;
@@ -91,6 +93,9 @@ struct LanguageTexts {
     std::string_view deathDaysExplanation;
     TextList<kFortnightCount> fortnightExplanations;
     std::string_view lunarDayExplanation; // shown with the fortnight
+
+    // The schedule's tables, named where a schedule is shown or printed.
+    std::string_view scheduleSource;
 
     TextList<kCheckMessageCount> checkMessages;
     ReadingLabels readingLabels;

@@ -165,6 +165,7 @@ constinit const LanguageTexts kTamilTexts{
     .fortnightNames = FortnightNames,
     .weekdayNames = WeekdayNames,
     .activityNames = ActivityNames,
+    .activityLetters = ActivityLetters,
     .tithiNames = kTithiNames,
     .tithiFortnightWords = FortnightNames,
     .lastTithiNames = kLastTithiNames,
@@ -178,6 +179,8 @@ constinit const LanguageTexts kTamilTexts{
     .deathDaysExplanation = kDeathDaysExplanation,
     .fortnightExplanations = kFortnightExplanations,
     .lunarDayExplanation = kLunarDayExplanation,
+    .scheduleSource = "அட்டவணைகள்: U. S. Pulippani, Biorhythms of Natal Moon (1993), பொது மூலங்களில் "
+                      "படியெடுக்கப்பட்டவாறு; மரபுகள் வேறுபடுகின்றன.",
     .checkMessages = kCheckMessages,
     .readingLabels =
         {
