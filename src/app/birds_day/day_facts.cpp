@@ -7,19 +7,18 @@ namespace velmora {
 
 namespace {
 
-using Text = DayFactsText;
 
 QString SunText(const SunDay& sun) {
     switch (sun.Status) {
     case SunDayStatus::Normal:
         return {};
     case SunDayStatus::SunStaysUp:
-        return Text::tr("The Sun does not set here for more than a day (polar day): this date has no periods.");
+        return DayFactsText::tr("The Sun does not set here for more than a day (polar day): this date has no periods.");
     case SunDayStatus::SunStaysDown:
-        return Text::tr(
+        return DayFactsText::tr(
             "The Sun does not rise again here for more than a day (polar night): this date has no periods.");
     case SunDayStatus::NoDayOfItsOwn:
-        return Text::tr("The Sun does not rise here on this date, though it is not a polar day: the day "
+        return DayFactsText::tr("The Sun does not rise here on this date, though it is not a polar day: the day "
                         "before runs over it, so this date has no periods of its own.");
     }
     return {};
@@ -28,46 +27,46 @@ QString SunText(const SunDay& sun) {
 QString BirdDayText(const BirdDayKind& kind, const QString& bird) {
     QStringList lines;
     if (kind.rulingByDay && kind.rulingByNight) {
-        lines.append(Text::tr("A ruling day of the %1, by day and by night.").arg(bird));
+        lines.append(DayFactsText::tr("A ruling day of the %1, by day and by night.").arg(bird));
     } else if (kind.rulingByDay) {
-        lines.append(Text::tr("A ruling day of the %1 (day time).").arg(bird));
+        lines.append(DayFactsText::tr("A ruling day of the %1 (day time).").arg(bird));
     } else if (kind.rulingByNight) {
-        lines.append(Text::tr("A ruling day of the %1 (night time).").arg(bird));
+        lines.append(DayFactsText::tr("A ruling day of the %1 (night time).").arg(bird));
     }
     if (kind.death) {
-        lines.append(Text::tr("A death day of the %1: its weakest day.").arg(bird));
+        lines.append(DayFactsText::tr("A death day of the %1: its weakest day.").arg(bird));
     }
     if (lines.isEmpty()) {
-        lines.append(Text::tr("Neither a ruling day nor a death day of the %1.").arg(bird));
+        lines.append(DayFactsText::tr("Neither a ruling day nor a death day of the %1.").arg(bird));
     }
     return lines.join(QLatin1Char(' '));
 }
 
 // "14:24 on Saturday 15 June 2024".
 QString MomentText(double julianDateUT, const LocalClock& clock, Language language) {
-    return Text::tr("%1 on %2")
+    return DayFactsText::tr("%1 on %2")
         .arg(ClockTimeText(julianDateUT, clock), LongDateText(LocalDateOf(julianDateUT, clock), language));
 }
 
 QString NextRuleText(const ShownDay& day, const LocalClock& clock, Language language) {
     const QString bird = BirdText(day.schedule.bird, language);
     if (!day.nextRuling) {
-        return Text::tr("The %1 does not rule in the %2 days that follow at this place.")
+        return DayFactsText::tr("The %1 does not rule in the %2 days that follow at this place.")
             .arg(bird)
             .arg(day.daysSearched);
     }
     const RulingSpan& span = *day.nextRuling;
     if (day.nowUT && span.startUT <= *day.nowUT) {
-        return Text::tr("The %1 rules now, until %2.").arg(bird, MomentText(span.endUT, clock, language));
+        return DayFactsText::tr("The %1 rules now, until %2.").arg(bird, MomentText(span.endUT, clock, language));
     }
-    return Text::tr("The %1 next rules from %2 until %3.")
+    return DayFactsText::tr("The %1 next rules from %2 until %3.")
         .arg(bird, MomentText(span.startUT, clock, language), ClockTimeText(span.endUT, clock));
 }
 
 } // namespace
 
 QString PeriodName(const DayPeriod& period) {
-    return (period.half == DayHalf::Day ? Text::tr("Day %1") : Text::tr("Night %1")).arg(period.yama);
+    return (period.half == DayHalf::Day ? DayFactsText::tr("Day %1") : DayFactsText::tr("Night %1")).arg(period.yama);
 }
 
 DayFacts DayFactsOf(const ShownDay& day, const LocalClock& clock, Language language) {
@@ -75,8 +74,8 @@ DayFacts DayFactsOf(const ShownDay& day, const LocalClock& clock, Language langu
     const QString bird = BirdText(schedule.bird, language);
     const QString none = QStringLiteral("\u2014");
     DayFacts facts;
-    facts.captions = {Text::tr("Weekday"), Text::tr("Fortnight"), Text::tr("Star"),
-                      Text::tr("Tithi"),   Text::tr("Sunrise"),   Text::tr("Sunset")};
+    facts.captions = {DayFactsText::tr("Weekday"), DayFactsText::tr("Fortnight"), DayFactsText::tr("Star"),
+                      DayFactsText::tr("Tithi"),   DayFactsText::tr("Sunrise"),   DayFactsText::tr("Sunset")};
     facts.values.fill(none);
     if (schedule.weekday) {
         facts.values[0] = FromCore(TextsOf(language).weekdayNames[schedule.weekday->c_encoding()], language);
@@ -94,7 +93,7 @@ DayFacts DayFactsOf(const ShownDay& day, const LocalClock& clock, Language langu
     if (schedule.sun.SunsetUT) {
         facts.values[5] = ClockTimeText(*schedule.sun.SunsetUT, clock);
     }
-    facts.title = Text::tr("The %1's day: %2").arg(bird, LongDateText(ToQDate(schedule.date), language));
+    facts.title = DayFactsText::tr("The %1's day: %2").arg(bird, LongDateText(ToQDate(schedule.date), language));
     facts.place = day.placeText;
     facts.sun = SunText(schedule.sun);
     facts.birdDay = schedule.birdDay ? BirdDayText(*schedule.birdDay, bird) : QString();
