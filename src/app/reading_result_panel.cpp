@@ -79,7 +79,6 @@ ReadingResultPanel::ReadingResultPanel(QWidget* parent) : QWidget(parent) {
 
     cmdBirdsDay_ = Captioned(Named(new QPushButton(this), QStringLiteral("cmdBirdsDay")), kContext,
                              QT_TR_NOOP("Your Bird's &Day"));
-    cmdBirdsDay_->setGeometry(336, 320, 131, 27);
     connect(cmdBirdsDay_, &QPushButton::clicked, this, &ReadingResultPanel::birdsDayRequested);
     cmdSave_ =
         Captioned(Named(new QPushButton(this), QStringLiteral("cmdSave")), kContext, QT_TR_NOOP("&Save"));
@@ -209,6 +208,9 @@ void ReadingResultPanel::Retranslate(Language language) {
                                                             kTabCaptions[i].disambiguation));
     }
     lblLabel_->setText(tr("For Detailed Analysis Visit %1").arg(HomePageAddress()));
+    // Beside Save, as wide as its caption in the language shown.
+    const int birdsDayWidth = std::max(131, cmdBirdsDay_->sizeHint().width());
+    cmdBirdsDay_->setGeometry(cmdSave_->geometry().left() - 5 - birdsDayWidth, 320, birdsDayWidth, 27);
     constexpr auto kFixedTexts = std::to_array<std::string_view LanguageTexts::*>({
         &LanguageTexts::nakshatraExplanation,
         &LanguageTexts::lunarDayExplanation,
