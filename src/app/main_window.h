@@ -73,7 +73,7 @@ private:
         QAction* copy = nullptr;
     };
     ReadingActions readingActions_;
-    QPointer<QWidget> inputFocus_; // where the focus was when the input panel went behind
+    QPointer<QWidget> inputFocus_;   // where the focus was when the input panel went behind
     QPointer<frmBirdsDay> birdsDay_; // built when first opened
 };
 

@@ -18,8 +18,9 @@ class ReadingSharing {
     Q_DECLARE_TR_FUNCTIONS(velmora::ReadingSharing)
 };
 
-void PrintReport(Platform& platform, QWidget* parent, const std::function<std::unique_ptr<QTextDocument>()>& build,
-                 const QString& jobName, const QString& dialogTitle, const QString& failure) {
+void PrintReport(Platform& platform, QWidget* parent,
+                 const std::function<std::unique_ptr<QTextDocument>()>& build, const QString& jobName,
+                 const QString& dialogTitle, const QString& failure) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(jobName);
     SetReportMargins(printer);

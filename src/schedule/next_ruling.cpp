@@ -13,27 +13,34 @@ constexpr double kMeetingDays = 1.0 / 86400.0;
 } // namespace
 
 std::optional<RulingSpan> NextRulingSpan(std::span<const DaySchedule> days, double fromUT) {
-    std::optional<RulingSpan> span;
+    std::optional<RulingSpan> stretch; // the stretch of Ruling the periods read so far end with
     for (const DaySchedule& day : days) {
         if (!day.periods) {
-            if (span) {
-                return span; // a day without periods ends the stretch
+            if (stretch && stretch->endUT > fromUT) {
+                return stretch; // a day without periods ends the stretch
             }
+            stretch.reset();
             continue;
         }
         for (const DayPeriod& period : *day.periods) {
-            const bool ruling = period.activity == Activity::Ruling;
-            if (span) {
-                if (!ruling || std::abs(period.startUT - span->endUT) > kMeetingDays) {
-                    return span;
+            if (period.activity != Activity::Ruling) {
+                if (stretch && stretch->endUT > fromUT) {
+                    return stretch;
                 }
-                span->endUT = period.endUT;
-            } else if (ruling && period.endUT > fromUT) {
-                span = RulingSpan{period.startUT, period.endUT};
+                stretch.reset();
+            } else if (stretch && std::abs(period.startUT - stretch->endUT) <= kMeetingDays) {
+                stretch->endUT = period.endUT;
+            } else if (stretch && stretch->endUT > fromUT) {
+                return stretch;
+            } else {
+                stretch = RulingSpan{period.startUT, period.endUT};
             }
         }
     }
-    return span;
+    if (stretch && stretch->endUT > fromUT) {
+        return stretch;
+    }
+    return std::nullopt;
 }
 
 } // namespace velmora

@@ -190,13 +190,34 @@ private slots:
         fake_->messages.clear();
     }
 
+    // Stored values that are not a place leave the default place, a path for a zone included.
+    void ignoresARememberedPlaceThatIsNone() {
+        const QMap<QString, QString> good{{QStringLiteral("DayPlaceLatitude"), QStringLiteral("51.5")},
+                                          {QStringLiteral("DayPlaceLongitude"), QStringLiteral("-0.12")},
+                                          {QStringLiteral("DayPlaceTimeZone"), QStringLiteral("")},
+                                          {QStringLiteral("DayPlaceUtcOffset"), QStringLiteral("0")}};
+        const QPair<QString, QString> spoilt[] = {
+            {QStringLiteral("DayPlaceLatitude"), QStringLiteral("95")},
+            {QStringLiteral("DayPlaceLongitude"), QStringLiteral("")},
+            {QStringLiteral("DayPlaceUtcOffset"), QStringLiteral("inf")},
+            {QStringLiteral("DayPlaceTimeZone"), QStringLiteral("../../etc/passwd")}};
+        fake_->settings = good;
+        QCOMPARE(frmBirdsDay(*fake_, Language::English, nullptr).Place().latitudeDeg, 51.5);
+        for (const auto& [key, value] : spoilt) {
+            fake_->settings = good;
+            fake_->settings.insert(key, value);
+            QCOMPARE(frmBirdsDay(*fake_, Language::English, nullptr).Place(), DefaultDayPlace());
+        }
+        QVERIFY(fake_->messages.isEmpty());
+    }
+
     // Offsets as people type them.
     void readsTypedOffsets() {
         const struct {
             const char* text;
             double hours;
-        } accepted[] = {{"+5:30", 5.5}, {"-3:30", -3.5}, {"5", 5.0}, {" -0:30 ", -0.5}, {"5.75", 5.75},
-                        {"+14:00", 14.0}, {"-12", -12.0}};
+        } accepted[] = {{"+5:30", 5.5}, {"-3:30", -3.5},  {"5", 5.0},    {" -0:30 ", -0.5},
+                        {"5.75", 5.75}, {"+14:00", 14.0}, {"-12", -12.0}};
         for (const auto& row : accepted) {
             QCOMPARE(ParseUtcOffset(QString::fromLatin1(row.text)), std::optional(row.hours));
         }
@@ -212,13 +233,15 @@ private slots:
                            {QStringLiteral("DayPlaceUtcOffset"), QStringLiteral("0")}};
         openFromMenu();
         QCOMPARE(day()->Place().timeZoneId, QStringLiteral("Europe/London"));
-        for (const auto& [date, offset, sunrise] :
-             {std::tuple{QDate(2024, 3, 30), "UTC+00:00", "05:40"}, {QDate(2024, 3, 31), "UTC+01:00", "06:38"}}) {
+        for (const auto& [date, offset, sunrise] : {std::tuple{QDate(2024, 3, 30), "UTC+00:00", "05:40"},
+                                                    {QDate(2024, 3, 31), "UTC+01:00", "06:38"}}) {
             chooseDate(date);
             QVERIFY2(text(QStringLiteral("lblPlaceShown")).endsWith(QLatin1String(offset)),
                      qPrintable(text(QStringLiteral("lblPlaceShown"))));
-            const QTime shown = QTime::fromString(text(QStringLiteral("lblSunrise")), QStringLiteral("HH:mm"));
-            QVERIFY2(std::abs(shown.secsTo(QTime::fromString(QLatin1String(sunrise), QStringLiteral("HH:mm")))) <= 60,
+            const QTime shown =
+                QTime::fromString(text(QStringLiteral("lblSunrise")), QStringLiteral("HH:mm"));
+            QVERIFY2(std::abs(shown.secsTo(
+                         QTime::fromString(QLatin1String(sunrise), QStringLiteral("HH:mm")))) <= 60,
                      qPrintable(text(QStringLiteral("lblSunrise"))));
         }
     }
@@ -251,7 +274,8 @@ private slots:
         for (QWidget* widget : day()->findChildren<QWidget*>()) {
             if (qobject_cast<QComboBox*>(widget) || qobject_cast<QLineEdit*>(widget) ||
                 qobject_cast<QAbstractButton*>(widget) || qobject_cast<QTreeWidget*>(widget)) {
-                if (widget->parentWidget()->inherits("QComboBox") || widget->objectName().startsWith(QLatin1String("qt_"))) {
+                if (widget->parentWidget()->inherits("QComboBox") ||
+                    widget->objectName().startsWith(QLatin1String("qt_"))) {
                     continue;
                 }
                 QVERIFY2(!widget->objectName().isEmpty(), widget->metaObject()->className());
@@ -259,12 +283,28 @@ private slots:
                                    (qobject_cast<QAbstractButton*>(widget) &&
                                     !qobject_cast<QAbstractButton*>(widget)->text().isEmpty());
                 const QList<QLabel*> labels = day()->findChildren<QLabel*>();
-                const bool labelled = std::any_of(labels.cbegin(), labels.cend(),
-                                                  [widget](const QLabel* label) { return label->buddy() == widget; });
+                const bool labelled =
+                    std::any_of(labels.cbegin(), labels.cend(),
+                                [widget](const QLabel* label) { return label->buddy() == widget; });
                 QVERIFY2(named || labelled, qPrintable(widget->objectName()));
             }
         }
         QVERIFY(!inDay(QStringLiteral("picTimeline"))->accessibleName().isEmpty());
+
+        // Tab goes down the controls, each field before its button, then through the day.
+        QStringList chain;
+        QWidget* widget = inDay(QStringLiteral("cboBird"));
+        do {
+            if (widget->focusPolicy() & Qt::TabFocus && widget->isVisible() &&
+                !widget->objectName().startsWith(QLatin1String("qt_"))) { // a date edit's own line
+                chain << widget->objectName();
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget != inDay(QStringLiteral("cboBird")));
+        QCOMPARE(chain,
+                 (QStringList{"cboBird", "cboStar", "cboFortnight", "dtpDay", "cmdToday", "txtPlace",
+                              "cmdFindPlace", "txtLatitude", "txtLongitude", "txtOffset", "cmdUseTyped",
+                              "chkSubPeriods", "lstPeriods", "cmdPrint", "cmdExportPdf", "cmdClose"}));
         day()->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), day());
         QTest::keyClick(day(), Qt::Key_C, Qt::AltModifier);

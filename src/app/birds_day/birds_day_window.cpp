@@ -43,6 +43,11 @@ constexpr int kDaysLookedAhead = 31;
 
 constexpr double kMillisecondsPerDay = 86400000.0;
 
+constexpr const char* kTabOrder[] = {"cboBird",      "cboStar",   "cboFortnight", "dtpDay",
+                                     "cmdToday",     "txtPlace",  "cmdFindPlace", "txtLatitude",
+                                     "txtLongitude", "txtOffset", "cmdUseTyped",  "chkSubPeriods",
+                                     "lstPeriods",   "cmdPrint",  "cmdExportPdf", "cmdClose"};
+
 QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
     auto* button = Captioned(Named(new QPushButton(parent), QString::fromLatin1(name)), kContext, caption);
     button->setAutoDefault(false);
@@ -58,7 +63,8 @@ QLabel* Caption(QWidget* parent, const char* name, const char* caption, QWidget*
 // An angle as the look-up lists it: degrees with the side in the window's language.
 QString AngleText(double degrees, std::string_view positive, std::string_view negative, Language language) {
     return QStringLiteral("%1\u00b0 %2")
-        .arg(QString::number(std::abs(degrees), 'f', 4), FromCore(degrees < 0.0 ? negative : positive, language));
+        .arg(QString::number(std::abs(degrees), 'f', 4),
+             FromCore(degrees < 0.0 ? negative : positive, language));
 }
 
 } // namespace
@@ -83,8 +89,21 @@ frmBirdsDay::frmBirdsDay(Platform& platform, Language language, QWidget* parent)
     column->addWidget(dayView_, 1);
     createButtons();
     fillLists();
+    createTabOrder();
     usePlace(place_);
     showToday();
+}
+
+// Down the controls row by row, each field before its button, then the day and the buttons.
+void frmBirdsDay::createTabOrder() {
+    QWidget* previous = nullptr;
+    for (const char* name : kTabOrder) {
+        QWidget* next = findChild<QWidget*>(QString::fromLatin1(name));
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
 }
 
 frmBirdsDay::~frmBirdsDay() = default;
@@ -229,8 +248,9 @@ void frmBirdsDay::usePlace(const DayPlace& place) {
         clock_ = FindZoneClock(place_.timeZoneId.toStdString(), &error);
         if (clock_ == nullptr) {
             platform_.ShowMessage(
-                this, error + QLatin1Char(' ') + tr("The day is shown at the fixed offset %1.").arg(
-                                                     UtcOffsetText(place_.utcOffsetHours)),
+                this,
+                error + QLatin1Char(' ') +
+                    tr("The day is shown at the fixed offset %1.").arg(UtcOffsetText(place_.utcOffsetHours)),
                 MessageIcon::Error);
             place_.timeZoneId.clear();
         }
@@ -313,11 +333,12 @@ void frmBirdsDay::refresh() {
                             clock_->UtcOffsetHoursAt(JulianDateUTAtMidnight(ToCivilDate(date))) / 24.0;
     const PlaceLabels& compass = TextsOf(language_).placeLabels;
     const double offsetShown = clock_->UtcOffsetHoursAt(days.front().sun.SunriseUT.value_or(midnight));
-    QStringList place{place_.name.isEmpty() ? tr("Coordinates typed in") : place_.name,
-                      AngleText(place_.latitudeDeg, compass.north, compass.south, language_) + QStringLiteral(", ") +
-                          AngleText(place_.longitudeDeg, compass.east, compass.west, language_),
-                      place_.timeZoneId.isEmpty() ? UtcOffsetText(offsetShown)
-                                                  : place_.timeZoneId + QLatin1Char(' ') + UtcOffsetText(offsetShown)};
+    QStringList place{
+        place_.name.isEmpty() ? tr("Coordinates typed in") : place_.name,
+        AngleText(place_.latitudeDeg, compass.north, compass.south, language_) + QStringLiteral(", ") +
+            AngleText(place_.longitudeDeg, compass.east, compass.west, language_),
+        place_.timeZoneId.isEmpty() ? UtcOffsetText(offsetShown)
+                                    : place_.timeZoneId + QLatin1Char(' ') + UtcOffsetText(offsetShown)};
     shown_ = {days.front(), NextRulingSpan(days, std::max(now, midnight)), int(days.size()), now,
               place.join(QStringLiteral(" \u00b7 "))};
     dayView_->Show(shown_, *clock_, language_);
@@ -360,7 +381,8 @@ void frmBirdsDay::exportPdf() {
     if (fileName.isEmpty()) {
         return;
     }
-    if (const std::optional<QString> reason = WriteReportPdf(*BuildDayReport(shown_, *clock_, language_), fileName)) {
+    if (const std::optional<QString> reason =
+            WriteReportPdf(*BuildDayReport(shown_, *clock_, language_), fileName)) {
         platform_.ShowMessage(
             this, tr("The day could not be exported to %1: %2").arg(PathInMessage(fileName), *reason),
             MessageIcon::Error);

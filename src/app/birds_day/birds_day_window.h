@@ -40,6 +40,7 @@ public:
 private:
     void createControls();
     void createButtons();
+    void createTabOrder();
     void fillLists();
     void usePlace(const DayPlace& place);
     void useTypedPlace();

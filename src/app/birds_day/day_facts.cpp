@@ -7,19 +7,20 @@ namespace velmora {
 
 namespace {
 
-
 QString SunText(const SunDay& sun) {
     switch (sun.Status) {
     case SunDayStatus::Normal:
         return {};
     case SunDayStatus::SunStaysUp:
-        return DayFactsText::tr("The Sun does not set here for more than a day (polar day): this date has no periods.");
+        return DayFactsText::tr(
+            "The Sun does not set here for more than a day (polar day): this date has no periods.");
     case SunDayStatus::SunStaysDown:
         return DayFactsText::tr(
             "The Sun does not rise again here for more than a day (polar night): this date has no periods.");
     case SunDayStatus::NoDayOfItsOwn:
-        return DayFactsText::tr("The Sun does not rise here on this date, though it is not a polar day: the day "
-                        "before runs over it, so this date has no periods of its own.");
+        return DayFactsText::tr(
+            "The Sun does not rise here on this date, though it is not a polar day: the day "
+            "before runs over it, so this date has no periods of its own.");
     }
     return {};
 }
@@ -57,7 +58,8 @@ QString NextRuleText(const ShownDay& day, const LocalClock& clock, Language lang
     }
     const RulingSpan& span = *day.nextRuling;
     if (day.nowUT && span.startUT <= *day.nowUT) {
-        return DayFactsText::tr("The %1 rules now, until %2.").arg(bird, MomentText(span.endUT, clock, language));
+        return DayFactsText::tr("The %1 rules now, until %2.")
+            .arg(bird, MomentText(span.endUT, clock, language));
     }
     return DayFactsText::tr("The %1 next rules from %2 until %3.")
         .arg(bird, MomentText(span.startUT, clock, language), ClockTimeText(span.endUT, clock));
@@ -66,7 +68,8 @@ QString NextRuleText(const ShownDay& day, const LocalClock& clock, Language lang
 } // namespace
 
 QString PeriodName(const DayPeriod& period) {
-    return (period.half == DayHalf::Day ? DayFactsText::tr("Day %1") : DayFactsText::tr("Night %1")).arg(period.yama);
+    return (period.half == DayHalf::Day ? DayFactsText::tr("Day %1") : DayFactsText::tr("Night %1"))
+        .arg(period.yama);
 }
 
 DayFacts DayFactsOf(const ShownDay& day, const LocalClock& clock, Language language) {
@@ -93,7 +96,8 @@ DayFacts DayFactsOf(const ShownDay& day, const LocalClock& clock, Language langu
     if (schedule.sun.SunsetUT) {
         facts.values[5] = ClockTimeText(*schedule.sun.SunsetUT, clock);
     }
-    facts.title = DayFactsText::tr("The %1's day: %2").arg(bird, LongDateText(ToQDate(schedule.date), language));
+    facts.title =
+        DayFactsText::tr("The %1's day: %2").arg(bird, LongDateText(ToQDate(schedule.date), language));
     facts.place = day.placeText;
     facts.sun = SunText(schedule.sun);
     facts.birdDay = schedule.birdDay ? BirdDayText(*schedule.birdDay, bird) : QString();

@@ -17,7 +17,7 @@ struct ShownDay {
     std::optional<RulingSpan> nextRuling; // from the present, or from the day's start when it is to come
     int daysSearched = 0;                 // for a next ruling that was not found
     std::optional<double> nowUT;          // the present, when it is to be named in the next ruling
-    QString placeText; // the place, its coordinates and its offset, as a line
+    QString placeText;                    // the place, its coordinates and its offset, as a line
 };
 
 // The day in words, as the window shows and the page prints it: captions in the installed

@@ -33,7 +33,8 @@ std::optional<double> Decimal(const QString& text, double limit) {
 }
 
 double DegreesOf(const std::string& degrees, const std::string& minutes, bool negative) {
-    const double value = QString::fromStdString(degrees).toInt() + QString::fromStdString(minutes).toInt() / 60.0;
+    const double value =
+        QString::fromStdString(degrees).toInt() + QString::fromStdString(minutes).toInt() / 60.0;
     return negative ? -value : value;
 }
 
@@ -56,7 +57,8 @@ DayPlace PlaceOfLookUp(const places::PlaceFormValues& place) {
     return {parts.join(QStringLiteral(", ")),
             DegreesOf(place.latitudeDegrees, place.latitudeMinutes, place.latitudeSouth),
             DegreesOf(place.longitudeDegrees, place.longitudeMinutes, !place.longitudeEast),
-            QString::fromStdString(place.timeZoneId), behind ? zoneHours - zoneMinutes : zoneHours + zoneMinutes};
+            QString::fromStdString(place.timeZoneId),
+            behind ? zoneHours - zoneMinutes : zoneHours + zoneMinutes};
 }
 
 DayPlace PlaceOfBirth(const BirthRecord& record, const QString& name) {
@@ -67,7 +69,9 @@ DayPlace PlaceOfBirth(const BirthRecord& record, const QString& name) {
 }
 
 std::optional<DayPlace> RememberedDayPlace(Platform& platform) {
-    const auto read = [&platform](const QString& key) { return platform.ReadSetting(key).value_or(QString()); };
+    const auto read = [&platform](const QString& key) {
+        return platform.ReadSetting(key).value_or(QString());
+    };
     const std::optional<double> latitude = ParseLatitude(read(kLatitudeKey));
     const std::optional<double> longitude = ParseLongitude(read(kLongitudeKey));
     const std::optional<double> offset = ParseUtcOffset(read(kOffsetKey));
@@ -76,8 +80,8 @@ std::optional<DayPlace> RememberedDayPlace(Platform& platform) {
     if (!latitude || !longitude || !offset || (!zone.isEmpty() && !zoneForm.match(zone).hasMatch())) {
         return std::nullopt;
     }
-    return DayPlace{read(kNameKey).left(kLongestStoredText), *latitude, *longitude, zone.left(kLongestStoredText),
-                    *offset};
+    return DayPlace{read(kNameKey).left(kLongestStoredText), *latitude, *longitude,
+                    zone.left(kLongestStoredText), *offset};
 }
 
 void RememberDayPlace(Platform& platform, const DayPlace& place) {

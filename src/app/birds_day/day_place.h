@@ -13,10 +13,10 @@ class Platform;
 // Where a day is reckoned: the coordinates and the place's clocks, either an IANA time zone (a
 // place chosen in the look-up, whose offset follows the dates) or a fixed offset typed in.
 struct DayPlace {
-    QString name;              // as shown; empty for coordinates typed in
-    double latitudeDeg = 0.0;  // north positive
-    double longitudeDeg = 0.0; // east positive
-    QString timeZoneId;        // empty for a fixed offset
+    QString name;                // as shown; empty for coordinates typed in
+    double latitudeDeg = 0.0;    // north positive
+    double longitudeDeg = 0.0;   // east positive
+    QString timeZoneId;          // empty for a fixed offset
     double utcOffsetHours = 0.0; // the fixed offset; without a zone the only one
 
     bool operator==(const DayPlace&) const = default;

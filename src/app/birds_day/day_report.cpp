@@ -15,7 +15,8 @@ QString ActivityWords(Activity activity, Language language) {
 
 } // namespace
 
-std::unique_ptr<QTextDocument> BuildDayReport(const ShownDay& day, const LocalClock& clock, Language language) {
+std::unique_ptr<QTextDocument> BuildDayReport(const ShownDay& day, const LocalClock& clock,
+                                              Language language) {
     const DayFacts facts = DayFactsOf(day, clock, language);
     ReportSection summary{facts.place, {}, day.schedule.bird, {}};
     for (std::size_t i = 0; i < DayFacts::kCount; ++i) {
@@ -30,7 +31,8 @@ std::unique_ptr<QTextDocument> BuildDayReport(const ShownDay& day, const LocalCl
     if (day.schedule.periods) {
         for (const DayPeriod& period : *day.schedule.periods) {
             ReportSection part{QStringLiteral("%1   %2   %3")
-                                   .arg(PeriodName(period), TimeRangeText(period.startUT, period.endUT, clock),
+                                   .arg(PeriodName(period),
+                                        TimeRangeText(period.startUT, period.endUT, clock),
                                         ActivityWords(period.activity, language)),
                                {},
                                std::nullopt,
@@ -38,8 +40,8 @@ std::unique_ptr<QTextDocument> BuildDayReport(const ShownDay& day, const LocalCl
             for (const SubPeriod& sub : period.subPeriods) {
                 part.rows.push_back({TimeRangeText(sub.startUT, sub.endUT, clock),
                                      QStringLiteral("%1 (%2)   %3")
-                                         .arg(ActivityWords(sub.activity, language), BirdText(sub.bird, language),
-                                              StrengthText(sub.strength))});
+                                         .arg(ActivityWords(sub.activity, language),
+                                              BirdText(sub.bird, language), StrengthText(sub.strength))});
             }
             sections.push_back(part);
         }

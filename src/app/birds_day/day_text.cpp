@@ -33,7 +33,8 @@ QDate ToQDate(std::chrono::year_month_day date) {
 }
 
 std::chrono::year_month_day ToCivilDate(QDate date) {
-    return std::chrono::year_month_day{std::chrono::year(date.year()), std::chrono::month(unsigned(date.month())),
+    return std::chrono::year_month_day{std::chrono::year(date.year()),
+                                       std::chrono::month(unsigned(date.month())),
                                        std::chrono::day(unsigned(date.day()))};
 }
 

@@ -126,8 +126,8 @@ void DayTimeline::paintEvent(QPaintEvent*) {
         const QString name = names_[IndexOf(activity)];
         const QString both = letter + QLatin1Char(' ') + name;
         const QString text = nameIfRoom && metrics.horizontalAdvance(both) + 6 < box.width() ? both
-                             : metrics.horizontalAdvance(letter) + 2 < box.width()             ? letter
-                                                                                               : QString();
+                             : metrics.horizontalAdvance(letter) + 2 < box.width()           ? letter
+                                                                                             : QString();
         painter.drawText(box, Qt::AlignCenter, text);
     };
 
@@ -161,10 +161,12 @@ void DayTimeline::paintEvent(QPaintEvent*) {
         const DayPeriod& period = (*periods_)[std::size_t(*current)];
         painter.setPen(QPen(frame, kFramePx, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(xOf(period.startUT), bandTop, xOf(period.endUT) - xOf(period.startUT), bandHeight()));
+        painter.drawRect(
+            QRectF(xOf(period.startUT), bandTop, xOf(period.endUT) - xOf(period.startUT), bandHeight()));
         if (const std::optional<int> sub = CurrentSubPeriod(); sub && subPeriodsShown_) {
             const SubPeriod& part = period.subPeriods[std::size_t(*sub)];
-            painter.drawRect(QRectF(xOf(part.startUT), subTop, xOf(part.endUT) - xOf(part.startUT), subBandHeight()));
+            painter.drawRect(
+                QRectF(xOf(part.startUT), subTop, xOf(part.endUT) - xOf(part.startUT), subBandHeight()));
         }
         const double x = xOf(*nowUT_);
         painter.setPen(QPen(frame, 2));

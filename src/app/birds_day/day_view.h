@@ -4,8 +4,8 @@
 #include <array>
 #include <optional>
 
-#include "schedule/day_schedule.h"
 #include "app/birds_day/day_facts.h"
+#include "schedule/day_schedule.h"
 
 class QCheckBox;
 class QLabel;

@@ -57,7 +57,8 @@ QFunctionPointer ResolveInModule(const QStringList& files, const char* symbol, Q
 } // namespace
 
 OpenLocationLookupFunction LoadLocationLookup(const QStringList& files, QString* error) {
-    return reinterpret_cast<OpenLocationLookupFunction>(ResolveInModule(files, kOpenLocationLookupSymbol, error));
+    return reinterpret_cast<OpenLocationLookupFunction>(
+        ResolveInModule(files, kOpenLocationLookupSymbol, error));
 }
 
 QWidget* OpenLocationLookup(const LocationLookupRequest& request, const PlaceChosenHandler& onChosen,
@@ -74,7 +75,8 @@ std::unique_ptr<LocalClock> FindZoneClock(const std::string& timeZoneId, QString
     }
     std::unique_ptr<LocalClock> clock = find(timeZoneId);
     if (clock == nullptr) {
-        *error = QCoreApplication::translate(kContext, kMsgUnknownZone).arg(QString::fromStdString(timeZoneId));
+        *error =
+            QCoreApplication::translate(kContext, kMsgUnknownZone).arg(QString::fromStdString(timeZoneId));
     }
     return clock;
 }
