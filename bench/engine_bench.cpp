@@ -8,6 +8,7 @@
 #include <swephexp.h>
 #endif
 
+#include "bench_main.h"
 #include "birth_spread.h"
 #include "ephemeris/birth_moment.h"
 #include "ephemeris/birth_star.h"
@@ -87,14 +88,6 @@ void SwissMoonSunAyanamsa(double julianDayUT) {
     benchmark::DoNotOptimize(ayanamsa);
 }
 
-// Whether the library found its ephemeris files: it says so in the flags it returns.
-bool SwissFilesFound() {
-    double moon[6];
-    char error[AS_MAXCH];
-    const int used = swe_calc_ut(2451545.0, SE_MOON, SEFLG_SWIEPH, moon, error);
-    return used >= 0 && (used & SEFLG_SWIEPH) != 0;
-}
-
 void BM_SwissMoonSunAyanamsa(benchmark::State& state) {
     const auto days = UniversalDays(SpreadOfBirths());
     swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
@@ -144,22 +137,11 @@ void PrintRateRatio() {
 } // namespace velmora
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
+    const int status = velmora::bench::RunBenchmarks(argc, argv, "engine_bench");
 #ifdef VELMORA_BENCH_SWISS
-    // Timed without its files, the other library would be measured searching for them.
-    if (!velmora::SwissFilesFound()) {
-        std::fprintf(stderr, "engine_bench: the other library's ephemeris files are missing "
-                             "(install Debian's swe-basic-data)\n");
-        return 1;
+    if (status == 0) {
+        velmora::PrintRateRatio();
     }
 #endif
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-#ifdef VELMORA_BENCH_SWISS
-    velmora::PrintRateRatio();
-#endif
-    return 0;
+    return status;
 }

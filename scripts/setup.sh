@@ -6,9 +6,9 @@ set -eu
 PACKAGES="
 cmake ninja-build g++ pkg-config file dpkg-dev
 qt6-base-dev qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools fonts-noto-core poppler-utils
-libgeonames-dev tzdata libhowardhinnant-date-dev libicu-dev
+libgeonames-dev tzdata libhowardhinnant-date-dev libicu-dev libical-dev
 libgtest-dev libgmock-dev libbenchmark-dev libswe-dev swe-basic-data
-libcli11-dev nlohmann-json3-dev
+libcli11-dev nlohmann-json3-dev khal python3-icalendar
 clang libclang-rt-14-dev clang-format
 desktop-file-utils appstream shared-mime-info help2man libxml2-utils
 xvfb xauth libx11-dev libxdamage-dev libxtst-dev

@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>The Five Birds as per the Tamil Astrology Or Panch-Pakshi Shastra are:</source>
-        <translation>தமிழ் ஜோதிடம் எனப்படும் பஞ்சபட்சி சாஸ்திரத்தின்படி ஐந்து பட்சிகள்:</translation>
+        <translation>தமிழ் ஜோதிடம் எனப்படும் பஞ்சபட்சி சாஸ்திரத்தின்படி ஐந்து பட்சிகள் வருமாறு:</translation>
     </message>
     <message>
         <source>Personal Details</source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Birth day</source>
-        <translation>பிறந்த நாள்</translation>
+        <translation>பிறந்த தேதி (நாள்)</translation>
     </message>
     <message>
         <source>Birth year</source>
@@ -150,11 +150,11 @@
     </message>
     <message>
         <source>DST</source>
-        <translation>கோடை</translation>
+        <translation>கோடை நேரம்</translation>
     </message>
     <message>
         <source>TZ Help</source>
-        <translation>உதவி</translation>
+        <translation>நேர மண்டல உதவி</translation>
     </message>
     <message>
         <source>Hour</source>
@@ -288,7 +288,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>The %1 rules now, until %2.</source>
-        <translation>%1 பட்சி இப்போது அரசில் உள்ளது, %2 வரை.</translation>
+        <translation>%1 பட்சி இப்போது அரசில் இருக்கிறது, %2 வரை.</translation>
     </message>
     <message>
         <source>The %1 next rules from %2 until %3.</source>
@@ -296,11 +296,11 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>Day %1</source>
-        <translation>பகல் %1</translation>
+        <translation>பகல் ஜாமம் %1</translation>
     </message>
     <message>
         <source>Night %1</source>
-        <translation>இரவு %1</translation>
+        <translation>இரவு ஜாமம் %1</translation>
     </message>
     <message>
         <source>Weekday</source>
@@ -403,7 +403,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>Find Latitude &amp; Longitude - Velmora</source>
-        <translation>அட்சரேகை, தீர்க்கரேகை அறிய - Velmora</translation>
+        <translation>அட்சரேகை, தீர்க்கரேகை கண்டறிதல் - Velmora</translation>
     </message>
     <message>
         <source>City, then state and country</source>
@@ -443,7 +443,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>Type the degrees and minutes into Latitude and Longitude and choose North or South, East or West. Type the standard offset into the time zone&apos;s Hour and Min, and tick DST when daylight saving applied on the birth date.</source>
-        <translation>அட்சரேகை, தீர்க்கரேகை ஆகியவற்றில் பாகையையும் கலையையும் தட்டச்சு செய்து, வடக்கா தெற்கா, கிழக்கா மேற்கா என்பதைத் தேர்ந்தெடுக்கவும். நேர மண்டலத்தின் மணி, நிமிடம் ஆகியவற்றில் நிலையான நேர வேறுபாட்டைத் தட்டச்சு செய்து, பிறந்த தேதியில் கோடை நேரம் நடைமுறையில் இருந்திருந்தால் கோடை நேரம் என்பதைத் தேர்வு செய்யவும்.</translation>
+        <translation>அட்சரேகை, தீர்க்கரேகை ஆகியவற்றில் பாகையையும் கலையையும் தட்டச்சு செய்து, வடக்கா தெற்கா, கிழக்கா மேற்கா என்பதைத் தேர்ந்தெடுக்கவும். நேர மண்டலத்தின் ம., நி. பெட்டிகளில் சீர் நேர வேறுபாட்டைத் தட்டச்சு செய்து, பிறந்த தேதியில் கோடை நேரம் நடைமுறையில் இருந்திருந்தால் கோடை நேரம் பெட்டியைத் தேர்வு செய்யவும்.</translation>
     </message>
     <message>
         <source>Search the &amp;Web</source>
@@ -479,7 +479,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>yes, standard %1</source>
-        <translation>ஆம், இயல்பு %1</translation>
+        <translation>ஆம், சீர் நேரம் %1</translation>
     </message>
     <message>
         <source>no</source>
@@ -577,7 +577,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>Tithi / Lunar Day</source>
-        <translation>திதி</translation>
+        <translation>பட்சம்</translation>
     </message>
     <message>
         <source>Fortnight</source>
@@ -597,11 +597,11 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>Ruling Day(s) in Day time</source>
-        <translation>பகலில் அரசு நாள்(கள்)</translation>
+        <translation>பகலில் அரசு நாட்கள்</translation>
     </message>
     <message>
         <source>Ruling Day(s) in Night time</source>
-        <translation>இரவில் அரசு நாள்(கள்)</translation>
+        <translation>இரவில் அரசு நாட்கள்</translation>
     </message>
     <message>
         <source>Death Day</source>
@@ -609,7 +609,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>Death Day(s)</source>
-        <translation>படு நாள்(கள்)</translation>
+        <translation>படு நாட்கள்</translation>
     </message>
     <message>
         <source>Panch-Pakshi Birth Reading</source>
@@ -648,7 +648,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>Tithi / Lunar Day</source>
-        <translation>திதி</translation>
+        <translation>பட்சம்</translation>
     </message>
     <message>
         <source>Ruling Bird</source>
@@ -656,19 +656,19 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>Ruling Day(s)</source>
-        <translation>அரசு நாள்(கள்)</translation>
+        <translation>அரசு நாட்கள்</translation>
     </message>
     <message>
         <source>Ruling Day(s) in Day time</source>
-        <translation>பகலில் அரசு நாள்(கள்)</translation>
+        <translation>பகலில் அரசு நாட்கள்</translation>
     </message>
     <message>
         <source>Ruling Day(s) in Night time</source>
-        <translation>இரவில் அரசு நாள்(கள்)</translation>
+        <translation>இரவில் அரசு நாட்கள்</translation>
     </message>
     <message>
         <source>Death Day(s)</source>
-        <translation>படு நாள்(கள்)</translation>
+        <translation>படு நாட்கள்</translation>
     </message>
     <message>
         <source>For Detailed Analysis Visit %1</source>
@@ -765,7 +765,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>Offset from UTC, as +5:30</source>
-        <translation>UTC யிலிருந்து வேறுபாடு, +5:30 போல</translation>
+        <translation>UTC-யிலிருந்து வேறுபாடு, +5:30 போல</translation>
     </message>
     <message>
         <source>&amp;Today</source>
@@ -825,7 +825,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>The day is shown at the fixed offset %1.</source>
-        <translation>நாள் நிலையான வேறுபாடு %1 இல் காட்டப்படுகிறது.</translation>
+        <translation>நாள் மாறாத வேறுபாடு %1-இல் காட்டப்படுகிறது.</translation>
     </message>
     <message>
         <source>Please enter the latitude in degrees from -90 to 90, north positive (for example 13.08).</source>
@@ -837,7 +837,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>Please enter the offset from UTC from -12:00 to +14:00 (for example +5:30).</source>
-        <translation>UTC யிலிருந்து வேறுபாட்டை -12:00 முதல் +14:00 வரை உள்ளிடவும் (எடுத்துக்காட்டாக +5:30).</translation>
+        <translation>UTC-யிலிருந்து வேறுபாட்டை -12:00 முதல் +14:00 வரை உள்ளிடவும் (எடுத்துக்காட்டாக +5:30).</translation>
     </message>
     <message>
         <source>Coordinates typed in</source>
@@ -912,19 +912,19 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>திற... (&amp;O)</translation>
+        <translation>திற (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation>சேமி... (&amp;S)</translation>
+        <translation>சேமி (&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>அச்சிடு... (&amp;P)</translation>
+        <translation>அச்சிடு (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
-        <translation>PDF ஆக ஏற்றுமதி செய்... (&amp;E)</translation>
+        <translation>PDF ஆக ஏற்றுமதி செய் (&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRect>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -28,6 +29,13 @@ namespace velmora {
 namespace {
 
 const char* const kContext = "velmora::BirthFormPanel";
+
+// The introduction's column and the form beside it, as high as each other.
+constexpr QRect kIntroductionColumn(8, 6, 264, 336);
+constexpr QRect kPersonalDetails(280, 34, 337, 310);
+// Tamil captions are wider: the time zone's row needs this much more to hold them whole, and the
+// form takes it from the introduction, which scrolls in Tamil anyway.
+constexpr int kTamilFormWidenedPx = 96;
 
 const char* const kMsgEnterCity = QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "Please Enter City");
 const char* const kMsgEnterState = QT_TRANSLATE_NOOP("velmora::BirthFormPanel", "Please Enter State");
@@ -89,30 +97,38 @@ BirthFormPanel::BirthFormPanel(Platform& platform, QWidget* parent) : QWidget(pa
     connect(cmdOpen_, &QPushButton::clicked, this, &BirthFormPanel::openRequested);
 
     createIntroduction();
-    QGroupBox* Frame1 = createPersonalDetails();
-    Frame1->setGeometry(280, 34, 337, 310);
+    personalDetails_ = createPersonalDetails();
     fillLists();
     Retranslate(Language::English);
 }
 
-// The introduction and the five birds, in a column left of the form.
+// The introduction and the five birds, in a column left of the form. Only the introduction
+// scrolls, when a language's longer text needs more than its share of the column: the five birds
+// under it stay in view whatever the language.
 void BirthFormPanel::createIntroduction() {
-    // Scrolls only when a language's longer text needs more than the column's height.
-    auto* scroller = Named(new QScrollArea(this), QStringLiteral("introductionScroller"));
-    scroller->setGeometry(8, 6, 264, 336);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setFocusPolicy(Qt::NoFocus); // the Tab chain runs through the form, as it always has
-    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setWidgetResizable(true);
-    scroller->viewport()->setAutoFillBackground(false);
-    auto* introduction = Named(new QWidget, QStringLiteral("introduction"));
-    auto* column = new QVBoxLayout(introduction);
+    auto* columnArea = Named(new QWidget(this), QStringLiteral("introductionColumn"));
+    introductionColumn_ = columnArea;
+    auto* column = new QVBoxLayout(columnArea);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
+
+    introductionScroller_ = Named(new QScrollArea(columnArea), QStringLiteral("introductionScroller"));
+    introductionScroller_->setFrameShape(QFrame::NoFrame);
+    introductionScroller_->setFocusPolicy(
+        Qt::NoFocus); // the Tab chain runs through the form, as it always has
+    introductionScroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    introductionScroller_->setWidgetResizable(true);
+    introductionScroller_->viewport()->setAutoFillBackground(false);
+    auto* introduction = Named(new QWidget, QStringLiteral("introduction"));
+    auto* paragraph = new QVBoxLayout(introduction);
+    paragraph->setContentsMargins(0, 0, 0, 0);
     Label5_ = MakeParagraph(QStringLiteral("Label5"), QString(), introduction);
-    column->addWidget(Label5_);
+    paragraph->addWidget(Label5_);
+    introductionScroller_->setWidget(introduction);
+    column->addWidget(introductionScroller_, 1);
     column->addSpacing(10);
-    QLabel* Label13 = Captioned(MakeParagraph(QStringLiteral("Label13"), QString(), introduction), kContext,
+
+    QLabel* Label13 = Captioned(MakeParagraph(QStringLiteral("Label13"), QString(), columnArea), kContext,
                                 QT_TR_NOOP("The Five Birds as per the Tamil Astrology Or "
                                            "Panch-Pakshi Shastra are:"));
     QFont bold = Label13->font();
@@ -121,11 +137,10 @@ void BirthFormPanel::createIntroduction() {
     column->addWidget(Label13);
     column->addSpacing(2);
     for (std::size_t i = 0; i < birdLabels_.size(); ++i) {
-        birdLabels_[i] = MakeLabel(QStringLiteral("Label%1").arg(15 + i), QString(), introduction);
+        birdLabels_[i] = MakeLabel(QStringLiteral("Label%1").arg(15 + i), QString(), columnArea);
         column->addWidget(birdLabels_[i]);
     }
-    column->addStretch(1);
-    scroller->setWidget(introduction);
+    column->addStretch();
 }
 
 QGroupBox* BirthFormPanel::createPersonalDetails() {
@@ -335,6 +350,12 @@ void BirthFormPanel::Retranslate(Language language) {
     RetranslateCaptions(this);
     language_ = language;
     Label5_->setText(FromCore(TextsOf(language).introduction, language));
+    const bool english = language == Language::English;
+    const int widenedPx = english ? 0 : kTamilFormWidenedPx;
+    introductionColumn_->setGeometry(kIntroductionColumn.adjusted(0, 0, -widenedPx, 0));
+    personalDetails_->setGeometry(kPersonalDetails.adjusted(-widenedPx, 0, 0, 0));
+    // No taller than its text, so that the birds follow a short introduction closely.
+    introductionScroller_->setMaximumHeight(Label5_->heightForWidth(introductionColumn_->width()));
     for (std::size_t i = 0; i < birdLabels_.size(); ++i) {
         const QString bird = FromCore(BirdName(static_cast<Bird>(i), language), language);
         birdLabels_[i]->setText(QStringLiteral("%1. %2").arg(i + 1).arg(bird));
@@ -342,9 +363,7 @@ void BirthFormPanel::Retranslate(Language language) {
     for (std::size_t i = 0; i < kMonthCount; ++i) {
         cboMonth_->setItemText(int(i), MonthName(i));
     }
-    // Tamil captions are wider than the English ones; the number boxes give up the room
-    // that two or three digits do not need, so that the captions beside them stay whole.
-    const bool english = language == Language::English;
+    // In Tamil the number boxes also give up the room that two or three digits do not need.
     for (QLineEdit* zone : {txtZoneHour_, txtZoneMinute_}) {
         zone->setFixedWidth(english ? 34 : 26);
     }

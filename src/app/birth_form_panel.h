@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 namespace velmora {
 
@@ -81,6 +82,9 @@ private:
     Language language_ = Language::English; // of the introduction, birds and messages
 
     QPushButton* cmdOpen_ = nullptr;
+    QGroupBox* personalDetails_ = nullptr;  // the form
+    QWidget* introductionColumn_ = nullptr; // the introduction, then the five birds
+    QScrollArea* introductionScroller_ = nullptr;
     QLabel* Label5_ = nullptr;            // the introduction
     std::array<QLabel*, 5> birdLabels_{}; // the five birds under it
     QLineEdit* txtName_ = nullptr;

@@ -3,16 +3,11 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "app/message_text.h"
 #include "app/translation.h"
+#include "files/regular_file.h"
+#include "files/replace_file.h"
 #include "platform/platform.h"
-#include "platform/replace_file.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
 #include "reading/saved_reading_name.h"
@@ -33,46 +28,9 @@ QString Translated(const char* source) {
     return QCoreApplication::translate(kContext, source);
 }
 
-// The first kSavedReadingReadLimit bytes of the file, or why they cannot be read. A
-// pipe or a device would block the window or never end, so only a regular file is
-// read, and it is opened without waiting so that nothing swapped in meanwhile can block.
-std::optional<std::string> ReadStart(const QString& fileName, QString& reason) {
-    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        reason = qt_error_string(errno);
-        return std::nullopt;
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        reason = Translated(kNotARegularFile);
-        return std::nullopt;
-    }
-    std::string bytes(kSavedReadingReadLimit, '\0');
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            reason = qt_error_string(errno);
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (got == 0) {
-            break;
-        }
-        filled += std::size_t(got);
-    }
-    ::close(fd);
-    bytes.resize(filled);
-    return bytes;
-}
-
 } // namespace
 
-QString FailureReason(const FileReplaceFailure& failure) {
+QString FailureReason(const FileFailure& failure) {
     return failure.notARegularFile ? Translated(kNotARegularFile) : qt_error_string(failure.errorNumber);
 }
 
@@ -85,7 +43,7 @@ void SaveReadingFile(Platform& platform, QWidget* parent, const ReadingResults& 
         return;
     }
     const std::string bytes = EncodeSavedReading(reading);
-    if (const auto failure = ReplaceFile(fileName, QByteArrayView(bytes.data(), qsizetype(bytes.size())))) {
+    if (const auto failure = ReplaceFile(QFile::encodeName(fileName).toStdString(), bytes)) {
         platform.ShowMessage(parent,
                              Translated(kMsgSaveFailed).arg(PathInMessage(fileName), FailureReason(*failure)),
                              MessageIcon::Error);
@@ -108,10 +66,13 @@ bool ReopenReadingFile(Platform& platform, QWidget* parent, const QString& fileN
     if (fileName.isEmpty()) {
         return false;
     }
-    QString reason;
-    const std::optional<std::string> bytes = ReadStart(fileName, reason);
+    // A pipe or a device would block the window or never end: only a regular file is read.
+    FileFailure failure;
+    const std::optional<std::string> bytes =
+        ReadFileStart(QFile::encodeName(fileName).toStdString(), kSavedReadingReadLimit, failure);
     if (!bytes) {
-        platform.ShowMessage(parent, Translated(kMsgCannotOpen).arg(PathInMessage(fileName), reason),
+        platform.ShowMessage(parent,
+                             Translated(kMsgCannotOpen).arg(PathInMessage(fileName), FailureReason(failure)),
                              MessageIcon::Error);
         return false;
     }

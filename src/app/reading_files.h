@@ -11,10 +11,10 @@ namespace velmora {
 
 class Platform;
 class ReadingSession;
-struct FileReplaceFailure;
+struct FileFailure;
 
-// Why a file could not be written, in the words of the window's messages.
-QString FailureReason(const FileReplaceFailure& failure);
+// Why a file could not be read or written, in the words of the window's messages.
+QString FailureReason(const FileFailure& failure);
 
 // Asks where to save and writes the reading there; a failure is reported to the
 // user and leaves any older file of that name whole. A cancelled dialog does nothing.

@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QLocale>
 #include <QPageLayout>
@@ -23,7 +24,7 @@
 #include "app/reading_files.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
-#include "platform/replace_file.h"
+#include "files/replace_file.h"
 #include "reading/reading_session.h"
 #include "texts/names.h"
 
@@ -319,7 +320,9 @@ std::optional<QString> WriteReportPdf(QTextDocument& document, const QString& pa
             return ReadingReport::tr("the pages could not be drawn");
         }
     }
-    if (const auto failure = ReplaceFile(path, pdf.data())) {
+    if (const auto failure =
+            ReplaceFile(QFile::encodeName(path).toStdString(),
+                        std::string_view(pdf.data().constData(), std::size_t(pdf.data().size())))) {
         return FailureReason(*failure);
     }
     return std::nullopt;

@@ -13,10 +13,13 @@
 #include "cli/batch_command.h"
 #include "cli/exit_status.h"
 #include "cli/input_file.h"
+#include "cli/language_option.h"
 #include "cli/message_quoting.h"
 #include "cli/place_command.h"
+#include "cli/plan_command.h"
 #include "cli/reading_command.h"
 #include "cli/schedule_command.h"
+#include "files/regular_file.h"
 #include "reading/saved_reading_name.h"
 #include "texts/printable.h"
 
@@ -31,10 +34,15 @@ constexpr const char* kExamples = R"(Examples:
   velmora-cli open asha.tam --json
   velmora-cli open asha.tam --lang ta --full
   velmora-cli schedule --star Pushya --paksha "Krishna Paksha" --day 2024-04-09 \
-      --longitude 80.27 --latitude 13.08 --zone +5:30)";
+      --longitude 80.27 --latitude 13.08 --zone +5:30
+  velmora-cli plan --bird Cock --place "London, United Kingdom" --from 2024-03-25 \
+      --to 2024-04-07 --hours 07:00-22:00 --ics plan.ics --alarm 15)";
 
 // A usage message is cut here, whatever it echoes.
 constexpr std::size_t kMostUsageMessageBytes = 400;
+
+// A calendar's reminder comes at most a week ahead.
+constexpr std::uint64_t kMostAlarmMinutes = 7 * 24 * 60;
 
 // A command of the command line and what runs it once the line is parsed.
 struct Command {
@@ -60,19 +68,6 @@ CLI::Validator WholeNumber(std::uint64_t low, std::uint64_t high) {
             return std::string();
         },
         "from " + range);
-}
-
-// One setting for whichever command runs; checked by CLI11, turned into a Language after parsing.
-void AddLanguageOption(CLI::App* command, std::string& languageCode) {
-    command
-        ->add_option("--lang", languageCode,
-                     "Language of the names, days, paragraphs and labels: en (default) or ta (Tamil); "
-                     "JSON keys, CSV headers and saved files stay English")
-        ->check(CLI::IsMember({"en", "ta"}));
-}
-
-Language LanguageOf(const std::string& code) {
-    return LanguageFromCode(code).value_or(Language::English);
 }
 
 Command AddReadingCommand(CLI::App& app, const Console& console) {
@@ -151,10 +146,10 @@ int RunBatchCommand(const std::string& path, const BatchOptions& options, const 
     if (path == "-") {
         return RunBatch(console.in, console.out, console.err, options);
     }
-    std::string error;
-    const int fd = OpenRegularFile(path, error);
+    FileFailure failure;
+    const int fd = OpenRegularFile(path, failure);
     if (fd < 0) {
-        console.err << "velmora-cli: " << EscapeControls(error) << '\n';
+        console.err << "velmora-cli: " << EscapeControls(CannotReadMessage(path, failure)) << '\n';
         return kExitRefused;
     }
     __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in | std::ios::binary);
@@ -229,40 +224,81 @@ Command AddScheduleCommand(CLI::App& app, const Console& console) {
     ScheduleOptions& schedule = *settings;
     CLI::App* scheduleCommand =
         app.add_subcommand("schedule", "The bird's day: sunrise, sunset, the ten periods and its named days");
-    CLI::Option* star = scheduleCommand->add_option("--star", schedule.star, "Birth star, e.g. Pushya");
-    CLI::Option* paksha = scheduleCommand->add_option(
-        "--paksha", schedule.paksha, "Fortnight of the birth: \"Shukla Paksha\" or \"Krishna Paksha\"");
-    CLI::Option* bird = scheduleCommand->add_option("--bird", schedule.bird,
-                                                    "The bird itself: Vulture, Owl, Crow, Cock or Peacock");
-    star->needs(paksha)->excludes(bird);
-    paksha->needs(star);
-    scheduleCommand->add_option("--day", schedule.day, "First day, YYYY-MM-DD (1901 to 2050)")->required();
-    scheduleCommand->add_option("--days", schedule.days, "Number of consecutive days (default 1)");
-    scheduleCommand
-        ->add_option("--longitude", schedule.longitude,
-                     "Longitude: degrees east (negative west), or e.g. 80:16E")
-        ->required()
-        ->allow_extra_args(false);
-    scheduleCommand
-        ->add_option("--latitude", schedule.latitude,
-                     "Latitude: degrees north (negative south), or e.g. 13:05N")
-        ->required()
-        ->allow_extra_args(false);
-    scheduleCommand
-        ->add_option("--zone", schedule.zone, "Standard time zone, signed H:MM, e.g. +5:30 or -8:00")
-        ->required();
-    scheduleCommand->add_flag("--dst", schedule.daylightSaving,
-                              "Daylight saving time is in force (one hour)");
+    AddBirdOptions(scheduleCommand, schedule.bird);
+    scheduleCommand->add_option("--day", schedule.day,
+                                "First day, YYYY-MM-DD (1901 to 2050; default: today at the place)");
+    scheduleCommand->add_option("--days", schedule.days,
+                                "Number of consecutive days (default 1, at most 3660)");
+    AddDayPlaceOptions(scheduleCommand, schedule.place);
     CLI::Option* scheduleJson = scheduleCommand->add_flag(
         "--json", schedule.json, "One JSON object per day (an array for several days)");
-    scheduleCommand->add_flag("--csv", schedule.csv, "One CSV row per period")->excludes(scheduleJson);
-    scheduleCommand->parse_complete_callback([star, bird] {
-        if (!*star && !*bird) {
-            throw CLI::RequiredError("--star with --paksha, or --bird");
-        }
-    });
+    scheduleCommand->add_flag("--csv", schedule.csv, "One CSV row per sub-period")->excludes(scheduleJson);
     return {scheduleCommand,
             [settings, console] { return RunSchedule(*settings, console.out, console.err); }};
+}
+
+Command AddPlanCommand(CLI::App& app, const Console& console) {
+    struct Settings {
+        PlanOptions plan;
+        std::string languageCode = "en";
+        int alarmMinutes = 0;
+    };
+    const auto settings = std::make_shared<Settings>();
+    PlanOptions& plan = settings->plan;
+    PlanConditionOptions& condition = plan.condition;
+    CLI::App* planCommand = app.add_subcommand(
+        "plan",
+        "The good times of the weeks to come: the windows in which a condition holds, and a calendar file");
+    AddBirdOptions(planCommand, plan.bird);
+    planCommand->add_option("--from", plan.from, "First day, YYYY-MM-DD (default: today at the place)");
+    planCommand->add_option(
+        "--to", plan.to, "Last day, YYYY-MM-DD, both included (default: four weeks on; at most ten years)");
+    AddDayPlaceOptions(planCommand, plan.place);
+    CLI::Option* main = planCommand->add_option("--main", condition.main,
+                                                "The period's activity among these, a comma list, e.g. "
+                                                "Ruling,Eating (the default without --min-strength)");
+    CLI::Option* sub = planCommand->add_option(
+        "--sub", condition.sub,
+        "The sub-period's activity among these (default Ruling,Eating without --min-strength)");
+    planCommand->add_option(
+        "--min-strength", condition.minStrength,
+        "Instead of the activities (or with them): the sub-period's strength at least this, 0 to 1");
+    planCommand->add_option("--hours", condition.hours,
+                            "Waking hours, HH:MM-HH:MM on the local clock: windows are cut to them");
+    CLI::Option* rulingDays = planCommand->add_flag("--ruling-days-only", condition.rulingDaysOnly,
+                                                    "Only the bird's ruling days (by day or by night)");
+    planCommand->add_flag("--keep-death-days", condition.keepDeathDays, "Keep the bird's death days too")
+        ->excludes(rulingDays);
+    CLI::Option* against = planCommand->add_option(
+        "--against", condition.against,
+        "The other party's bird: only where it sleeps or dies (Vulture, Owl, Crow, Cock or Peacock)");
+    planCommand
+        ->add_option("--against-reading", plan.againstReading, "The other party's saved reading (.tam)")
+        ->excludes(against);
+    planCommand->add_option("--min-minutes", condition.minMinutes,
+                            "Shortest window kept, in minutes (default 10)");
+    CLI::Option* json = planCommand->add_flag("--json", plan.json, "The plan as one JSON object");
+    planCommand->add_flag("--csv", plan.csv, "One CSV row per part of a window")->excludes(json);
+    AddLanguageOption(planCommand, settings->languageCode);
+    CLI::Option* ics =
+        planCommand->add_option("--ics", plan.icsPath, "Also write the windows to this iCalendar file")
+            ->type_name("FILE");
+    CLI::Option* alarm = planCommand
+                             ->add_option("--alarm", settings->alarmMinutes,
+                                          "With --ics: a reminder this many minutes before each window")
+                             ->type_name("MINUTES")
+                             ->check(WholeNumber(0, kMostAlarmMinutes))
+                             ->needs(ics);
+    return {planCommand, [settings, console, main, sub, alarm] {
+                PlanOptions& options = settings->plan;
+                options.condition.mainGiven = main->count() > 0;
+                options.condition.subGiven = sub->count() > 0;
+                options.language = LanguageOf(settings->languageCode);
+                if (alarm->count() > 0) {
+                    options.alarmMinutes = settings->alarmMinutes;
+                }
+                return RunPlan(options, console.out, console.err);
+            }};
 }
 
 Command AddPlaceCommand(CLI::App& app, const Console& console) {
@@ -333,7 +369,7 @@ std::variant<std::function<int()>, int> ParseCommandLine(const std::vector<std::
 
     const Command commands[] = {
         AddReadingCommand(app, console),  AddBatchCommand(app, console), AddOpenCommand(app, console),
-        AddScheduleCommand(app, console), AddPlaceCommand(app, console),
+        AddScheduleCommand(app, console), AddPlanCommand(app, console),  AddPlaceCommand(app, console),
     };
     try {
         // CLI11 takes the words last first.

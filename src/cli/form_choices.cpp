@@ -2,11 +2,20 @@
 
 #include <charconv>
 
+#include "cli/date_text.h"
 #include "cli/message_quoting.h"
 #include "reading/field_conversion.h"
 #include "texts/language_texts.h"
 
 namespace velmora {
+
+std::optional<std::chrono::year_month_day> ServedDate(std::string_view text) {
+    const std::optional<std::chrono::year_month_day> date = ParseIsoDate(text);
+    if (!date || !date->ok() || !kYearList.Offers(static_cast<int>(date->year()))) {
+        return std::nullopt;
+    }
+    return date;
+}
 
 std::optional<int> ListValue(const FormList& list, std::string_view text) {
     const std::string_view digits = TrimSpaces(text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ inline constexpr FormList kMonthList{1, 12, "expected a month from 1 to 12"};
 inline constexpr FormList kDayList{1, 31, "expected a day from 1 to 31"};
 inline constexpr FormList kHourList{0, 23, "expected an hour from 0 to 23"};
 inline constexpr FormList kMinuteList{0, 59, "expected a minute from 0 to 59"};
+
+// A date written YYYY-MM-DD that is a real one in the years served; nothing otherwise.
+std::optional<std::chrono::year_month_day> ServedDate(std::string_view text);
 
 // A choice of two in the birth form, as a text names it.
 struct FormChoice {

@@ -2,12 +2,11 @@
 
 #include <string>
 
+#include "files/file_failure.h"
+
 namespace velmora {
 
-// Opens `path` for reading without waiting on it: a pipe, a device or a folder
-// named as an input file would block or mean nothing, so only a regular file
-// is accepted. Returns the descriptor (blocking again, close-on-exec), or -1
-// with `error` saying why, in the words "cannot read PATH: REASON".
-int OpenRegularFile(const std::string& path, std::string& error);
+// What the command line says of an input file it could not read: "cannot read PATH: REASON".
+std::string CannotReadMessage(const std::string& path, const FileFailure& failure);
 
 } // namespace velmora

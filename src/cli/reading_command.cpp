@@ -1,55 +1,18 @@
 #include "cli/reading_command.h"
 
-#include <cerrno>
-#include <cstring>
 #include <optional>
 #include <ostream>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include "cli/atomic_file.h"
-#include "cli/input_file.h"
 #include "cli/message_quoting.h"
 #include "cli/place_fields.h"
+#include "cli/saved_reading_file.h"
+#include "files/replace_file.h"
 #include "reading/reading_session.h"
 #include "reading/saved_reading.h"
-#include "reading/saved_reading_name.h"
-#include "texts/language_texts.h"
 #include "texts/printable.h"
 
 namespace velmora {
 namespace {
-
-constexpr std::string_view kMsgCheckFile = "Please Check The File.";
-
-// At most kSavedReadingReadLimit bytes of the file; nothing, with `error` set, on failure.
-std::optional<std::string> ReadSavedReading(const std::string& path, std::string& error) {
-    const int fd = OpenRegularFile(path, error);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    std::string bytes(kSavedReadingReadLimit, '\0');
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            error = "cannot read " + path + ": " + std::strerror(errno);
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (got == 0) {
-            break;
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    bytes.resize(filled);
-    return bytes;
-}
 
 // A reading that could not be written out (a full disk, a closed pipe) is a failure.
 int WriteAndCheck(std::ostream& out, const ReadingResults& results, const OutputOptions& output,
@@ -69,8 +32,7 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
                std::ostream& out, std::ostream& errors, bool margins) {
     auto made = FieldsFromOptions(options);
     if (const auto* refusal = std::get_if<OptionRefusal>(&made)) {
-        errors << "velmora-cli: " << EscapeControls(refusal->message) << '\n';
-        return refusal->exitStatus;
+        return ReportRefusal(*refusal, errors);
     }
     BirthFormFields& fields = std::get<BirthFormFields>(made);
     if (!options.place.empty() && !FillPlaceFields(fields, options.place, places::Gazetteer())) {
@@ -86,8 +48,9 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
         margins ? std::optional(FindBirthTimeMargins(session.Record())) : std::nullopt;
     int status = WriteAndCheck(out, session.Results(), output, errors, found ? &*found : nullptr);
     if (!savePath.empty()) {
-        if (const auto failure = WriteFileAtomically(savePath, EncodeSavedReading(session.Results()))) {
-            errors << "velmora-cli: " << EscapeControls(*failure) << '\n';
+        if (const auto failure = ReplaceFile(savePath, EncodeSavedReading(session.Results()))) {
+            errors << "velmora-cli: "
+                   << EscapeControls("cannot save " + savePath + ": " + FailureText(*failure)) << '\n';
             status = kExitRefused;
         }
     }
@@ -95,27 +58,12 @@ int RunReading(const ReadingOptions& options, const OutputOptions& output, const
 }
 
 int RunOpen(const std::string& path, const OutputOptions& output, std::ostream& out, std::ostream& errors) {
-    if (!PassesSavedReadingNameTest(path)) {
-        errors << "velmora-cli: " << EscapeControls(path) << ": " << kMsgCheckFile << '\n';
+    const auto opened = OpenSavedReading(path);
+    if (const auto* message = std::get_if<std::string>(&opened)) {
+        errors << "velmora-cli: " << EscapeControls(*message) << '\n';
         return kExitRefused;
     }
-    std::string error;
-    const auto bytes = ReadSavedReading(path, error);
-    if (!bytes) {
-        errors << "velmora-cli: " << EscapeControls(error) << '\n';
-        return kExitRefused;
-    }
-    ReadingSession session;
-    if (session.ReopenSavedFile(*bytes) == ReadingSession::ReopenOutcome::NotAReading) {
-        const std::string_view message = CheckMessageText(CheckMessage::NotAReading, Language::English);
-        const std::size_t name = message.find("%1");
-        errors << "velmora-cli: "
-               << EscapeControls(std::string(message.substr(0, name)) + path +
-                                 std::string(message.substr(name + 2)))
-               << '\n';
-        return kExitRefused;
-    }
-    return WriteAndCheck(out, session.Results(), output, errors);
+    return WriteAndCheck(out, std::get<ReadingResults>(opened), output, errors);
 }
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include <string>
 #include <variant>
 
+#include "cli/option_refusal.h"
 #include "reading/validation.h"
 
 namespace velmora {
@@ -19,13 +20,6 @@ struct ReadingOptions {
     std::string longitude; // DEG:MIN then E or W, e.g. 77:12E
     std::string latitude;  // DEG:MIN then N or S, e.g. 28:36N
     std::string place;     // a place to look up instead of the zone and coordinates, e.g. "Madrid, Spain"
-};
-
-// An option refused before the form sees it: the message, which begins with
-// the option, and the exit status (kExitUsage for a value of the wrong shape).
-struct OptionRefusal {
-    std::string message;
-    int exitStatus;
 };
 
 // The form's fields for the options: the date and time as the form's lists

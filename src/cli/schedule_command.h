@@ -3,19 +3,17 @@
 #include <iosfwd>
 #include <string>
 
+#include "cli/bird_options.h"
+#include "cli/day_place_options.h"
+
 namespace velmora {
 
 // The options of `velmora-cli schedule`, as typed.
 struct ScheduleOptions {
-    std::string star;   // with paksha: the birth star
-    std::string paksha; // "Shukla Paksha" or "Krishna Paksha", the fortnight of the birth
-    std::string bird;   // instead of star and paksha
-    std::string day;    // YYYY-MM-DD
+    BirdOptions bird;
+    DayPlaceOptions place;
+    std::string day; // YYYY-MM-DD; empty for today at the place
     int days = 1;
-    std::string longitude; // signed decimal degrees (east positive) or DEG:MIN with E or W
-    std::string latitude;  // signed decimal degrees (north positive) or DEG:MIN with N or S
-    std::string zone;      // signed H:MM, the standard offset from UTC
-    bool daylightSaving = false;
     bool json = false;
     bool csv = false;
 };

@@ -51,4 +51,9 @@ std::chrono::weekday LocalWeekdayAt(double julianDateUT, double utcOffsetHours) 
     return std::chrono::weekday{std::chrono::sys_days{LocalDateAt(julianDateUT, utcOffsetHours)}};
 }
 
+std::chrono::sys_seconds NearestSecondAt(double julianDateUT) {
+    return std::chrono::sys_seconds{
+        std::chrono::seconds{std::llround((julianDateUT - kUnixEpochJulianDate) * 86400.0)}};
+}
+
 } // namespace velmora

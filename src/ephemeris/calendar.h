@@ -11,6 +11,9 @@ namespace velmora {
 inline constexpr double kJ2000JulianDate = 2451545.0;
 inline constexpr double kDaysPerJulianCentury = 36525.0;
 
+// The Julian date of the Unix epoch, 1970 January 1, 0h UT.
+inline constexpr double kUnixEpochJulianDate = 2440587.5;
+
 // Day number at noon of a civil date: Julian calendar up to day number
 // 2299171, Gregorian after. Impossible dates count on (29 Feb 1901 = 1 Mar 1901);
 // a fraction of a day passes through.
@@ -29,5 +32,8 @@ double JulianDateUTAtMidnight(std::chrono::year_month_day date);
 // The local date and weekday of a UT moment on a clock `utcOffsetHours` ahead of UT.
 std::chrono::year_month_day LocalDateAt(double julianDateUT, double utcOffsetHours);
 std::chrono::weekday LocalWeekdayAt(double julianDateUT, double utcOffsetHours);
+
+// A UT moment on the system clock, to the nearest second (UT taken for UTC).
+std::chrono::sys_seconds NearestSecondAt(double julianDateUT);
 
 } // namespace velmora

@@ -21,7 +21,7 @@ Fortnight FortnightOf(int sunWholeDeg, int moonWholeDeg) {
 PanchangValues ComputePanchangAtUT(double julianDateUT) {
     PanchangValues values;
     values.momentJulianDateTT = julianDateUT + DeltaTHours(julianDateUT) / 24.0;
-    const double nutationDeg = NutationInLongitude(values.momentJulianDateTT);
+    const double nutationDeg = NutationInLongitudeDeg(values.momentJulianDateTT);
     values.moonLongitudeDeg = MoonApparentLongitudeDeg(values.momentJulianDateTT, nutationDeg);
     values.sunLongitudeDeg = SunApparentLongitudeDeg(values.momentJulianDateTT, nutationDeg);
     values.fortnight = FortnightOf(static_cast<int>(std::floor(values.sunLongitudeDeg)),

@@ -249,8 +249,4 @@ double MoonApparentLongitudeDeg(double julianDateTT, double nutationDeg) {
     return WrapTurns(longitude);
 }
 
-double MoonApparentLongitudeDeg(double julianDateTT) {
-    return MoonApparentLongitudeDeg(julianDateTT, NutationInLongitude(julianDateTT));
-}
-
 } // namespace velmora

@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-double NutationInLongitude(double julianDateTT) {
+double NutationInLongitudeDeg(double julianDateTT) {
     const double t = (julianDateTT - kEpoch1900) / kDaysPerJulianCentury;
     const double sunMean = Radians(279.6967 + 36000.7689 * t + 0.000303 * Squared(t));
     const double moonMean = Radians(270.4341639 + 481267.8831417 * t - 0.0011333333 * Squared(t));

@@ -3,6 +3,6 @@
 namespace velmora {
 
 // Nutation in longitude, degrees, at a Julian date in dynamical time.
-double NutationInLongitude(double julianDateTT);
+double NutationInLongitudeDeg(double julianDateTT);
 
 } // namespace velmora

@@ -51,8 +51,4 @@ double SunApparentLongitudeDeg(double julianDateTT, double nutationDeg) {
     return WrapTurns(apparent);
 }
 
-double SunApparentLongitudeDeg(double julianDateTT) {
-    return SunApparentLongitudeDeg(julianDateTT, NutationInLongitude(julianDateTT));
-}
-
 } // namespace velmora

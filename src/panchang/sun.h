@@ -3,10 +3,7 @@
 namespace velmora {
 
 // Apparent geocentric longitude of the Sun of date, degrees 0..360, at a Julian
-// date in dynamical time.
-double SunApparentLongitudeDeg(double julianDateTT);
-
-// The same with the nutation in longitude of that date already known, in degrees.
+// date in dynamical time, with the nutation in longitude of that date in degrees.
 double SunApparentLongitudeDeg(double julianDateTT, double nutationDeg);
 
 } // namespace velmora

@@ -1,10 +1,11 @@
 #include "places/zone_at_time.h"
 
-#include <date/tz.h>
+#include "places/zone_rules.h"
+
+#include <date/date.h>
 
 #include <chrono>
 #include <cstdlib>
-#include <stdexcept>
 
 namespace velmora::places {
 
@@ -36,30 +37,21 @@ std::optional<ZoneAtTime> ZoneAt(std::string_view timeZoneId, const LocalDateTim
     if (!day.ok() || when.hour < 0 || when.hour > 23 || when.minute < 0 || when.minute > 59) {
         return std::nullopt;
     }
-    const date::time_zone* zone = nullptr;
-    try {
-        zone = date::locate_zone(timeZoneId);
-    } catch (const std::runtime_error&) {
+    const std::optional<ZoneRules> rules = ZoneRules::Find(timeZoneId);
+    if (!rules) {
         return std::nullopt;
     }
     const date::local_seconds clock =
         date::local_days{day} + std::chrono::hours{when.hour} + std::chrono::minutes{when.minute};
-    const date::local_info info = zone->get_info(clock);
-    // Built over the system's zoneinfo files, `save` only tells whether daylight saving applies.
-    const date::sys_info& inForce = info.first;
-    ZoneAtTime result{
+    const LocalClockSetting setting = rules->At(std::chrono::local_seconds{clock.time_since_epoch()});
+    const auto offsetSeconds = static_cast<int>(setting.inForce.utcOffset.count());
+    return ZoneAtTime{
         .timeZoneId = std::string(timeZoneId),
-        .utcOffsetSeconds = static_cast<int>(inForce.offset.count()),
-        .utcOffsetMinutes = RoundedMinutes(static_cast<int>(inForce.offset.count())),
-        .daylightSaving = inForce.save != std::chrono::minutes{0},
-        .caution = {},
+        .utcOffsetSeconds = offsetSeconds,
+        .utcOffsetMinutes = RoundedMinutes(offsetSeconds),
+        .daylightSaving = setting.inForce.daylightSaving,
+        .caution = setting.caution,
     };
-    if (info.result == date::local_info::nonexistent) {
-        result.caution = ClockCaution::SkippedTime;
-    } else if (info.result == date::local_info::ambiguous) {
-        result.caution = ClockCaution::RepeatedTime;
-    }
-    return result;
 }
 
 std::optional<ZoneAtTime> ZoneAtPlace(const GazetteerPlace& place, const LocalDateTime& when) {

@@ -4,11 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "places/zone_rules.h"
 #include "schedule/local_clock.h"
-
-namespace date {
-class time_zone;
-}
 
 namespace velmora::places {
 
@@ -24,9 +21,9 @@ public:
     const std::string& timeZoneId() const { return timeZoneId_; }
 
 private:
-    ZoneClock(const date::time_zone* zone, std::string timeZoneId);
+    ZoneClock(ZoneRules rules, std::string timeZoneId);
 
-    const date::time_zone* zone_; // owned by the database, which lives as long as the program
+    ZoneRules rules_;
     std::string timeZoneId_;
 };
 

@@ -22,7 +22,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "platform/folder_of.h"
+#include "files/folder_of.h"
 #include "texts/printable.h"
 
 namespace velmora {
@@ -154,8 +154,9 @@ bool InstanceLock::OpenLockFile() {
     QString reason = QStringLiteral("no place for it is known");
     for (const QString& candidate : lockPaths_) {
         const QByteArray path = QFile::encodeName(candidate);
-        if (!IsPrivateFolder(FolderOf(path))) {
-            reason = QStringLiteral("%1 is not a folder of this user's own").arg(Printable(FolderOf(path)));
+        const QByteArray folder = QByteArray::fromStdString(FolderOf(path.toStdString()));
+        if (!IsPrivateFolder(folder)) {
+            reason = QStringLiteral("%1 is not a folder of this user's own").arg(Printable(folder));
             continue;
         }
         for (int attempt = 0; attempt < 2; ++attempt) {
@@ -217,7 +218,8 @@ void InstanceLock::Listen() {
     const QByteArray ownFolder = QFile::encodeName(lock.absolutePath());
     QList<QByteArray> folders{ownFolder};
     for (const QString& candidate : lockPaths_) {
-        const QByteArray folder = FolderOf(QFile::encodeName(QFileInfo(candidate).absoluteFilePath()));
+        const QByteArray folder = QByteArray::fromStdString(
+            FolderOf(QFile::encodeName(QFileInfo(candidate).absoluteFilePath()).toStdString()));
         if (!folders.contains(folder)) {
             folders.append(folder);
         }

@@ -38,23 +38,25 @@ void DivideHalf(double startUT, double endUT, DayHalf half, std::span<DayPeriod,
     periods[kYamasPerHalf - 1].endUT = endUT;
 }
 
-} // namespace
-
-BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnight) {
-    const RulingBird days = BirdWithDays(bird, fortnight);
-    return {days.rulingDaysDay.Has(weekday), days.rulingDaysNight.Has(weekday), days.deathDays.Has(weekday)};
+void FillActivities(std::span<DayPeriod, kPeriodsPerDay> periods, Bird bird, Fortnight fortnight,
+                    std::chrono::weekday weekday) {
+    for (DayPeriod& period : periods) {
+        period.activity = MainActivityOf(bird, fortnight, period.half, weekday, period.yama);
+        DivideIntoSubPeriods(period, bird, fortnight, weekday);
+    }
 }
 
-DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird) {
+// The schedule of `date` whose sun is `sun`, at a place whose clocks are `utcOffsetHours` ahead of UT.
+DaySchedule ScheduleOfSunDay(std::chrono::year_month_day date, const SunDay& sun, double utcOffsetHours,
+                             Bird bird) {
     DaySchedule schedule;
     schedule.date = date;
     schedule.bird = bird;
-    schedule.sun = ComputeSunDay(date, place);
-    const SunDay& sun = schedule.sun;
+    schedule.sun = sun;
     if (!sun.SunriseUT) {
         return schedule;
     }
-    const std::chrono::weekday weekday = LocalWeekdayAt(*sun.SunriseUT, place.UtcOffsetHours);
+    const std::chrono::weekday weekday = LocalWeekdayAt(*sun.SunriseUT, utcOffsetHours);
     schedule.weekday = weekday;
     const DaySky& sky = schedule.sky.emplace(ComputeDaySkyAtUT(*sun.SunriseUT));
     schedule.birdDay = BirdDayOf(bird, weekday, sky.fortnight);
@@ -65,27 +67,53 @@ DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverP
     const std::span<DayPeriod, kPeriodsPerDay> all(periods);
     DivideHalf(*sun.SunriseUT, *sun.SunsetUT, DayHalf::Day, all.first<kYamasPerHalf>());
     DivideHalf(*sun.SunsetUT, *sun.NextSunriseUT, DayHalf::Night, all.last<kYamasPerHalf>());
-    for (DayPeriod& period : periods) {
-        period.activity = MainActivityOf(bird, sky.fortnight, period.half, weekday, period.yama);
-        DivideIntoSubPeriods(period, bird, sky.fortnight, weekday);
-    }
+    FillActivities(periods, bird, sky.fortnight, weekday);
     return schedule;
+}
+
+} // namespace
+
+BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnight) {
+    const RulingBird days = BirdWithDays(bird, fortnight);
+    return {days.rulingDaysDay.Has(weekday), days.rulingDaysNight.Has(weekday), days.deathDays.Has(weekday)};
+}
+
+DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird) {
+    return ScheduleOfSunDay(date, ComputeSunDay(date, place), place.UtcOffsetHours, bird);
+}
+
+DaySchedule ForAnotherBird(const DaySchedule& day, Bird bird) {
+    DaySchedule other = day;
+    other.bird = bird;
+    if (other.weekday && other.sky) {
+        other.birdDay = BirdDayOf(bird, *other.weekday, other.sky->fortnight);
+        if (other.periods) {
+            FillActivities(*other.periods, bird, other.sky->fortnight, *other.weekday);
+        }
+    }
+    return other;
 }
 
 std::vector<DaySchedule> ComputeDaySchedules(std::chrono::year_month_day first, int dayCount,
                                              double latitudeDeg, double longitudeDeg, const LocalClock& clock,
                                              Bird bird) {
-    std::vector<DaySchedule> days;
-    days.reserve(static_cast<std::size_t>(std::max(dayCount, 0)));
+    const std::size_t count = static_cast<std::size_t>(std::max(dayCount, 0));
     const std::chrono::sys_days firstDay{first};
-    for (int i = 0; i < dayCount; ++i) {
-        const std::chrono::year_month_day date{firstDay + std::chrono::days{i}};
+    std::vector<double> utcOffsetHours;
+    utcOffsetHours.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
         // Noon UT, then the local noon by the offset found there: changes of the clocks
         // fall at night, so the offset of the local noon is that of the day's sunrise.
-        const double noonUT = JulianDateUTAtMidnight(date) + 0.5;
+        const double noonUT = JulianDateUTAtMidnight(firstDay + std::chrono::days{static_cast<int>(i)}) + 0.5;
         const double localNoonUT = noonUT - clock.UtcOffsetHoursAt(noonUT) / 24.0;
-        const ObserverPlace place{latitudeDeg, longitudeDeg, clock.UtcOffsetHoursAt(localNoonUT)};
-        days.push_back(ComputeDaySchedule(date, place, bird));
+        utcOffsetHours.push_back(clock.UtcOffsetHoursAt(localNoonUT));
+    }
+    const std::vector<SunDay> suns = ComputeSunDays(first, utcOffsetHours, latitudeDeg, longitudeDeg);
+    std::vector<DaySchedule> days;
+    days.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        days.push_back(ScheduleOfSunDay(firstDay + std::chrono::days{static_cast<int>(i)}, suns[i],
+                                        utcOffsetHours[i], bird));
     }
     return days;
 }

@@ -24,6 +24,8 @@ struct SubPeriod {
     double startUT = 0.0; // Julian dates
     double endUT = 0.0;
     double strength = 0.0; // the period's main activity's weight times this one's, 0.04..1
+
+    bool operator==(const SubPeriod&) const = default;
 };
 
 // One of the ten periods (yamas): five equal parts of sunrise..sunset, then
@@ -35,6 +37,8 @@ struct DayPeriod {
     double endUT = 0.0;
     Activity activity = Activity::Ruling;
     std::array<SubPeriod, kActivityCount> subPeriods{};
+
+    bool operator==(const DayPeriod&) const = default;
 };
 
 // Which of the bird's named days the weekday is, in the day's fortnight.
@@ -42,6 +46,8 @@ struct BirdDayKind {
     bool rulingByDay = false;
     bool rulingByNight = false;
     bool death = false;
+
+    bool operator==(const BirdDayKind&) const = default;
 };
 
 // One Panch-Pakshi day for one bird. What the day's sunrise decides (weekday,
@@ -55,6 +61,8 @@ struct DaySchedule {
     Bird bird = Bird::Vulture;
     std::optional<BirdDayKind> birdDay;
     std::optional<std::array<DayPeriod, kPeriodsPerDay>> periods;
+
+    bool operator==(const DaySchedule&) const = default;
 };
 
 // The bird's ruling and death days (the reading's day lists) for a weekday
@@ -64,6 +72,10 @@ BirdDayKind BirdDayOf(Bird bird, std::chrono::weekday weekday, Fortnight fortnig
 // The day beginning with the sunrise of `date` at `place`, for `bird`: the
 // periods, their activities and sub-periods, read in the fortnight at sunrise.
 DaySchedule ComputeDaySchedule(std::chrono::year_month_day date, const ObserverPlace& place, Bird bird);
+
+// The same day for another bird: the sunrise, sky and periods of `day`, with
+// `bird`'s named days, activities and sub-periods.
+DaySchedule ForAnotherBird(const DaySchedule& day, Bird bird);
 
 // The days of `dayCount` consecutive local dates from `first` at a latitude and
 // longitude whose clocks keep `clock`: each date's midnight, and so which sunrise

@@ -14,6 +14,8 @@ struct DaySky {
     Fortnight fortnight = Fortnight::Bright; // bright while the elongation is below 180 degrees
     int tithi = 1; // the elongation in 12-degree steps: 1..15 bright (Purnima 15), 16..30 dark (Amavasya 30)
     std::optional<Star> star; // of the Moon's sidereal longitude
+
+    bool operator==(const DaySky&) const = default;
 };
 
 // The sky at a moment given as a Julian date (UT), from the panchang's Moon and Sun.

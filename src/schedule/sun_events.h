@@ -27,7 +27,8 @@ struct SunEvents {
 
 // The risings and settings at `place` from `fromUT` to `toUT`. Grazing passes are
 // found down to the accuracy of the solar series; within about 0.1 degree of a
-// pole a dip of a few seconds may be missed.
+// pole a dip of a few seconds may be missed. An event is the same to the bit
+// whichever span finds it, so a long span may stand in for many short ones.
 SunEvents SunEventsBetween(double fromUT, double toUT, const ObserverPlace& place);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "schedule/sun_times.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 #include "ephemeris/calendar.h"
@@ -9,19 +10,23 @@ namespace velmora {
 namespace {
 
 constexpr double kDayLimitDays = 1.0; // a day's half lasts at most 24 hours; longer is polar
+// The events a date needs around its midnight: from the day before that may run over
+// the date to a sunrise late on the date with its sunset and next sunrise each up to
+// 24 hours on.
+constexpr double kNeededBeforeMidnightDays = kDayLimitDays;
+constexpr double kNeededAfterMidnightDays = 1.0 + 2.0 * kDayLimitDays;
 
-} // namespace
+double LocalMidnightUT(std::chrono::year_month_day date, double utcOffsetHours) {
+    return JulianDateUTAtMidnight(date) - utcOffsetHours / 24.0;
+}
 
-SunDay ComputeSunDay(std::chrono::year_month_day date, const ObserverPlace& place) {
-    const double midnightUT = JulianDateUTAtMidnight(date) - place.UtcOffsetHours / 24.0;
-    // Wide enough for the day before that may run over the date, and for a sunrise
-    // late on the date with its sunset and next sunrise each up to 24 hours on.
-    const SunEvents found =
-        SunEventsBetween(midnightUT - kDayLimitDays, midnightUT + 1.0 + 2.0 * kDayLimitDays, place);
+// The day of the date whose local midnight is `midnightUT`, from events that cover
+// the date's needs (any further ones change nothing).
+SunDay SunDayFromEvents(double midnightUT, const SunEvents& found) {
     const std::vector<SunEvent>& events = found.Events;
     const auto firstOnOrAfterMidnight =
-        std::find_if(events.begin(), events.end(),
-                     [midnightUT](const SunEvent& event) { return event.MomentUT >= midnightUT; });
+        std::lower_bound(events.begin(), events.end(), midnightUT,
+                         [](const SunEvent& event, double moment) { return event.MomentUT < moment; });
     const auto sunrise = std::find_if(firstOnOrAfterMidnight, events.end(),
                                       [](const SunEvent& event) { return event.Rising; });
     // Events alternate, so the one after a rising is a setting and the next a rising.
@@ -69,6 +74,40 @@ SunDay ComputeSunDay(std::chrono::year_month_day date, const ObserverPlace& plac
     day.Status = SunDayStatus::NoDayOfItsOwn;
     day.CoveringSunriseUT = coveringSunrise->MomentUT;
     return day;
+}
+
+} // namespace
+
+SunDay ComputeSunDay(std::chrono::year_month_day date, const ObserverPlace& place) {
+    const double midnightUT = LocalMidnightUT(date, place.UtcOffsetHours);
+    return SunDayFromEvents(midnightUT, SunEventsBetween(midnightUT - kNeededBeforeMidnightDays,
+                                                         midnightUT + kNeededAfterMidnightDays, place));
+}
+
+std::vector<SunDay> ComputeSunDays(std::chrono::year_month_day first, std::span<const double> utcOffsetHours,
+                                   double latitudeDeg, double longitudeDeg) {
+    std::vector<double> midnightsUT;
+    midnightsUT.reserve(utcOffsetHours.size());
+    const std::chrono::sys_days firstDay{first};
+    for (std::size_t i = 0; i < utcOffsetHours.size(); ++i) {
+        midnightsUT.push_back(
+            LocalMidnightUT(std::chrono::year_month_day{firstDay + std::chrono::days{static_cast<int>(i)}},
+                            utcOffsetHours[i]));
+    }
+    std::vector<SunDay> days;
+    if (midnightsUT.empty()) {
+        return days;
+    }
+    // One search for the whole run: the events are those each date's own search finds.
+    const auto [earliestUT, latestUT] = std::minmax_element(midnightsUT.begin(), midnightsUT.end());
+    const SunEvents found =
+        SunEventsBetween(*earliestUT - kNeededBeforeMidnightDays, *latestUT + kNeededAfterMidnightDays,
+                         {latitudeDeg, longitudeDeg, 0.0});
+    days.reserve(midnightsUT.size());
+    for (const double midnightUT : midnightsUT) {
+        days.push_back(SunDayFromEvents(midnightUT, found));
+    }
+    return days;
 }
 
 } // namespace velmora

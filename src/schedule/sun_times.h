@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "schedule/sun_events.h"
 
@@ -25,11 +27,19 @@ struct SunDay {
     std::optional<double> SunsetUT;
     std::optional<double> NextSunriseUT;
     std::optional<double> CoveringSunriseUT;
+
+    bool operator==(const SunDay&) const = default;
 };
 
 // The day of the local date `date` at `place`: the one whose sunrise falls on the
 // date (the first, when two do), if the Sun then sets and rises again, each within
 // 24 hours. Local midnight is taken at the place's UtcOffsetHours.
 SunDay ComputeSunDay(std::chrono::year_month_day date, const ObserverPlace& place);
+
+// The days of consecutive local dates from `first`, one for each offset in
+// `utcOffsetHours` (that of its date), each equal to ComputeSunDay's, found with
+// one search for the whole run.
+std::vector<SunDay> ComputeSunDays(std::chrono::year_month_day first, std::span<const double> utcOffsetHours,
+                                   double latitudeDeg, double longitudeDeg);
 
 } // namespace velmora

@@ -160,8 +160,6 @@ constinit const LanguageTexts kEnglishTexts{
     .deathDaysExplanation = kDeathDaysExplanation,
     .fortnightExplanations = kFortnightExplanations,
     .lunarDayExplanation = kLunarDayExplanation,
-    .scheduleSource = "Tables: U. S. Pulippani, Biorhythms of Natal Moon (1993), as transcribed in public "
-                      "sources; traditions differ.",
     .checkMessages = kCheckMessages,
     .readingLabels =
         {
@@ -192,6 +190,16 @@ constinit const LanguageTexts kEnglishTexts{
             .caution = "Caution: ",
             .daylightSaving = " daylight saving",
         },
+    .planLabels =
+        {
+            .subPeriod = "sub-period",
+            .subPeriods = "sub-periods",
+            .strength = "strength",
+            .lowestStrength = "lowest strength",
+            .noWindows = "No time in the range meets the condition.",
+        },
+    .tablesSource = "Tables: U. S. Pulippani, Biorhythms of Natal Moon (1993), as transcribed in public "
+                    "sources; traditions differ.",
     .nearChangeLine = EnglishNearChangeLine,
 };
 

@@ -66,6 +66,15 @@ struct PlaceLabels {
     std::string_view daylightSaving; // after an offset that includes daylight saving, on the command line
 };
 
+// The words of a plan's windows, on the command line and in calendar events.
+struct PlanLabels {
+    std::string_view subPeriod;  // after a sub-period's activity, as in "Eating sub-period"
+    std::string_view subPeriods; // after several activities
+    std::string_view strength;   // before a strength
+    std::string_view lowestStrength;
+    std::string_view noWindows; // the whole of a plan's text when no window holds the condition
+};
+
 struct LanguageTexts {
     // Names, at the positions of their ids.
     TextList<kStarCount> starNames;
@@ -94,13 +103,12 @@ struct LanguageTexts {
     TextList<kFortnightCount> fortnightExplanations;
     std::string_view lunarDayExplanation; // shown with the fortnight
 
-    // The schedule's tables, named where a schedule is shown or printed.
-    std::string_view scheduleSource;
-
     TextList<kCheckMessageCount> checkMessages;
     ReadingLabels readingLabels;
     MarginLabels marginLabels;
     PlaceLabels placeLabels; // also the compass words of the reading's birth data
+    PlanLabels planLabels;
+    std::string_view tablesSource; // of the daily schedule's tables, named as the sources ask
     std::string (*nearChangeLine)(const NearChangeFacts&, const LanguageTexts&);
 };
 

@@ -70,6 +70,9 @@ constexpr std::string_view ActivityName(Activity activity) {
 // The star whose name is exactly `name` (case and spaces count); nothing otherwise.
 std::optional<Star> FindStar(std::string_view name);
 
+// The bird whose name is exactly `name`; nothing otherwise.
+std::optional<Bird> FindBird(std::string_view name);
+
 // Only the exact bright name is bright; any other text, the empty one included, is dark.
 Fortnight FortnightFromName(std::string_view name);
 

@@ -2,6 +2,7 @@
 // and saved readings that stay in English whatever the window shows.
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLocale>
@@ -143,6 +144,40 @@ private slots:
         fake_->settings.insert(QStringLiteral("Language"), saved);
         window_ = std::make_unique<frmMain>(*fake_);
         QCOMPARE(this->button(QStringLiteral("cmdRashi")), button);
+    }
+
+    // The introduction may scroll, but the five birds under it stay whole in the column, and the
+    // time zone's row holds its captions, in either language. Run once more at double scale by its
+    // own CTest entry.
+    void firstScreenStaysWhole_data() {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("English") << "en";
+        QTest::newRow("Tamil") << "ta";
+    }
+    void firstScreenStaysWhole() {
+        QFETCH(QString, code);
+        choose(code);
+        QCoreApplication::processEvents(); // pending layout requests
+        const QWidget* column = find(QStringLiteral("introductionColumn"));
+        for (int i = 15; i < 20; ++i) {
+            const QWidget* bird = find(QStringLiteral("Label%1").arg(i));
+            QVERIFY(bird->isVisible());
+            QCOMPARE(bird->parentWidget(), column);
+            QVERIFY2(column->rect().contains(bird->geometry()), qPrintable(bird->objectName()));
+            QVERIFY(bird->height() >= bird->sizeHint().height());
+        }
+        const QWidget* heading = find(QStringLiteral("Label13"));
+        QVERIFY(column->rect().contains(heading->geometry()));
+        QVERIFY(heading->height() >= heading->heightForWidth(heading->width()));
+
+        const QWidget* zone = find(QStringLiteral("fraZone"));
+        for (const char* name : {"Label20", "Label21", "chkDST", "lblTZHelp"}) {
+            const QWidget* caption = find(QLatin1String(name));
+            QCOMPARE(caption->parentWidget(), zone);
+            QVERIFY2(zone->contentsRect().contains(caption->geometry()), name);
+            QVERIFY2(caption->width() >= caption->sizeHint().width(), name);
+        }
+        QVERIFY(!column->geometry().intersects(find(QStringLiteral("Frame1"))->geometry()));
     }
 
     // The captions and tabs of the result pages use the glossary's terms.

@@ -49,7 +49,7 @@ private slots:
                                  << QStringLiteral("Before 1955 Indian clocks");
         QTest::newRow("Tamil") << velmora::Language::Tamil << QString::fromUtf8("13°05' வடக்கு")
                                << QString::fromUtf8("80°17' கிழக்கு")
-                               << QStringLiteral("1955க்கு முன் இந்தியக் கடிகாரங்கள்");
+                               << QStringLiteral("1955-க்கு முன் இந்தியக் கடிகாரங்கள்");
     }
     void windowShowsWhatTheFormNeeds() {
         QFETCH(velmora::Language, language);

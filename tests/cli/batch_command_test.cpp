@@ -155,7 +155,7 @@ TEST(Batch, UnreadableInputSaysWhy) {
     const auto missing = (folder.Path() / "missing.csv").string();
     const auto notThere = RunInProcess({"batch", missing});
     EXPECT_EQ(notThere.exitCode, 1);
-    EXPECT_EQ(notThere.err, "velmora-cli: cannot open " + missing + ": No such file or directory\n");
+    EXPECT_EQ(notThere.err, "velmora-cli: cannot read " + missing + ": No such file or directory\n");
     EXPECT_EQ(notThere.out, "");
 
     const auto folderRun = RunInProcess({"batch", folder.Path().string()});

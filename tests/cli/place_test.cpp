@@ -242,6 +242,22 @@ TEST(ReadingAtPlace, EqualsTheReadingTypedInUniversalTime) {
     }
 }
 
+// British summer time after 2037, beyond the changes the zoneinfo files list: the
+// minutes to the next star tell 11:00 UT from the 12:00 UT a kept winter offset gives.
+TEST(ReadingAtPlace, SummerTimeAfter2037) {
+    const auto place =
+        RunInProcess({"place", "London", "--date", "2045-07-01", "--time", "12:00", "--limit", "1"});
+    EXPECT_EQ(place.out, "London, England, United Kingdom\n"
+                         "  51°31' N  0°08' W  Europe/London  UTC+1:00 daylight saving\n");
+    const auto atPlace = RunInProcess({"reading", "--name", "A", "--date", "2045-07-01", "--time", "12:00",
+                                       "--place", "London, United Kingdom", "--margins"});
+    const auto typed =
+        RunInProcess({"reading", "--name", "A", "--date", "2045-07-01", "--time", "11:00", "--zone", "0:00",
+                      "--longitude", "0:08W", "--latitude", "51:31N", "--margins"});
+    EXPECT_EQ(atPlace.exitCode, 0) << atPlace.err;
+    EXPECT_EQ(atPlace.out, typed.out);
+}
+
 TEST(ReadingAtPlace, RefusesUnknownPlacesAndPlacesWithCoordinates) {
     const std::vector<std::string> base = {"reading",    "--name", "A",    "--date",
                                            "1990-01-01", "--time", "06:00"};

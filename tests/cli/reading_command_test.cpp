@@ -166,7 +166,7 @@ TEST(Open, RefusesWhatTheWindowRefuses) {
     const auto missing = (folder.Path() / "missing.tam").string();
     const auto notThere = RunInProcess({"open", missing});
     EXPECT_EQ(notThere.exitCode, 1);
-    EXPECT_EQ(notThere.err, "velmora-cli: cannot open " + missing + ": No such file or directory\n");
+    EXPECT_EQ(notThere.err, "velmora-cli: cannot read " + missing + ": No such file or directory\n");
 }
 
 // What is not a saved reading is refused, without waiting on it and without a

@@ -4,24 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace velmora::testing {
-
-// A fresh folder, removed with everything in it at the end of the test.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path Write(const std::string& name, const std::string& bytes) const;
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string ReadFile(const std::filesystem::path& path);
 
 struct ProgramRun {
     int exitCode = -1; // -1 when the program did not exit normally

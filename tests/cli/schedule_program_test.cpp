@@ -266,7 +266,7 @@ TEST(Schedule, RefusedOptions) {
         {{{"--latitude", "+-13"}}, 2, "--latitude: expected degrees north"},
         {{{"--latitude", "nan"}}, 2, "--latitude: expected degrees north"},
         {{{"--days", "0"}}, 1, "--days: expected 1 to"},
-        {{{"--bird", ""}}, 2, "--star with --paksha, or --bird"},
+        {{{"--bird", ""}}, 2, "the bird is needed: --bird, --star with --paksha, or --reading"},
         {{{"--star", "Ardra"}, {"--paksha", "Shukla Paksha"}}, 2, "excludes"},
         // A malformed value is reported before a refused one.
         {{{"--bird", "owl"}, {"--zone", "5.5"}}, 2, "--zone: expected a signed H:MM, as in"},

@@ -93,9 +93,10 @@ TEST(WrapTurns, WholeTurnsAndTheUpperBound) {
 }
 
 TEST(PanchangTheory, SunMoonAndNutationAtTheEpoch) {
-    EXPECT_NEAR(NutationInLongitude(2451545.0) * 3600.0, -13.96, 5e-3);
-    EXPECT_NEAR(SunApparentLongitudeDeg(2451545.0), 280.3674, 5e-5);
-    EXPECT_NEAR(MoonApparentLongitudeDeg(2451545.0), 223.3145, 5e-5);
+    EXPECT_NEAR(NutationInLongitudeDeg(2451545.0) * 3600.0, -13.96, 5e-3);
+    const double nutationDeg = NutationInLongitudeDeg(2451545.0);
+    EXPECT_NEAR(SunApparentLongitudeDeg(2451545.0, nutationDeg), 280.3674, 5e-5);
+    EXPECT_NEAR(MoonApparentLongitudeDeg(2451545.0, nutationDeg), 223.3145, 5e-5);
 }
 
 TEST(SolveKepler, ZeroAnomalyAndConvergence) {
@@ -124,7 +125,9 @@ TEST(PanchangTheory, NewAndFullMoonsFallNearZeroAndOneEighty) {
     for (const auto& c : cases) {
         const double ju = CivilDayNumber(c.month, c.day, c.year) + c.hourUT / 24.0;
         const double jde = ju + DeltaTHours(ju) / 24.0;
-        double elongation = MoonApparentLongitudeDeg(jde) - SunApparentLongitudeDeg(jde);
+        const double nutationDeg = NutationInLongitudeDeg(jde);
+        double elongation =
+            MoonApparentLongitudeDeg(jde, nutationDeg) - SunApparentLongitudeDeg(jde, nutationDeg);
         elongation = WrapTurns(elongation);
         const double distance = std::min(std::fabs(elongation - c.wantElongation),
                                          360.0 - std::fabs(elongation - c.wantElongation));

@@ -1,16 +1,19 @@
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "ephemeris/calendar.h"
 #include "schedule/day_schedule.h"
 
 namespace velmora {
 namespace {
 
-using namespace std::chrono_literals;
+using namespace std::chrono;
 
 constexpr Bird kVulture = Bird::Vulture;
 constexpr Bird kOwl = Bird::Owl;
@@ -123,6 +126,66 @@ TEST(DaySchedule, OnlyASunriseOnTheDateGivesWeekdayFortnightAndBirdsDay) {
             EXPECT_FALSE(day.birdDay->rulingByDay || day.birdDay->rulingByNight || day.birdDay->death);
         }
     }
+}
+
+// Clocks with summer time from 1 April to 1 October, changing at 01:00 UT: the summer
+// offset holds from the local noon of 1 April to that of 30 September.
+class SummerTimeClock final : public LocalClock {
+public:
+    explicit SummerTimeClock(double winterOffsetHours) : winterOffsetHours_(winterOffsetHours) {}
+
+    double UtcOffsetHoursAt(double julianDateUT) const override {
+        return OffsetHoursOfDate(LocalDateAt(julianDateUT - 1.0 / 24.0, 0.0));
+    }
+
+    double OffsetHoursOfDate(year_month_day date) const {
+        return winterOffsetHours_ + (date.month() >= April && date.month() < October ? 1.0 : 0.0);
+    }
+
+private:
+    double winterOffsetHours_;
+};
+
+TEST(DaySchedules, EqualTheDaysComputedOneByOne) {
+    // Three years each: a fixed clock, summer time in both hemispheres' latitudes, a
+    // polar place through its polar days and nights, a clock far from mean time.
+    struct Case {
+        const char* where;
+        double latitudeDeg;
+        double longitudeDeg;
+        double winterOffsetHours;
+        bool summerTime;
+    };
+    const Case cases[] = {
+        {"Chennai", 13.08, 80.27, 5.5, false}, {"London", 51.5, -0.13, 0.0, true},
+        {"Tromso", 69.65, 18.96, 1.0, true},   {"Longyearbyen", 78.22, 15.65, 1.0, false},
+        {"Mawson", -67.6, 62.87, 5.0, false},  {"Kiritimati", 1.87, -157.4, 14.0, false},
+    };
+    constexpr year_month_day kFirst = 2023y / 1 / 1;
+    constexpr int kDays = 3 * 365 + 1;
+    for (const Case& c : cases) {
+        const SummerTimeClock summerClock(c.winterOffsetHours);
+        const FixedOffsetClock fixedClock(c.winterOffsetHours);
+        const LocalClock& clock = c.summerTime ? static_cast<const LocalClock&>(summerClock) : fixedClock;
+        const std::vector<DaySchedule> run =
+            ComputeDaySchedules(kFirst, kDays, c.latitudeDeg, c.longitudeDeg, clock, kOwl);
+        ASSERT_EQ(run.size(), std::size_t{kDays});
+        int periodDays = 0;
+        for (int i = 0; i < kDays; ++i) {
+            const year_month_day date{sys_days{kFirst} + days{i}};
+            SCOPED_TRACE(std::string(c.where) + " " + std::to_string(i));
+            const double offset = c.summerTime ? summerClock.OffsetHoursOfDate(date) : c.winterOffsetHours;
+            const DaySchedule& got = run[static_cast<std::size_t>(i)];
+            const DaySchedule want = ComputeDaySchedule(date, {c.latitudeDeg, c.longitudeDeg, offset}, kOwl);
+            EXPECT_EQ(got.sun.SunriseUT, want.sun.SunriseUT);
+            ASSERT_TRUE(got == want);
+            periodDays += got.periods.has_value() ? 1 : 0;
+        }
+        // The polar places have whole days and polar ones.
+        EXPECT_GT(periodDays, 0);
+        EXPECT_EQ(periodDays<kDays, std::abs(c.latitudeDeg)> 66.0);
+    }
+    EXPECT_TRUE(ComputeDaySchedules(kFirst, 0, 13.08, 80.27, FixedOffsetClock(5.5), kOwl).empty());
 }
 
 // The reading's day lists, weekday by weekday from Sunday: D ruling by day,

@@ -215,6 +215,53 @@ TEST(SunDay, TheDayOfALocalDateInEveryZone) {
     ExpectDays(kFarClocks, 0.5);
 }
 
+// Reference: Swiss Ephemeris 2.10.03 with its data files (swe_rise_trans for the Sun's
+// upper limb with refraction at 1013.25 hPa and 10 C, each search from the local
+// midnight, then from the sunrise and the sunset), rounded to the second; the clocks
+// are the places' standard time. Solstices and equinoxes at 50 to 61 degrees, across
+// the years the program covers.
+const ReferencePlace kHighLatitudes[] = {
+    {"Edinburgh",
+     {55.95, -3.19, 0.0},
+     {
+         {1901y / 12 / 21, kNormal, "1901-12-21T08:41:56", "1901-12-21T15:39:35", "1901-12-22T08:42:29", ""},
+         {1950y / 3 / 20, kNormal, "1950-03-20T06:16:41", "1950-03-20T18:25:23", "1950-03-21T06:14:03", ""},
+         {2025y / 6 / 21, kNormal, "2025-06-21T03:26:17", "2025-06-21T21:02:56", "2025-06-22T03:26:33", ""},
+     }},
+    {"Oslo",
+     {59.91, 10.75, 1.0},
+     {
+         {1925y / 6 / 21, kNormal, "1925-06-21T02:53:17", "1925-06-21T21:43:40", "1925-06-22T02:53:28", ""},
+         {1975y / 12 / 22, kNormal, "1975-12-22T09:18:15", "1975-12-22T15:12:26", "1975-12-23T09:18:43", ""},
+         {2050y / 9 / 23, kNormal, "2050-09-23T06:03:48", "2050-09-23T18:13:31", "2050-09-24T06:06:08", ""},
+     }},
+    {"Helsinki",
+     {60.17, 24.94, 2.0},
+     {
+         {1901y / 6 / 22, kNormal, "1901-06-22T02:53:33", "1901-06-22T21:50:03", "1901-06-23T02:53:49", ""},
+         {2000y / 12 / 21, kNormal, "2000-12-21T09:23:52", "2000-12-21T15:13:04", "2000-12-22T09:24:20", ""},
+         {2050y / 12 / 21, kNormal, "2050-12-21T09:23:37", "2050-12-21T15:13:00", "2050-12-22T09:24:06", ""},
+     }},
+    {"Anchorage",
+     {61.22, -149.9, -9.0},
+     {
+         {1925y / 12 / 21, kNormal, "1925-12-21T10:14:18", "1925-12-21T15:41:23", "1925-12-22T10:14:48", ""},
+         {1975y / 6 / 21, kNormal, "1975-06-21T03:19:55", "1975-06-21T22:42:40", "1975-06-22T03:20:07", ""},
+         {2025y / 3 / 20, kNormal, "2025-03-20T06:59:05", "2025-03-20T19:16:03", "2025-03-21T06:55:55", ""},
+     }},
+    {"Ushuaia",
+     {-54.8, -68.3, -3.0},
+     {
+         {1950y / 6 / 21, kNormal, "1950-06-21T09:58:35", "1950-06-21T17:10:57", "1950-06-22T09:58:48", ""},
+         {2000y / 12 / 21, kNormal, "2000-12-21T04:51:28", "2000-12-21T22:11:37", "2000-12-22T04:51:59", ""},
+         {2050y / 3 / 20, kNormal, "2050-03-20T07:34:46", "2050-03-20T19:45:07", "2050-03-21T07:36:43", ""},
+     }},
+};
+
+TEST(SunDay, WithinAMinuteAtHighLatitudes) {
+    ExpectDays(kHighLatitudes, 1.0);
+}
+
 // Reference: the Sun's apparent place in Swiss Ephemeris 2.10.03 with its data
 // files (swe_calc_ut, swe_azalt), its centre crossing -0.833 degrees of true
 // altitude, found by sampling every 20 seconds; the dates classified by the rule

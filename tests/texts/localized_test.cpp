@@ -138,7 +138,7 @@ TEST(Localized, CheckMessagesOfEachLanguage) {
         {CheckMessage::NoSuchDayInFebruary, "Please Enter Correct Date Or Month!",
          "சரியான தேதியையோ மாதத்தையோ உள்ளிடவும்!"},
         {CheckMessage::NoSuchDayInMonth, "Please Enter Correct Date Or Month !",
-         "சரியான தேதியையோ மாதத்தையோ உள்ளிடவும் !"},
+         "சரியான தேதியையோ மாதத்தையோ உள்ளிடவும்!"},
         {CheckMessage::OnlyNumbers, "Only Numbers Are Accepted", "எண்கள் மட்டுமே ஏற்கப்படும்"},
         {CheckMessage::NotAReading, "%1 is not a Velmora reading.", "%1 என்பது Velmora பலன் கோப்பு அல்ல."},
     };

@@ -3,9 +3,12 @@
 #include <array>
 #include <cstddef>
 #include <fstream>
+#include <iterator>
 #include <map>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "texts/language_texts.h"
@@ -19,13 +22,23 @@ namespace {
 static_assert(tamil::StarNames.size() == kStarCount);
 static_assert(tamil::BirdNames.size() == kBirdCount);
 
-// English term -> Tamil term, from every two-column row of the glossary tables.
-std::map<std::string, std::string> ReadGlossary() {
-    std::map<std::string, std::string> terms;
-    std::ifstream in(VELMORA_TAMIL_GLOSSARY);
+std::string ReadFile(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_TRUE(in.good()) << path;
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The first two cells of every table row of the glossary under `heading`, or under every heading.
+std::vector<std::pair<std::string, std::string>> GlossaryRows(std::string_view heading = {}) {
+    std::vector<std::pair<std::string, std::string>> rows;
+    std::istringstream in(ReadFile(VELMORA_TAMIL_GLOSSARY));
     std::string line;
+    bool inSection = heading.empty();
     while (std::getline(in, line)) {
-        if (line.rfind("| ", 0) != 0) {
+        if (line.starts_with("## ") && !heading.empty()) {
+            inSection = line.substr(3) == heading;
+        }
+        if (!inSection || !line.starts_with("| ")) {
             continue;
         }
         const auto middle = line.find(" | ", 2);
@@ -33,7 +46,16 @@ std::map<std::string, std::string> ReadGlossary() {
         if (middle == std::string::npos || end == std::string::npos) {
             continue;
         }
-        terms.emplace(line.substr(2, middle - 2), line.substr(middle + 3, end - middle - 3));
+        rows.emplace_back(line.substr(2, middle - 2), line.substr(middle + 3, end - middle - 3));
+    }
+    return rows;
+}
+
+// English term -> Tamil term, from every table of the glossary.
+std::map<std::string, std::string> ReadGlossary() {
+    std::map<std::string, std::string> terms;
+    for (auto& [english, tamil] : GlossaryRows()) {
+        terms.emplace(std::move(english), std::move(tamil));
     }
     return terms;
 }
@@ -211,6 +233,79 @@ TEST(TamilTexts, NamesFollowTheGlossary) {
                                                              "Dying"};
     for (std::size_t a = 0; a < kActivities.size(); ++a) {
         EXPECT_EQ(Term(kActivities[a]), tamil::ActivityNames[a]);
+    }
+}
+
+// All thirty lunar days: the fortnight's name and the day's, or the fifteenth's own name.
+TEST(TamilTexts, TithiNamesFollowTheGlossary) {
+    for (int tithi = 1; tithi <= 30; ++tithi) {
+        const std::string english = TithiName(tithi, Language::English); // "Shukla Pratipada", "Purnima"
+        const auto blank = english.find(' ');
+        const std::string expected = blank == std::string::npos ? Term(english)
+                                                                : Term(english.substr(0, blank) + " Paksha") +
+                                                                      " " + Term(english.substr(blank + 1));
+        EXPECT_EQ(TithiName(tithi, Language::Tamil), expected) << english;
+    }
+}
+
+// The text of every <translation> of a Qt translation file.
+std::vector<std::string> Translations(const std::string& file) {
+    std::vector<std::string> texts;
+    for (auto at = file.find("<translation"); at != std::string::npos; at = file.find("<translation", at)) {
+        const auto start = file.find('>', at) + 1;
+        const auto end = file.find("</translation>", start);
+        texts.push_back(file.substr(start, end - start));
+        at = end;
+    }
+    return texts;
+}
+
+// A number takes its case ending after a hyphen: "1955-க்கு", never "1955க்கு" or "1955 க்கு" (a Tamil
+// word never starts with a consonant without its vowel, so that is an ending cut off).
+bool HasUnhyphenatedNumberEnding(std::string_view text) {
+    constexpr std::string_view kPulli = "\xE0\xAF\x8D"; // the consonant has no vowel
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            continue;
+        }
+        const std::string_view after = text.substr(i + 1);
+        if (HasTamilLetter(after.substr(0, 2))) {
+            return true;
+        }
+        if (after.starts_with(' ') && HasTamilLetter(after.substr(1, 2)) && after.substr(4, 3) == kPulli) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The glossary's rejected forms appear nowhere: not in the tables of texts, the window's
+// translation or the guide.
+TEST(TamilTexts, RejectedFormsAppearNowhere) {
+    const auto rejected = GlossaryRows("Rejected forms");
+    ASSERT_GE(rejected.size(), 10U);
+    std::vector<std::pair<std::string, std::string>> texts;
+    for (const auto& text : AllTamilTexts()) {
+        texts.emplace_back(text.Label, text.Tamil);
+    }
+    for (int tithi = 1; tithi <= 30; ++tithi) {
+        texts.emplace_back("tithi " + std::to_string(tithi), TithiName(tithi, Language::Tamil));
+    }
+    for (const auto& translation : Translations(ReadFile(VELMORA_TAMIL_TRANSLATION))) {
+        texts.emplace_back("translation", translation);
+    }
+    std::istringstream guide(ReadFile(VELMORA_TAMIL_GUIDE));
+    int lineNumber = 0;
+    for (std::string line; std::getline(guide, line);) {
+        texts.emplace_back("guide line " + std::to_string(++lineNumber), line);
+    }
+    ASSERT_GT(lineNumber, 100);
+    for (const auto& [label, text] : texts) {
+        SCOPED_TRACE(label + ": " + text.substr(0, 300));
+        for (const auto& [form, use] : rejected) {
+            EXPECT_EQ(text.find(form), std::string::npos) << form << " -> " << use;
+        }
+        EXPECT_FALSE(HasUnhyphenatedNumberEnding(text));
     }
 }
 

@@ -102,7 +102,7 @@ DayFacts DayFactsOf(const ShownDay& day, const LocalClock& clock, Language langu
     facts.sun = SunText(schedule.sun);
     facts.birdDay = schedule.birdDay ? BirdDayText(*schedule.birdDay, bird) : QString();
     facts.nextRule = NextRuleText(day, clock, language);
-    facts.source = FromCore(TextsOf(language).scheduleSource, language);
+    facts.source = FromCore(TextsOf(language).tablesSource, language);
     return facts;
 }
 

@@ -41,7 +41,7 @@ std::unique_ptr<QTextDocument> BuildDayReport(const ShownDay& day, const LocalCl
                 part.rows.push_back({TimeRangeText(sub.startUT, sub.endUT, clock),
                                      QStringLiteral("%1 (%2)   %3")
                                          .arg(ActivityWords(sub.activity, language),
-                                              BirdText(sub.bird, language), StrengthText(sub.strength))});
+                                              BirdText(sub.bird, language), StrengthShown(sub.strength))});
             }
             sections.push_back(part);
         }

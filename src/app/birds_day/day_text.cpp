@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/translation.h"
+#include "texts/moment_text.h"
 
 namespace velmora {
 
@@ -39,7 +40,7 @@ std::chrono::year_month_day ToCivilDate(QDate date) {
 }
 
 QString ClockTimeText(double julianDateUT, const LocalClock& clock) {
-    return LocalClockReading(julianDateUT, clock).time().toString(QStringLiteral("HH:mm"));
+    return QString::fromStdString(LocalClockText(julianDateUT, clock.UtcOffsetHoursAt(julianDateUT)));
 }
 
 QString TimeRangeText(double startUT, double endUT, const LocalClock& clock) {
@@ -75,8 +76,8 @@ QString BirdText(Bird bird, Language language) {
     return FromCore(TextsOf(language).birdNames[IndexOf(bird)], language);
 }
 
-QString StrengthText(double strength) {
-    return QString::number(strength, 'f', 2);
+QString StrengthShown(double strength) {
+    return QString::fromStdString(StrengthText(strength));
 }
 
 } // namespace velmora

@@ -33,6 +33,6 @@ QString ActivityText(Activity activity, Language language);
 QString ActivityLetter(Activity activity, Language language);
 QString BirdText(Bird bird, Language language);
 // "0.48"
-QString StrengthText(double strength);
+QString StrengthShown(double strength);
 
 } // namespace velmora

@@ -187,7 +187,7 @@ void DayView::fillList(const LocalClock& clock, Language language) {
             child->setText(1, TimeRangeText(sub.startUT, sub.endUT, clock));
             child->setText(2, ActivityLetter(sub.activity, language) + QStringLiteral("  ") +
                                   ActivityText(sub.activity, language));
-            child->setText(3, StrengthText(sub.strength));
+            child->setText(3, StrengthShown(sub.strength));
         }
     }
     if (chkSubPeriods_->isChecked()) {

@@ -13,7 +13,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "platform/replace_file.h"
+#include "files/replace_file.h"
 #include "support/test_files.h"
 
 using velmora::ReplaceFile;
@@ -132,7 +132,7 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        const auto failure = ReplaceFile(path, "new reading\r\n");
+        const auto failure = ReplaceFile(QFile::encodeName(path).toStdString(), "new reading\r\n");
         QVERIFY2(clock.elapsed() < 2000, "waited on what is at the path");
 
         QCOMPARE(failure.has_value(), notARegularFile || errorNumber != 0);
@@ -166,7 +166,7 @@ private slots:
         rlimit small = saved;
         small.rlim_cur = 8;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const auto failure = ReplaceFile(path, QByteArray(20480, 'x'));
+        const auto failure = ReplaceFile(QFile::encodeName(path).toStdString(), std::string(20480, 'x'));
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
         QVERIFY(failure.has_value());

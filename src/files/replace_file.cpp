@@ -1,16 +1,14 @@
-#include "platform/replace_file.h"
-
-#include <QFile>
-#include <QRandomGenerator>
+#include "files/replace_file.h"
 
 #include <cerrno>
 #include <climits>
+#include <random>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/folder_of.h"
+#include "files/folder_of.h"
 
 namespace velmora {
 namespace {
@@ -20,51 +18,54 @@ constexpr int kMaxLinkHops = 40;
 // Tries at a free temporary name before giving up.
 constexpr int kNameAttempts = 100;
 
-FileReplaceFailure SystemFailure(int errorNumber) {
+FileFailure SystemFailure(int errorNumber) {
     return {false, errorNumber};
 }
 
 // The file a chain of links at `path` ends at, which may not exist yet.
-std::optional<QByteArray> FollowLinks(QByteArray path, int& error) {
+std::optional<std::string> FollowLinks(std::string path, int& error) {
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         struct stat status {};
-        if (::lstat(path.constData(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
             return path;
         }
         char next[PATH_MAX];
-        const ssize_t length = ::readlink(path.constData(), next, sizeof next);
+        const ssize_t length = ::readlink(path.c_str(), next, sizeof next);
         if (length < 0 || length == ssize_t(sizeof next)) {
             error = length < 0 ? errno : ENAMETOOLONG;
             return std::nullopt;
         }
-        const QByteArray target(next, qsizetype(length));
-        const qsizetype slash = path.lastIndexOf('/');
-        path = target.startsWith('/') || slash < 0 ? target : path.left(slash + 1) + target;
+        const std::string target(next, static_cast<std::size_t>(length));
+        const std::size_t slash = path.rfind('/');
+        path = target.starts_with('/') || slash == std::string::npos ? target
+                                                                     : path.substr(0, slash + 1) + target;
     }
     error = ELOOP;
     return std::nullopt;
 }
 
 // A name in `folder` that no person would pick; short, so that it fits wherever the target does.
-QByteArray TemporaryName(const QByteArray& folder) {
+std::string TemporaryName(const std::string& folder) {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray name = folder + QByteArrayLiteral("/.velmora-save-");
+    thread_local std::minstd_rand generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> letter(0, sizeof kLetters - 2);
+    std::string name = folder + "/.velmora-save-";
     for (int i = 0; i < 8; ++i) {
-        name.append(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+        name += kLetters[letter(generator)];
     }
     return name;
 }
 
-bool WriteAll(int fd, QByteArrayView bytes) {
-    while (!bytes.isEmpty()) {
-        const ssize_t written = ::write(fd, bytes.data(), std::size_t(bytes.size()));
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) {
             continue;
         }
         if (written < 0) {
             return false;
         }
-        bytes = bytes.sliced(written);
+        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
 }
@@ -72,17 +73,17 @@ bool WriteAll(int fd, QByteArrayView bytes) {
 // The temporary file, written and on disk. `named` is empty for a file without a name.
 struct Written {
     int fd = -1;
-    QByteArray named;
+    std::string named;
 };
 
-std::optional<Written> WriteTemporary(const QByteArray& folder, QByteArrayView bytes,
+std::optional<Written> WriteTemporary(const std::string& folder, std::string_view bytes,
                                       std::optional<mode_t> keptMode, int& error) {
     Written file;
-    file.fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    file.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     for (int attempt = 0; file.fd < 0 && attempt < kNameAttempts; ++attempt) {
         // This file system keeps no nameless files.
         file.named = TemporaryName(folder);
-        file.fd = ::open(file.named.constData(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0666);
+        file.fd = ::open(file.named.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (file.fd < 0 && errno != EEXIST) {
             break;
         }
@@ -95,8 +96,8 @@ std::optional<Written> WriteTemporary(const QByteArray& folder, QByteArrayView b
         ::fsync(file.fd) != 0) {
         error = errno;
         ::close(file.fd);
-        if (!file.named.isEmpty()) {
-            ::unlink(file.named.constData());
+        if (!file.named.empty()) {
+            ::unlink(file.named.c_str());
         }
         return std::nullopt;
     }
@@ -105,10 +106,10 @@ std::optional<Written> WriteTemporary(const QByteArray& folder, QByteArrayView b
 
 // Gives the nameless file a name: the target's own when nothing is there yet,
 // otherwise a temporary one that is then renamed over the target.
-int NameUnnamed(int fd, const QByteArray& folder, const QByteArray& target, bool targetExists) {
-    const QByteArray self = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(fd);
+int NameUnnamed(int fd, const std::string& folder, const std::string& target, bool targetExists) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
     if (!targetExists) {
-        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, target.constData(), AT_SYMLINK_FOLLOW) == 0) {
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             return 0;
         }
         if (errno != EEXIST) {
@@ -116,16 +117,16 @@ int NameUnnamed(int fd, const QByteArray& folder, const QByteArray& target, bool
         }
     }
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const QByteArray named = TemporaryName(folder);
-        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, named.constData(), AT_SYMLINK_FOLLOW) != 0) {
+        const std::string named = TemporaryName(folder);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, named.c_str(), AT_SYMLINK_FOLLOW) != 0) {
             if (errno == EEXIST) {
                 continue;
             }
             return errno;
         }
-        if (::rename(named.constData(), target.constData()) != 0) {
+        if (::rename(named.c_str(), target.c_str()) != 0) {
             const int error = errno;
-            ::unlink(named.constData());
+            ::unlink(named.c_str());
             return error;
         }
         return 0;
@@ -134,8 +135,8 @@ int NameUnnamed(int fd, const QByteArray& folder, const QByteArray& target, bool
 }
 
 // The rename lasts only once the folder itself is on disk.
-void SyncFolder(const QByteArray& folder) {
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -144,31 +145,31 @@ void SyncFolder(const QByteArray& folder) {
 
 } // namespace
 
-std::optional<FileReplaceFailure> ReplaceFile(const QString& path, QByteArrayView bytes) {
+std::optional<FileFailure> ReplaceFile(const std::string& path, std::string_view bytes) {
     int error = 0;
-    const std::optional<QByteArray> target = FollowLinks(QFile::encodeName(path), error);
+    const std::optional<std::string> target = FollowLinks(path, error);
     if (!target) {
         return SystemFailure(error);
     }
     struct stat status {};
-    const bool exists = ::stat(target->constData(), &status) == 0;
+    const bool exists = ::stat(target->c_str(), &status) == 0;
     if (!exists && errno != ENOENT) {
         return SystemFailure(errno);
     }
     if (exists && !S_ISREG(status.st_mode)) {
-        return FileReplaceFailure{true, 0};
+        return FileFailure{true, 0};
     }
-    const QByteArray folder = FolderOf(*target);
+    const std::string folder = FolderOf(*target);
     const std::optional<Written> written =
         WriteTemporary(folder, bytes, exists ? std::optional(status.st_mode & 07777) : std::nullopt, error);
     if (!written) {
         return SystemFailure(error);
     }
-    if (written->named.isEmpty()) {
+    if (written->named.empty()) {
         error = NameUnnamed(written->fd, folder, *target, exists);
-    } else if (::rename(written->named.constData(), target->constData()) != 0) {
+    } else if (::rename(written->named.c_str(), target->c_str()) != 0) {
         error = errno;
-        ::unlink(written->named.constData());
+        ::unlink(written->named.c_str());
     }
     ::close(written->fd);
     if (error != 0) {

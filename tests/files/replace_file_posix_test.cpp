@@ -1,4 +1,4 @@
-// Saving over what a user's folder may already hold.
+// Saving over what a user's folder may already hold, and saves cut short or run at once.
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
@@ -14,8 +14,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "cli/atomic_file.h"
-#include "run_program.h"
+#include "files/replace_file.h"
+#include "support/temp_folder.h"
 
 namespace velmora {
 namespace {
@@ -28,7 +28,7 @@ fs::perms Permissions(const fs::path& path) {
     return fs::status(path).permissions() & fs::perms::mask;
 }
 
-TEST(AtomicFile, LinksAreFollowedAndPermissionsKept) {
+TEST(ReplaceFile, LinksAreFollowedAndPermissionsKept) {
     struct Case {
         const char* name;
         const char* link;   // relative to the folder
@@ -53,7 +53,7 @@ TEST(AtomicFile, LinksAreFollowedAndPermissionsKept) {
             fs::create_symlink(*c.target != '\0' ? fs::path(c.target) : real, link);
         }
 
-        ASSERT_EQ(WriteFileAtomically(link.string(), "new"), std::nullopt);
+        ASSERT_EQ(ReplaceFile(link.string(), "new"), std::nullopt);
         EXPECT_TRUE(fs::is_symlink(link));
         EXPECT_EQ(ReadFile(real), "new");
         EXPECT_EQ(Permissions(real), fs::perms::owner_read | fs::perms::owner_write);
@@ -61,10 +61,10 @@ TEST(AtomicFile, LinksAreFollowedAndPermissionsKept) {
     }
 }
 
-TEST(AtomicFile, DanglingLinkCreatesItsTarget) {
+TEST(ReplaceFile, DanglingLinkCreatesItsTarget) {
     const TempFolder folder;
     fs::create_symlink("made.tam", folder.Path() / "asha.tam");
-    ASSERT_EQ(WriteFileAtomically((folder.Path() / "asha.tam").string(), "new"), std::nullopt);
+    ASSERT_EQ(ReplaceFile((folder.Path() / "asha.tam").string(), "new"), std::nullopt);
     EXPECT_EQ(ReadFile(folder.Path() / "made.tam"), "new");
 }
 
@@ -72,16 +72,16 @@ std::set<fs::path> Entries(const fs::path& folder) {
     return {fs::directory_iterator(folder), fs::directory_iterator()};
 }
 
-// What a save of `target` that died while writing left behind: the save runs in
-// a child whose file size limit stops it, by SIGXFSZ, in the middle of its bytes.
-fs::path LeftByKilledSave(const fs::path& target) {
+// A save of `target` dies while writing, in a child whose file size limit stops it
+// by SIGXFSZ in the middle of its bytes; what it left beside the user's files.
+std::vector<fs::path> LeftByKilledSave(const fs::path& target) {
     const std::set<fs::path> before = Entries(target.parent_path());
     const pid_t child = ::fork();
     if (child == 0) {
         ::prctl(PR_SET_DUMPABLE, 0); // no core file
         const rlimit limit{.rlim_cur = 1024, .rlim_max = 1024};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        WriteFileAtomically(target.string(), std::string(4096, 'x'));
+        ReplaceFile(target.string(), std::string(4096, 'x'));
         ::_exit(0);
     }
     int status = 0;
@@ -89,72 +89,29 @@ fs::path LeftByKilledSave(const fs::path& target) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
     std::vector<fs::path> left;
     std::ranges::set_difference(Entries(target.parent_path()), before, std::back_inserter(left));
-    EXPECT_EQ(left.size(), 1u);
-    return left.empty() ? fs::path() : left.front();
+    return left;
 }
 
-// Only what a save that died left behind is removed: not the user's files of
-// like names, nor a copy, a link or a live save's file under such a name.
-TEST(AtomicFile, CleanUpRemovesOnlyWhatDeadSavesLeft) {
-    struct Case {
-        const char* name;
-        // Turns the file a dead save left into the case's; returns the user's file that must stay.
-        fs::path (*arrange)(const fs::path& left, const TempFolder& folder);
-        bool removed;
-    };
-    static int liveSave = -1;
-    const Case cases[] = {
-        {"left by a dead save", [](const fs::path&, const TempFolder&) { return fs::path(); }, true},
-        {"a copy under its name",
-         [](const fs::path& left, const TempFolder&) {
-             fs::copy_file(left, left.string() + ".copy");
-             fs::rename(left.string() + ".copy", left);
-             return left;
-         },
-         false},
-        {"a link under its name to the user's file",
-         [](const fs::path& left, const TempFolder& folder) {
-             fs::remove(left);
-             fs::create_symlink("mine.txt", left);
-             return folder.Write("mine.txt", "precious");
-         },
-         false},
-        {"a save still writing it",
-         [](const fs::path& left, const TempFolder&) {
-             liveSave = ::open(left.c_str(), O_RDONLY);
-             ::flock(liveSave, LOCK_EX);
-             return left;
-         },
-         false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const TempFolder folder;
-        const fs::path target = folder.Path() / "asha.tam";
-        const std::vector<fs::path> users = {folder.Write(".asha.tam.backup", "precious"),
-                                             folder.Write(".asha.tam.orig01", "precious"),
-                                             folder.Write(".asha.tam.XXXXXX", "precious")};
-        const fs::path left = LeftByKilledSave(target);
-        const fs::path kept = c.arrange(left, folder);
-
-        ASSERT_EQ(WriteFileAtomically(target.string(), "new"), std::nullopt);
-        ::close(liveSave);
-        liveSave = -1;
-        EXPECT_EQ(ReadFile(target), "new");
-        EXPECT_EQ(fs::exists(fs::symlink_status(left)), !c.removed);
-        if (!kept.empty()) {
-            EXPECT_TRUE(fs::exists(fs::symlink_status(kept)));
-        }
-        for (const fs::path& user : users) {
-            EXPECT_EQ(ReadFile(user), "precious") << user;
-        }
+// A save that dies keeps the older file whole and leaves nothing beside it; the
+// user's files of like names are untouched by that save and the next.
+TEST(ReplaceFile, KilledSaveLeavesNothing) {
+    const TempFolder folder;
+    const fs::path target = folder.Write("asha.tam", "older");
+    const std::vector<fs::path> users = {folder.Write(".asha.tam.backup", "precious"),
+                                         folder.Write(".asha.tam~velmora-save-1a2b", "precious"),
+                                         folder.Write(".velmora-save-abcd1234", "precious")};
+    EXPECT_EQ(LeftByKilledSave(target), std::vector<fs::path>{});
+    EXPECT_EQ(ReadFile(target), "older");
+    ASSERT_EQ(ReplaceFile(target.string(), "new"), std::nullopt);
+    EXPECT_EQ(ReadFile(target), "new");
+    for (const fs::path& user : users) {
+        EXPECT_EQ(ReadFile(user), "precious") << user;
     }
 }
 
-// A file name as long as a folder allows (255 bytes) is saved, and what a dead
-// save of it left is removed, whether the name's end is plain or a run of
-// three-byte letters the temporary name cuts.
-TEST(AtomicFile, LongestNamesSave) {
+// A file name as long as a folder allows (255 bytes) is saved, and a dead save of
+// it leaves nothing, whether the name's end is plain or a run of three-byte letters.
+TEST(ReplaceFile, LongestNamesSave) {
     std::string tamil;
     while (tamil.size() + 3 <= 251) {
         tamil += "அ";
@@ -163,25 +120,16 @@ TEST(AtomicFile, LongestNamesSave) {
         SCOPED_TRACE(name.size());
         const TempFolder folder;
         const fs::path target = folder.Path() / name;
-        ASSERT_EQ(WriteFileAtomically(target.string(), "first"), std::nullopt);
-        const fs::path left = LeftByKilledSave(target);
-        ASSERT_EQ(WriteFileAtomically(target.string(), "second"), std::nullopt);
+        ASSERT_EQ(ReplaceFile(target.string(), "first"), std::nullopt);
+        EXPECT_EQ(LeftByKilledSave(target), std::vector<fs::path>{});
+        ASSERT_EQ(ReplaceFile(target.string(), "second"), std::nullopt);
         EXPECT_EQ(ReadFile(target), "second");
-        EXPECT_EQ(Entries(folder.Path()), std::set<fs::path>{target}) << left;
+        EXPECT_EQ(Entries(folder.Path()), std::set<fs::path>{target});
     }
 }
 
-TEST(AtomicFile, PipeInTheWayIsRefusedAndKept) {
-    const TempFolder folder;
-    const fs::path pipe = folder.Path() / "asha.tam";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(WriteFileAtomically(pipe.string(), "new"),
-              "cannot save " + pipe.string() + ": not a regular file");
-    EXPECT_TRUE(fs::is_fifo(pipe));
-}
-
 // Saves of one file that run at once all succeed, and the file is one of them whole.
-TEST(AtomicFile, RacingSavesAllSucceed) {
+TEST(ReplaceFile, RacingSavesAllSucceed) {
     constexpr int kRounds = 50;
     constexpr int kSavesAtOnce = 4;
     const TempFolder folder;
@@ -195,7 +143,7 @@ TEST(AtomicFile, RacingSavesAllSucceed) {
             children[i] = ::fork();
             ASSERT_GE(children[i], 0);
             if (children[i] == 0) {
-                ::_exit(WriteFileAtomically(path.string(), contents[i]) ? 1 : 0);
+                ::_exit(ReplaceFile(path.string(), contents[i]) ? 1 : 0);
             }
         }
         for (const pid_t child : children) {

@@ -1,18 +1,12 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
 #include <optional>
+#include <string>
+#include <string_view>
+
+#include "files/file_failure.h"
 
 namespace velmora {
-
-// Why ReplaceFile left the path as it was.
-struct FileReplaceFailure {
-    // The path names something that is not a regular file: a folder, a pipe, a device.
-    bool notARegularFile = false;
-    // Otherwise the system's error number (ENOSPC, EACCES, ENOENT...).
-    int errorNumber = 0;
-};
 
 // Puts `bytes` at `path` so that the path always holds either its old file or the
 // whole new one: they are written to a temporary file in the same folder, flushed to
@@ -21,7 +15,8 @@ struct FileReplaceFailure {
 // path is followed and its target replaced; an existing file keeps its permissions.
 // The temporary file has no name while it is written where the file system allows
 // that, so a killed program leaves nothing behind; elsewhere it has a short name of
-// its own, which fits in the folder beside any file name that fits there.
-std::optional<FileReplaceFailure> ReplaceFile(const QString& path, QByteArrayView bytes);
+// its own, which fits in the folder beside any file name that fits there. Saves of
+// one path that run at once all succeed, and the path ends up holding one of them.
+std::optional<FileFailure> ReplaceFile(const std::string& path, std::string_view bytes);
 
 } // namespace velmora
