@@ -852,14 +852,6 @@ Latitude &amp;&amp; Longitude</source>
         <translation>நாளை அச்சிட முடியவில்லை.</translation>
     </message>
     <message>
-        <source>Export as PDF</source>
-        <translation>PDF ஆக ஏற்றுமதி செய்</translation>
-    </message>
-    <message>
-        <source>PDF (*.pdf)</source>
-        <translation>PDF கோப்பு (*.pdf)</translation>
-    </message>
-    <message>
         <source>The day could not be exported to %1: %2</source>
         <translation>நாளை %1 என்ற கோப்பாக ஏற்றுமதி செய்ய முடியவில்லை: %2</translation>
     </message>

@@ -18,8 +18,6 @@
 #include "app/birds_day/day_view.h"
 #include "app/links.h"
 #include "app/location_lookup/location_lookup_loader.h"
-#include "app/message_text.h"
-#include "app/reading_report.h"
 #include "app/reading_sharing.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
@@ -376,17 +374,9 @@ void frmBirdsDay::print() {
 }
 
 void frmBirdsDay::exportPdf() {
-    const QString fileName =
-        platform_.GetSaveFileName(this, {tr("Export as PDF"), tr("PDF (*.pdf)"), QStringLiteral("pdf")});
-    if (fileName.isEmpty()) {
-        return;
-    }
-    if (const std::optional<QString> reason =
-            WriteReportPdf(*BuildDayReport(shown_, *clock_, language_), fileName)) {
-        platform_.ShowMessage(
-            this, tr("The day could not be exported to %1: %2").arg(PathInMessage(fileName), *reason),
-            MessageIcon::Error);
-    }
+    ExportReportPdf(
+        platform_, this, [this] { return BuildDayReport(shown_, *clock_, language_); },
+        tr("The day could not be exported to %1: %2"));
 }
 
 } // namespace velmora
