@@ -1,5 +1,6 @@
 #include "cli/now_command.h"
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <ostream>
@@ -16,13 +17,14 @@
 #include "cli/whose_day.h"
 #include "ephemeris/calendar.h"
 #include "schedule/day_schedule.h"
+#include "schedule/next_ruling.h"
 #include "texts/names.h"
 
 namespace velmora {
 namespace {
 
-// The next Ruling period is looked for this many days ahead; a whole day has one
-// by day and one by night, so only a polar stretch can hide it that long.
+// The next Ruling is looked for this many days ahead; a whole day has it by day
+// and by night, so only a polar stretch can hide it that long.
 constexpr int kDaysToLookForRule = 366;
 
 // The moment of "2024-03-31T10:00:00+01:00", "2024-03-31T09:00Z" and the like.
@@ -75,29 +77,28 @@ Moment Locate(const std::vector<DaySchedule>& yesterdayAndToday, double julianDa
     return moment;
 }
 
-// The first period after `julianDateUT` in which the bird's main activity is Ruling.
-std::optional<DayPeriod> NextRule(std::chrono::year_month_day from, double julianDateUT,
-                                  const DayPlace& place, Bird bird) {
-    for (int i = 0; i < kDaysToLookForRule; ++i) {
-        const std::chrono::year_month_day date{std::chrono::sys_days{from} + std::chrono::days{i}};
-        if (!kYearList.Offers(static_cast<int>(date.year()))) {
-            break;
+// The first stretch of Ruling to begin after `julianDateUT`, adjacent Ruling periods as one.
+std::optional<RulingSpan> NextRule(std::chrono::year_month_day from, double julianDateUT,
+                                   const DayPlace& place, Bird bird) {
+    const std::chrono::year_month_day lastServed{std::chrono::year{kYearList.high}, std::chrono::December,
+                                                 std::chrono::day{31}};
+    const int daysServed =
+        static_cast<int>((std::chrono::sys_days{lastServed} - std::chrono::sys_days{from}).count()) + 1;
+    for (const int wanted : {3, kDaysToLookForRule}) {
+        const std::vector<DaySchedule> days = ComputeDaySchedules(
+            from, std::min(wanted, daysServed), place.latitudeDeg, place.longitudeDeg, place.Clock(), bird);
+        std::optional<RulingSpan> span = NextRulingSpan(days, julianDateUT);
+        if (span && span->startUT <= julianDateUT) {
+            span = NextRulingSpan(days, span->endUT); // the one in progress is not the next
         }
-        const DaySchedule day =
-            ComputeDaySchedules(date, 1, place.latitudeDeg, place.longitudeDeg, place.Clock(), bird).front();
-        if (!day.periods) {
-            continue;
-        }
-        for (const DayPeriod& period : *day.periods) {
-            if (period.activity == Activity::Ruling && period.startUT > julianDateUT) {
-                return period;
-            }
+        if (span) {
+            return span;
         }
     }
     return std::nullopt;
 }
 
-void WriteText(std::ostream& out, const Moment& moment, const std::optional<DayPeriod>& next, double nowUT,
+void WriteText(std::ostream& out, const Moment& moment, const std::optional<RulingSpan>& next, double nowUT,
                const DayPlace& place, Bird bird, Language language) {
     const LanguageTexts& texts = TextsOf(language);
     const ScheduleLabels& label = texts.scheduleLabels;
@@ -124,14 +125,13 @@ void WriteText(std::ostream& out, const Moment& moment, const std::optional<DayP
     }
     out << label.nextRules;
     if (next) {
-        out << LocalDateTime(next->startUT, clock) << " (" << label.parts[IndexOf(next->half)] << ' '
-            << next->yama << ")\n";
+        out << span(next->startUT, next->endUT) << '\n';
     } else {
         out << label.noRuleWithinAYear << '\n';
     }
 }
 
-nlohmann::ordered_json NowJson(const Moment& moment, const std::optional<DayPeriod>& next, double nowUT,
+nlohmann::ordered_json NowJson(const Moment& moment, const std::optional<RulingSpan>& next, double nowUT,
                                const DayPlace& place, Bird bird) {
     using Json = nlohmann::ordered_json;
     const LocalClock& clock = place.Clock();
@@ -151,9 +151,7 @@ nlohmann::ordered_json NowJson(const Moment& moment, const std::optional<DayPeri
     }
     Json nextRule = nullptr;
     if (next) {
-        nextRule = {{"part", PartKey(next->half)},
-                    {"yama", next->yama},
-                    {"start", LocalDateTime(next->startUT, clock)},
+        nextRule = {{"start", LocalDateTime(next->startUT, clock)},
                     {"end", LocalDateTime(next->endUT, clock)}};
     }
     return {
@@ -201,7 +199,7 @@ int RunNow(const NowOptions& options, std::ostream& out, std::ostream& errors) {
     const std::vector<DaySchedule> days =
         ComputeDaySchedules(yesterday, 2, where.latitudeDeg, where.longitudeDeg, where.Clock(), bird);
     const Moment moment = Locate(days, nowUT);
-    const std::optional<DayPeriod> next = NextRule(moment.day->date, nowUT, where, bird);
+    const std::optional<RulingSpan> next = NextRule(moment.day->date, nowUT, where, bird);
     if (options.json) {
         out << NowJson(moment, next, nowUT, where, bird).dump(2) << '\n';
     } else {
