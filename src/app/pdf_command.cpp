@@ -31,6 +31,7 @@ public:
     std::optional<QString> ReadSetting(const QString& key) override { return settings_.ReadSetting(key); }
     bool WriteSetting(const QString&, const QString&) override { return false; }
     QDate Today() override { return QDate::currentDate(); }
+    QDateTime Now() override { return QDateTime::currentDateTimeUtc(); }
 
 private:
     QtPlatform settings_;

@@ -49,18 +49,6 @@ constexpr qreal kFooterPt = 8.0;
 constexpr int kPictureSidePx = 240; // drawn 1.25 inch wide
 constexpr qreal kPictureWidthPx = 120.0;
 
-struct ReportRow {
-    QString caption;
-    QString value;
-};
-
-struct ReportSection {
-    QString heading;
-    std::vector<ReportRow> rows;
-    bool birdPicture = false;
-    QStringList paragraphs;
-};
-
 QString TwoDigits(int number) {
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
 }
@@ -85,7 +73,7 @@ QString AngleText(int degrees, int minutes, const QString& side) {
 }
 
 ReportSection BirthSection(const ReadingSession& session, Language language) {
-    ReportSection section{ReadingReport::tr("Birth data"), {}, false, {}};
+    ReportSection section{ReadingReport::tr("Birth data"), {}, std::nullopt, {}};
     if (session.Results().asRead) {
         section.paragraphs.append(
             ReadingReport::tr("This reading was opened from a saved file, which keeps no birth data."));
@@ -133,7 +121,7 @@ std::vector<ReportSection> Sections(const ReadingSession& session, Language lang
 
     ReportSection star{ReadingReport::tr("Nakshatra / Birth Star"),
                        {{ReadingReport::tr("Nakshatra / BirthStar"), text(lines.star)}},
-                       false,
+                       std::nullopt,
                        {}};
     const LanguageTexts& texts = TextsOf(language);
     AddParagraph(star, texts.nakshatraExplanation, language);
@@ -142,7 +130,7 @@ std::vector<ReportSection> Sections(const ReadingSession& session, Language lang
 
     ReportSection fortnight{ReadingReport::tr("Tithi / Lunar Day"),
                             {{ReadingReport::tr("Fortnight"), text(lines.fortnight)}},
-                            false,
+                            std::nullopt,
                             {}};
     AddParagraph(fortnight, texts.lunarDayExplanation, language);
     AddParagraph(fortnight, reading.fortnightExplanation, language);
@@ -150,7 +138,7 @@ std::vector<ReportSection> Sections(const ReadingSession& session, Language lang
 
     ReportSection bird{ReadingReport::tr("Pakshi / Bird"),
                        {{ReadingReport::tr("Ruling Bird"), text(lines.bird)}},
-                       results.bird.has_value(),
+                       results.bird ? std::optional(results.bird->bird) : std::nullopt,
                        {}};
     AddParagraph(bird, reading.texts.pakshiDescription, language);
     sections.push_back(bird);
@@ -158,14 +146,14 @@ std::vector<ReportSection> Sections(const ReadingSession& session, Language lang
     ReportSection ruling{ReadingReport::tr("Ruling Days"),
                          {{ReadingReport::tr("Ruling Day(s) in Day time"), text(lines.rulingDaysDay)},
                           {ReadingReport::tr("Ruling Day(s) in Night time"), text(lines.rulingDaysNight)}},
-                         false,
+                         std::nullopt,
                          {}};
     AddParagraph(ruling, texts.rulingDaysExplanation, language);
     sections.push_back(ruling);
 
     ReportSection death{ReadingReport::tr("Death Day"),
                         {{ReadingReport::tr("Death Day(s)"), text(lines.deathDays)}},
-                        false,
+                        std::nullopt,
                         {}};
     AddParagraph(death, texts.deathDaysExplanation, language);
     sections.push_back(death);
@@ -176,9 +164,9 @@ QString ReportTitle() {
     return ReadingReport::tr("Panch-Pakshi Birth Reading");
 }
 
-QImage BirdPicture(const ReadingResults& results) {
+QImage BirdPicture(Bird bird) {
     InitReportResources();
-    const QString name = FromCore(kBirdNames[IndexOf(results.bird->bird)]).toLower();
+    const QString name = FromCore(kBirdNames[IndexOf(bird)]).toLower();
     QSvgRenderer renderer(QStringLiteral(":/birds/%1.svg").arg(name));
     QImage picture(kPictureSidePx, kPictureSidePx, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
@@ -219,25 +207,25 @@ void InsertRows(QTextCursor& cursor, const std::vector<ReportRow>& rows) {
 
 } // namespace
 
-std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session, Language language) {
+std::unique_ptr<QTextDocument> BuildReport(const QString& title, const std::vector<ReportSection>& sections) {
     auto document = std::make_unique<QTextDocument>();
-    document->setMetaInformation(QTextDocument::DocumentTitle, ReportTitle());
+    document->setMetaInformation(QTextDocument::DocumentTitle, title);
     QTextCursor cursor(document.get());
     QTextBlockFormat titleBlock;
     titleBlock.setAlignment(Qt::AlignHCenter);
     titleBlock.setBottomMargin(6);
     cursor.setBlockFormat(titleBlock);
-    cursor.insertText(ReportTitle(), TextFormat(kTitlePt, true));
+    cursor.insertText(title, TextFormat(kTitlePt, true));
 
     int pictures = 0;
-    for (const ReportSection& section : Sections(session, language)) {
+    for (const ReportSection& section : sections) {
         InsertBlock(cursor, section.heading, TextFormat(kHeadingPt, true), 12);
         if (!section.rows.empty()) {
             InsertRows(cursor, section.rows);
         }
         if (section.birdPicture) {
             const QUrl source(QStringLiteral("velmora-report:bird%1").arg(pictures++));
-            document->addResource(QTextDocument::ImageResource, source, BirdPicture(session.Results()));
+            document->addResource(QTextDocument::ImageResource, source, BirdPicture(*section.birdPicture));
             QTextImageFormat image;
             image.setName(source.toString());
             image.setWidth(kPictureWidthPx);
@@ -250,6 +238,10 @@ std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session,
         }
     }
     return document;
+}
+
+std::unique_ptr<QTextDocument> BuildReadingReport(const ReadingSession& session, Language language) {
+    return BuildReport(ReportTitle(), Sections(session, language));
 }
 
 QString ReadingReportText(const ReadingSession& session, Language language) {
@@ -313,8 +305,7 @@ bool PaintReadingReport(QTextDocument& document, QPagedPaintDevice& device) {
     return painter.end();
 }
 
-std::optional<QString> WriteReadingPdf(const ReadingSession& session, const QString& path,
-                                       Language language) {
+std::optional<QString> WriteReportPdf(QTextDocument& document, const QString& path) {
     // Drawn in memory first: the file is then written in one piece, and nothing Qt
     // draws on can be a pipe or a full disk.
     QBuffer pdf;
@@ -323,10 +314,9 @@ std::optional<QString> WriteReadingPdf(const ReadingSession& session, const QStr
         QPdfWriter writer(&pdf);
         writer.setPageSize(QPageSize(LocalPaperSize()));
         SetReportMargins(writer);
-        writer.setTitle(ReportTitle());
+        writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
         writer.setCreator(QString::fromLatin1(kProgramCaption));
-        const std::unique_ptr<QTextDocument> document = BuildReadingReport(session, language);
-        if (!PaintReadingReport(*document, writer)) {
+        if (!PaintReadingReport(document, writer)) {
             return ReadingReport::tr("the pages could not be drawn");
         }
     }
@@ -336,6 +326,11 @@ std::optional<QString> WriteReadingPdf(const ReadingSession& session, const QStr
         return FailureReason(*failure);
     }
     return std::nullopt;
+}
+
+std::optional<QString> WriteReadingPdf(const ReadingSession& session, const QString& path,
+                                       Language language) {
+    return WriteReportPdf(*BuildReadingReport(session, language), path);
 }
 
 } // namespace velmora

@@ -2,8 +2,12 @@
 
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
+
+#include "model/ids.h"
 
 #include "texts/localized.h"
 
@@ -13,6 +17,27 @@ class QTextDocument;
 namespace velmora {
 
 class ReadingSession;
+
+// A report is a title over sections: each a heading, rows of a caption and its value, an optional
+// picture of a bird, and paragraphs.
+struct ReportRow {
+    QString caption;
+    QString value;
+};
+
+struct ReportSection {
+    QString heading;
+    std::vector<ReportRow> rows;
+    std::optional<Bird> birdPicture;
+    QStringList paragraphs;
+};
+
+// The sections as a document, every text inserted as plain text.
+std::unique_ptr<QTextDocument> BuildReport(const QString& title, const std::vector<ReportSection>& sections);
+
+// The report's pages as a PDF file at `path`, written whole or not at all, any older
+// file kept on failure. Returns why it failed, or nothing.
+std::optional<QString> WriteReportPdf(QTextDocument& document, const QString& path);
 
 // The whole reading of a session on paper: the birth data as entered (a reopened file
 // keeps none, and the page says so), the six values, the bird's picture and the

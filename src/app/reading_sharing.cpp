@@ -18,20 +18,27 @@ class ReadingSharing {
     Q_DECLARE_TR_FUNCTIONS(velmora::ReadingSharing)
 };
 
-void PrintReading(Platform& platform, QWidget* parent, const ReadingSession& session, Language language) {
+void PrintReport(Platform& platform, QWidget* parent, const std::function<std::unique_ptr<QTextDocument>()>& build,
+                 const QString& jobName, const QString& dialogTitle, const QString& failure) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(ReadingSharing::tr("Velmora reading")); // the print job's name
+    printer.setDocName(jobName);
     SetReportMargins(printer);
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(ReadingSharing::tr("Print Reading"));
+    dialog.setWindowTitle(dialogTitle);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const std::unique_ptr<QTextDocument> document = BuildReadingReport(session, language);
+    const std::unique_ptr<QTextDocument> document = build();
     if (!PaintReadingReport(*document, printer)) {
-        platform.ShowMessage(parent, ReadingSharing::tr("The reading could not be printed."),
-                             MessageIcon::Error);
+        platform.ShowMessage(parent, failure, MessageIcon::Error);
     }
+}
+
+void PrintReading(Platform& platform, QWidget* parent, const ReadingSession& session, Language language) {
+    PrintReport(
+        platform, parent, [&] { return BuildReadingReport(session, language); },
+        ReadingSharing::tr("Velmora reading"), // the print job's name
+        ReadingSharing::tr("Print Reading"), ReadingSharing::tr("The reading could not be printed."));
 }
 
 void ExportReadingPdf(Platform& platform, QWidget* parent, const ReadingSession& session, Language language) {

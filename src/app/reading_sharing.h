@@ -1,13 +1,23 @@
 #pragma once
 
+#include <QString>
+#include <functional>
+#include <memory>
+
 #include "texts/localized.h"
 
+class QTextDocument;
 class QWidget;
 
 namespace velmora {
 
 class Platform;
 class ReadingSession;
+
+// The printer dialog titled `dialogTitle`, then the document that `build` makes on the chosen
+// printer as a job called `jobName`; `failure` is said when it cannot be printed.
+void PrintReport(Platform& platform, QWidget* parent, const std::function<std::unique_ptr<QTextDocument>()>& build,
+                 const QString& jobName, const QString& dialogTitle, const QString& failure);
 
 // The report is in `language`, the window's language.
 

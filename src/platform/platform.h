@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -46,6 +47,8 @@ public:
     virtual bool WriteSetting(const QString& key, const QString& value) = 0;
 
     virtual QDate Today() = 0;
+    // The present moment, for what is shown as current.
+    virtual QDateTime Now() = 0;
 };
 
 } // namespace velmora

@@ -158,4 +158,8 @@ QDate QtPlatform::Today() {
     return QDate::currentDate();
 }
 
+QDateTime QtPlatform::Now() {
+    return QDateTime::currentDateTimeUtc();
+}
+
 } // namespace velmora

@@ -25,6 +25,7 @@ public:
     std::optional<QString> ReadSetting(const QString& key) override;
     bool WriteSetting(const QString& key, const QString& value) override;
     QDate Today() override;
+    QDateTime Now() override;
 
 private:
     QString SettingsFilePath() const;

@@ -5,6 +5,7 @@
 // `unexpected`, which each test should check (QVERIFY2(fake.unexpected.isEmpty(), ...)).
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QMap>
 #include <QPointer>
@@ -54,6 +55,7 @@ public:
     QMap<QString, QString> settings;
     bool settingsBroken = false;
     QDate today{2024, 6, 15};
+    QDateTime now{QDate(2024, 6, 15), QTime(12, 0), Qt::UTC};
 
     void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override {
         messages.append({text, icon, parent});
@@ -108,6 +110,7 @@ public:
     }
 
     QDate Today() override { return today; }
+    QDateTime Now() override { return now; }
 
     // The texts of the messages shown so far.
     QStringList MessageTexts() const {
