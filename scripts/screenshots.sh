@@ -1,6 +1,6 @@
 #!/bin/sh
-# Renders the window's input panel, its File menu, place look-up, About box and result tabs into
-# docs/screenshots/, at normal and at double scale, without a display: in English under light and
+# Renders the window's input panel, its File menu, place look-up, About box, result tabs and the bird's
+# day into docs/screenshots/, at normal and at double scale, without a display: in English under light and
 # dark desktop colours, then in Tamil (*-ta.png), chosen through the locale the window follows.
 set -eu
 cd "$(dirname "$0")/.."
@@ -17,6 +17,9 @@ LANG=C.UTF-8 QT_SCALE_FACTOR=1 build/tests/app/velmora_screenshots --dark docs/s
 LANG=C.UTF-8 QT_SCALE_FACTOR=2 build/tests/app/velmora_screenshots --dark docs/screenshots @2x
 LANG=ta_IN.UTF-8 QT_SCALE_FACTOR=1 build/tests/app/velmora_screenshots docs/screenshots -ta
 LANG=ta_IN.UTF-8 QT_SCALE_FACTOR=2 build/tests/app/velmora_screenshots docs/screenshots -ta@2x
-# The user guides show the look-up at normal scale.
+# The user guides show the look-up and the bird's day (light, dark and Tamil) at normal scale.
 cp docs/screenshots/place-lookup.png resources/help/place-lookup.png
 cp docs/screenshots/place-lookup-ta.png resources/help/place-lookup-ta.png
+for picture in birds-day birds-day-dark birds-day-ta; do
+  cp "docs/screenshots/$picture.png" "resources/help/$picture.png"
+done

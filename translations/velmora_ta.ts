@@ -245,6 +245,131 @@ Latitude &amp;&amp; Longitude</source>
     </message>
 </context>
 <context>
+    <name>velmora::DayFacts</name>
+    <message>
+        <source>The Sun does not set here for more than a day (polar day): this date has no periods.</source>
+        <translation>இங்கு சூரியன் ஒரு நாளுக்கு மேல் மறைவதில்லை (துருவப் பகல்): இந்தத் தேதிக்கு ஜாமங்கள் இல்லை.</translation>
+    </message>
+    <message>
+        <source>The Sun does not rise again here for more than a day (polar night): this date has no periods.</source>
+        <translation>இங்கு சூரியன் ஒரு நாளுக்கு மேல் மீண்டும் உதிப்பதில்லை (துருவ இரவு): இந்தத் தேதிக்கு ஜாமங்கள் இல்லை.</translation>
+    </message>
+    <message>
+        <source>The Sun does not rise here on this date, though it is not a polar day: the day before runs over it, so this date has no periods of its own.</source>
+        <translation>துருவப் பகல் இல்லாவிட்டாலும் இந்தத் தேதியில் இங்கு சூரியன் உதிப்பதில்லை: முந்தைய நாள் இதன் மேலும் நீள்கிறது, ஆகவே இந்தத் தேதிக்குத் தனி ஜாமங்கள் இல்லை.</translation>
+    </message>
+    <message>
+        <source>A ruling day of the %1, by day and by night.</source>
+        <translation>இது %1 பட்சியின் அரசு நாள் (பகலிலும் இரவிலும்).</translation>
+    </message>
+    <message>
+        <source>A ruling day of the %1 (day time).</source>
+        <translation>இது %1 பட்சியின் அரசு நாள் (பகல்).</translation>
+    </message>
+    <message>
+        <source>A ruling day of the %1 (night time).</source>
+        <translation>இது %1 பட்சியின் அரசு நாள் (இரவு).</translation>
+    </message>
+    <message>
+        <source>A death day of the %1: its weakest day.</source>
+        <translation>இது %1 பட்சியின் படு நாள்: அதன் வலிமை மிகக் குறைந்த நாள்.</translation>
+    </message>
+    <message>
+        <source>Neither a ruling day nor a death day of the %1.</source>
+        <translation>இது %1 பட்சியின் அரசு நாளும் அல்ல, படு நாளும் அல்ல.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2, %1</translation>
+    </message>
+    <message>
+        <source>The %1 does not rule in the %2 days that follow at this place.</source>
+        <translation>இந்த இடத்தில் அடுத்த %2 நாட்களில் %1 பட்சிக்கு அரசு ஜாமம் இல்லை.</translation>
+    </message>
+    <message>
+        <source>The %1 rules now, until %2.</source>
+        <translation>%1 பட்சி இப்போது அரசில் இருக்கிறது, %2 வரை.</translation>
+    </message>
+    <message>
+        <source>The %1 next rules from %2 until %3.</source>
+        <translation>%1 பட்சி அடுத்து %2 முதல் %3 வரை அரசில் இருக்கும்.</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>பகல் ஜாமம் %1</translation>
+    </message>
+    <message>
+        <source>Night %1</source>
+        <translation>இரவு ஜாமம் %1</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>கிழமை</translation>
+    </message>
+    <message>
+        <source>Fortnight</source>
+        <translation>பட்சம்</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>நட்சத்திரம்</translation>
+    </message>
+    <message>
+        <source>Tithi</source>
+        <translation>திதி</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>சூரிய உதயம்</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>சூரிய அஸ்தமனம்</translation>
+    </message>
+    <message>
+        <source>The %1&apos;s day: %2</source>
+        <translation>%1 பட்சியின் நாள்: %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::DayTimeline</name>
+    <message>
+        <source>(now)</source>
+        <translation>(இப்போது)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::DayView</name>
+    <message>
+        <source>Timeline of the day&apos;s ten periods</source>
+        <translation>நாளின் பத்து ஜாமங்களின் காலவரிசை</translation>
+    </message>
+    <message>
+        <source>Show sub-&amp;periods</source>
+        <translation>உட்பிரிவுகளைக் காட்டு (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Periods and sub-periods</source>
+        <translation>ஜாமங்களும் உட்பிரிவுகளும்</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>ஜாமம்</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>நேரம்</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>தொழில்</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>வலிமை</translation>
+    </message>
+</context>
+<context>
     <name>velmora::Links</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
@@ -260,6 +385,10 @@ Latitude &amp;&amp; Longitude</source>
     <message>
         <source>its module is not installed.</source>
         <translation>அதன் தொகுதி நிறுவப்படவில்லை.</translation>
+    </message>
+    <message>
+        <source>The time zone %1 is not in the time-zone database.</source>
+        <translation>நேர மண்டலம் %1 நேர மண்டலத் தரவுத்தளத்தில் இல்லை.</translation>
     </message>
 </context>
 <context>
@@ -563,7 +692,7 @@ Latitude &amp;&amp; Longitude</source>
     </message>
     <message>
         <source>The first date, %1, is after the last, %2.</source>
-        <translation>தொடக்கத் தேதி %1, முடிவுத் தேதி %2 க்குப் பின் வருகிறது.</translation>
+        <translation>தொடக்கத் தேதி %1, முடிவுத் தேதி %2-க்குப் பின் வருகிறது.</translation>
     </message>
     <message>
         <source>Please choose a last date less than ten years after the first.</source>
@@ -802,6 +931,10 @@ Latitude &amp;&amp; Longitude</source>
         <comment>tab</comment>
         <translation>படு நாள்</translation>
     </message>
+    <message>
+        <source>Your Bird&apos;s &amp;Day</source>
+        <translation>உங்கள் பட்சியின் நாள் (&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ReadingSharing</name>
@@ -847,6 +980,117 @@ Latitude &amp;&amp; Longitude</source>
     <message>
         <source>This translation has not yet been reviewed by a native speaker. Please send corrections to velmora@example.org or as an issue on the home page.</source>
         <translation>இந்த மொழிபெயர்ப்பைத் தமிழைத் தாய்மொழியாகக் கொண்ட ஒருவர் இன்னும் சரிபார்க்கவில்லை. திருத்தங்களை velmora@example.org என்ற முகவரிக்கு மின்னஞ்சலாகவோ முகப்புப் பக்கத்தின் வழியாகவோ அனுப்பவும்.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::frmBirdsDay</name>
+    <message>
+        <source>Your Bird&apos;s Day</source>
+        <translation>உங்கள் பட்சியின் நாள்</translation>
+    </message>
+    <message>
+        <source>Fortnight of the birth</source>
+        <translation>பிறப்பின் பட்சம்</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees, north positive</source>
+        <translation>அட்சரேகை, பாகைகளில், வடக்கு நேர்மறை</translation>
+    </message>
+    <message>
+        <source>Longitude in degrees, east positive</source>
+        <translation>தீர்க்கரேகை, பாகைகளில், கிழக்கு நேர்மறை</translation>
+    </message>
+    <message>
+        <source>Offset from UTC, as +5:30</source>
+        <translation>UTC-யிலிருந்து வேறுபாடு, +5:30 போல</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>இன்று (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>தேடு... (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>பயன்படுத்து (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Use the coordinates typed</source>
+        <translation>தட்டச்சு செய்த அட்சரேகை, தீர்க்கரேகையைப் பயன்படுத்து</translation>
+    </message>
+    <message>
+        <source>&amp;Bird:</source>
+        <translation>பட்சி (&amp;B):</translation>
+    </message>
+    <message>
+        <source>or from &amp;star:</source>
+        <translation>அல்லது நட்சத்திரத்திலிருந்து (&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>தேதி (&amp;D):</translation>
+    </message>
+    <message>
+        <source>Pla&amp;ce:</source>
+        <translation>இடம் (&amp;C):</translation>
+    </message>
+    <message>
+        <source>L&amp;atitude:</source>
+        <translation>அட்சரேகை (&amp;A):</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ngitude:</source>
+        <translation>தீர்க்கரேகை (&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Zone (UTC):</source>
+        <translation>மண்டலம், UTC (&amp;Z):</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>அச்சிடு... (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>PDF ஆக ஏற்றுமதி செய்... (&amp;E)</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>மூடு (&amp;L)</translation>
+    </message>
+    <message>
+        <source>The day is shown at the fixed offset %1.</source>
+        <translation>நாள் மாறாத வேறுபாடு %1-இல் காட்டப்படுகிறது.</translation>
+    </message>
+    <message>
+        <source>Please enter the latitude in degrees from -90 to 90, north positive (for example 13.08).</source>
+        <translation>அட்சரேகையை -90 முதல் 90 வரையிலான பாகைகளில், வடக்கை நேர்மறையாக உள்ளிடவும் (எடுத்துக்காட்டாக 13.08).</translation>
+    </message>
+    <message>
+        <source>Please enter the longitude in degrees from -180 to 180, east positive (for example 80.27).</source>
+        <translation>தீர்க்கரேகையை -180 முதல் 180 வரையிலான பாகைகளில், கிழக்கை நேர்மறையாக உள்ளிடவும் (எடுத்துக்காட்டாக 80.27).</translation>
+    </message>
+    <message>
+        <source>Please enter the offset from UTC from -12:00 to +14:00 (for example +5:30).</source>
+        <translation>UTC-யிலிருந்து வேறுபாட்டை -12:00 முதல் +14:00 வரை உள்ளிடவும் (எடுத்துக்காட்டாக +5:30).</translation>
+    </message>
+    <message>
+        <source>Coordinates typed in</source>
+        <translation>தட்டச்சு செய்த அட்சரேகை, தீர்க்கரேகை</translation>
+    </message>
+    <message>
+        <source>Print the Day</source>
+        <translation>நாளை அச்சிடு</translation>
+    </message>
+    <message>
+        <source>The day could not be printed.</source>
+        <translation>நாளை அச்சிட முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>The day could not be exported to %1: %2</source>
+        <translation>நாளை %1 என்ற கோப்பாக ஏற்றுமதி செய்ய முடியவில்லை: %2</translation>
     </message>
 </context>
 <context>
@@ -918,6 +1162,10 @@ Latitude &amp;&amp; Longitude</source>
     <message>
         <source>&amp;Copy Reading</source>
         <translation>பலனை நகலெடு (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Your Bird&apos;s &amp;Day...</source>
+        <translation>உங்கள் பட்சியின் நாள்... (&amp;D)</translation>
     </message>
 </context>
 <context>

@@ -466,6 +466,16 @@ QTime BirthFormPanel::BirthTime() const {
     return {cboHH_->currentText().toInt(), cboMM_->currentText().toInt()};
 }
 
+QString BirthFormPanel::PlaceName() const {
+    QStringList parts;
+    for (const QLineEdit* part : {txtMCity_, txtMState_, txtMCountry_}) {
+        if (const QString text = part->text().trimmed(); !text.isEmpty()) {
+            parts.append(text);
+        }
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 std::array<QWidget*, 25> BirthFormPanel::TabChain() const {
     return {
         cmdOpen_,   txtName_,     cboMonth_,      cboDate_,  cboYear_,    cboHH_,      cboMM_,

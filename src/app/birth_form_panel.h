@@ -53,6 +53,8 @@ public:
     // (31 February) gives the month's last day.
     QDate BirthDate() const;
     QTime BirthTime() const;
+    // "City, State, Country" of the parts typed; empty when the form names no place.
+    QString PlaceName() const;
 
     // The panel's controls in tab order, from cmdOpen down to cmdRashi.
     std::array<QWidget*, 25> TabChain() const;

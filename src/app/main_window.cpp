@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "app/about_dialog.h"
+#include "app/birds_day/birds_day_window.h"
 #include "app/birth_form_panel.h"
 #include "app/lean_widgets/link_label.h"
 #include "app/links.h"
@@ -75,6 +76,9 @@ void frmMain::createMenus() {
     QMenu* mnuFile = Captioned(menuBar()->addMenu(QString()), kContext, QT_TR_NOOP("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     add(mnuFile, QT_TR_NOOP("&Calculate"), "mnuCalculate", &frmMain::calculate);
+    add(
+        mnuFile, QT_TR_NOOP("Your Bird's &Day..."), "mnuBirdsDay", [this] { openBirdsDay(false); },
+        QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuFile->addSeparator();
     add(mnuFile, QT_TR_NOOP("&Open..."), "mnuOpen", &frmMain::openReading,
         QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -137,6 +141,9 @@ void frmMain::SetLanguage(Language language) {
     Label14_->setText(tr("Readings, help and updates at %1").arg(HomePageAddress()));
     fraMain_->Retranslate(language);
     fraResult_->Retranslate(language);
+    if (birdsDay_ != nullptr) {
+        birdsDay_->SetLanguage(language);
+    }
     if (QAction* choice = findChild<QAction*>(QStringLiteral("mnuLanguage_%1").arg(LanguageCode(language)))) {
         choice->setChecked(true);
     }
@@ -171,6 +178,7 @@ void frmMain::createResultPanel(QWidget* client) {
     fraResult_ = new ReadingResultPanel(client);
     fraResult_->setGeometry(kPanelGeometry);
     connect(fraResult_, &ReadingResultPanel::saveRequested, this, &frmMain::saveReading);
+    connect(fraResult_, &ReadingResultPanel::birdsDayRequested, this, [this] { openBirdsDay(true); });
     connect(fraResult_, &ReadingResultPanel::backRequested, this, [this] { bringToFront(fraMain_); });
     connect(fraResult_, &ReadingResultPanel::homePageRequested, this, [this] { OpenHomePage(platform_); });
 }
@@ -259,6 +267,27 @@ void frmMain::lookUpPlace(const QString& query) {
 void frmMain::showAbout() {
     frmAbout about(platform_, this);
     about.exec();
+}
+
+// From the reading, the reading's bird at the birth place when the form names one; from the menu,
+// the bird last shown (the reading's before any) at the last place used.
+void frmMain::openBirdsDay(bool forReading) {
+    const std::optional<RulingBird>& readingBird = session_.Results().bird;
+    const bool opened = birdsDay_ != nullptr;
+    if (!opened) {
+        birdsDay_ = new frmBirdsDay(platform_, language_, this);
+    }
+    std::optional<DayPlace> place;
+    const QString placeName = fraMain_->PlaceName();
+    if (forReading && !session_.Results().asRead && !placeName.isEmpty()) {
+        place = PlaceOfBirth(session_.Record(), placeName);
+    }
+    if (forReading || !opened) {
+        birdsDay_->ShowBird(readingBird ? readingBird->bird : Bird::Vulture, place);
+    }
+    birdsDay_->show();
+    birdsDay_->raise();
+    birdsDay_->activateWindow();
 }
 
 void frmMain::bringToFront(QWidget* panel) {

@@ -12,6 +12,7 @@ class QAction;
 namespace velmora {
 
 class BirthFormPanel;
+class frmBirdsDay;
 class LinkLabel;
 class Platform;
 class ReadingResultPanel;
@@ -54,6 +55,7 @@ private:
     void pickTimeZone();
     void lookUpPlace(const QString& query);
     void showAbout();
+    void openBirdsDay(bool forReading);
     void bringToFront(QWidget* panel);
 
     Platform& platform_;
@@ -71,7 +73,8 @@ private:
         QAction* copy = nullptr;
     };
     ReadingActions readingActions_;
-    QPointer<QWidget> inputFocus_; // where the focus was when the input panel went behind
+    QPointer<QWidget> inputFocus_;   // where the focus was when the input panel went behind
+    QPointer<frmBirdsDay> birdsDay_; // built when first opened
 };
 
 } // namespace velmora

@@ -77,6 +77,9 @@ ReadingResultPanel::ReadingResultPanel(QWidget* parent) : QWidget(parent) {
     lblLabel_->setGeometry(4, 268, 463, 18);
     connect(lblLabel_, &LinkLabel::clicked, this, &ReadingResultPanel::homePageRequested);
 
+    cmdBirdsDay_ = Captioned(Named(new QPushButton(this), QStringLiteral("cmdBirdsDay")), kContext,
+                             QT_TR_NOOP("Your Bird's &Day"));
+    connect(cmdBirdsDay_, &QPushButton::clicked, this, &ReadingResultPanel::birdsDayRequested);
     cmdSave_ =
         Captioned(Named(new QPushButton(this), QStringLiteral("cmdSave")), kContext, QT_TR_NOOP("&Save"));
     cmdSave_->setGeometry(472, 320, 67, 27);
@@ -205,6 +208,9 @@ void ReadingResultPanel::Retranslate(Language language) {
                                                             kTabCaptions[i].disambiguation));
     }
     lblLabel_->setText(tr("For Detailed Analysis Visit %1").arg(HomePageAddress()));
+    // Beside Save, as wide as its caption in the language shown.
+    const int birdsDayWidth = std::max(131, cmdBirdsDay_->sizeHint().width());
+    cmdBirdsDay_->setGeometry(cmdSave_->geometry().left() - 5 - birdsDayWidth, 320, birdsDayWidth, 27);
     constexpr auto kFixedTexts = std::to_array<std::string_view LanguageTexts::*>({
         &LanguageTexts::nakshatraExplanation,
         &LanguageTexts::lunarDayExplanation,
@@ -263,8 +269,8 @@ void ReadingResultPanel::FocusTabs() {
     TS_->setFocus();
 }
 
-std::array<QWidget*, 8> ReadingResultPanel::TabChain() const {
-    return {TS_, pages_[0], pages_[1], pages_[2], pages_[3], lblLabel_, cmdSave_, cmdBack_};
+std::array<QWidget*, 9> ReadingResultPanel::TabChain() const {
+    return {TS_, pages_[0], pages_[1], pages_[2], pages_[3], lblLabel_, cmdBirdsDay_, cmdSave_, cmdBack_};
 }
 
 void ReadingResultPanel::forgetPageSizes() {

@@ -33,7 +33,7 @@ struct ResultLabels {
 
 // The result panel `fraResult`: the tab bar `TS` over four scrolling pages
 // (star and fortnight, bird, ruling days, death days), the home-page link and
-// the Save and Back buttons.
+// the buttons of the bird's day, Save and Back.
 class ReadingResultPanel : public QWidget {
     Q_OBJECT
 public:
@@ -53,10 +53,11 @@ public:
     // Gives the keyboard focus to the tab bar.
     void FocusTabs();
 
-    // The panel's controls in tab order: the tab bar, the four pages, the link, Save, Back.
-    std::array<QWidget*, 8> TabChain() const;
+    // The panel's controls in tab order: the tab bar, the four pages, the link, the bird's day, Save, Back.
+    std::array<QWidget*, 9> TabChain() const;
 
 signals:
+    void birdsDayRequested(); // cmdBirdsDay
     void saveRequested();     // cmdSave
     void backRequested();     // cmdBack
     void homePageRequested(); // lblLabel
@@ -80,6 +81,7 @@ private:
     QLabel* lblMargin_ = nullptr; // under the star, only for a birth time near a change
     SvgView* picBird_ = nullptr;
     LinkLabel* lblLabel_ = nullptr;
+    QPushButton* cmdBirdsDay_ = nullptr;
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdBack_ = nullptr;
     // Under the star, under the fortnight, under the ruling days and under the death days.

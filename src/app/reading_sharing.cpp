@@ -18,8 +18,9 @@ class ReadingSharing {
     Q_DECLARE_TR_FUNCTIONS(velmora::ReadingSharing)
 };
 
-void PrintReport(Platform& platform, QWidget* parent, const std::function<std::unique_ptr<QTextDocument>()>& build,
-                 const QString& jobName, const QString& dialogTitle, const QString& failure) {
+void PrintReport(Platform& platform, QWidget* parent,
+                 const std::function<std::unique_ptr<QTextDocument>()>& build, const QString& jobName,
+                 const QString& dialogTitle, const QString& failure) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(jobName);
     SetReportMargins(printer);
@@ -41,19 +42,23 @@ void PrintReading(Platform& platform, QWidget* parent, const ReadingSession& ses
         ReadingSharing::tr("Print Reading"), ReadingSharing::tr("The reading could not be printed."));
 }
 
-void ExportReadingPdf(Platform& platform, QWidget* parent, const ReadingSession& session, Language language) {
+void ExportReportPdf(Platform& platform, QWidget* parent,
+                     const std::function<std::unique_ptr<QTextDocument>()>& build, const QString& failure) {
     const QString fileName =
         platform.GetSaveFileName(parent, {ReadingSharing::tr("Export as PDF"),
                                           ReadingSharing::tr("PDF (*.pdf)"), QStringLiteral("pdf")});
     if (fileName.isEmpty()) {
         return;
     }
-    if (const std::optional<QString> reason = WriteReadingPdf(session, fileName, language)) {
-        platform.ShowMessage(parent,
-                             ReadingSharing::tr("The reading could not be exported to %1: %2")
-                                 .arg(PathInMessage(fileName), *reason),
-                             MessageIcon::Error);
+    if (const std::optional<QString> reason = WriteReportPdf(*build(), fileName)) {
+        platform.ShowMessage(parent, failure.arg(PathInMessage(fileName), *reason), MessageIcon::Error);
     }
+}
+
+void ExportReadingPdf(Platform& platform, QWidget* parent, const ReadingSession& session, Language language) {
+    ExportReportPdf(
+        platform, parent, [&] { return BuildReadingReport(session, language); },
+        ReadingSharing::tr("The reading could not be exported to %1: %2"));
 }
 
 void CopyReading(const ReadingSession& session, Language language) {

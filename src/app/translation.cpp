@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -68,6 +69,8 @@ void ApplyCaption(QObject* object, const QString& caption) {
         button->setText(caption);
     } else if (auto* group = qobject_cast<QGroupBox*>(object)) {
         group->setTitle(caption);
+    } else if (auto* dialog = qobject_cast<QDialog*>(object)) {
+        dialog->setWindowTitle(caption);
     } else if (auto* widget = qobject_cast<QWidget*>(object)) {
         widget->setAccessibleName(caption);
     }

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <variant>
 
-#include "calendar/plan_calendar.h"
+#include "icalendar/plan_calendar.h"
 #include "cli/date_text.h"
 #include "cli/exit_status.h"
 #include "cli/form_choices.h"

@@ -31,6 +31,7 @@ PlaceFormValues FormValuesFor(const GazetteerPlace& place, const ZoneAtTime& zon
     values.city = place.name;
     values.state = place.state;
     values.country = place.country;
+    values.timeZoneId = zone.timeZoneId;
     return values;
 }
 

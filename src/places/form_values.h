@@ -14,6 +14,7 @@ struct PlaceFormValues : PlaceFields {
     std::string city{};
     std::string state{};
     std::string country{};
+    std::string timeZoneId{}; // IANA: the clocks of other dates at the place
 };
 
 // The coordinates rounded to the nearest whole minute, as ToDegreesMinutes

@@ -135,6 +135,10 @@ std::string EnglishNearChangeLine(const NearChangeFacts& facts, const LanguageTe
     return line + '.';
 }
 
+// The first letter of each activity's name.
+constexpr auto kActivityLetters = std::to_array<std::string_view>({"R", "E", "W", "S", "D"});
+static_assert(kActivityLetters.size() == kActivityCount);
+
 // English pads the labels to one column.
 constinit const LanguageTexts kEnglishTexts{
     .starNames = kStarNames,
@@ -142,6 +146,7 @@ constinit const LanguageTexts kEnglishTexts{
     .fortnightNames = kFortnightNames,
     .weekdayNames = kWeekdayNames,
     .activityNames = kActivityNames,
+    .activityLetters = kActivityLetters,
     .tithiNames = kTithiNames,
     .tithiFortnightWords = kTithiFortnightWords,
     .lastTithiNames = kLastTithiNames,

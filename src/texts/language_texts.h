@@ -82,6 +82,8 @@ struct LanguageTexts {
     TextList<kFortnightCount> fortnightNames;
     TextList<kWeekdayCount> weekdayNames; // Sunday first, as std::chrono counts
     TextList<kActivityCount> activityNames;
+    // Each activity's mark where its name does not fit: the timeline's bands and its legend.
+    TextList<kActivityCount> activityLetters;
     // The lunar days: the first fourteen of a fortnight, each fortnight's word before them, and
     // the fifteenth of the bright (full moon) and of the dark fortnight (new moon).
     TextList<kTithisBeforeTheLast> tithiNames;

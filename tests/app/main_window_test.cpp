@@ -95,6 +95,7 @@ private slots:
         }
         QCOMPARE(seen, (QStringList{"&File",
                                     "&Calculate",
+                                    "Your Bird's &Day...\tCtrl+D",
                                     "-",
                                     "&Open...\tCtrl+O",
                                     "&Save...\tCtrl+S",

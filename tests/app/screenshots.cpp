@@ -1,5 +1,5 @@
 // Renders the main window's input panel, its File menu, the place look-up, the About
-// box and each result tab to PNG files, for the README, the user guide and for
+// box, each result tab and the bird's day to PNG files, for the README, the user guide and for
 // looking at the layout. Run under QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2
 // gives the high-density pictures, LANG=ta_IN.UTF-8 the Tamil ones (the window
 // follows the locale); --dark draws them under a dark desktop palette, named with
@@ -7,7 +7,9 @@
 //   velmora_screenshots [--dark] <folder> [suffix]
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -148,6 +150,17 @@ int main(int argc, char* argv[]) {
         window.findChild<QScrollArea*>(QStringLiteral("picNakshatraDetails"))->verticalScrollBar();
     scroll->setValue(scroll->maximum());
     ok = Save(window, folder.filePath(QStringLiteral("tab1-nakshatra-scrolled%1.png").arg(suffix))) && ok;
+
+    // The bird's day at the birth place, at a fixed moment in the afternoon there; then with
+    // its sub-periods.
+    window.findChild<QPushButton*>(QStringLiteral("cmdBirdsDay"))->click();
+    auto* day = window.findChild<QDialog*>(QStringLiteral("frmBirdsDay"));
+    day->resize(day->sizeHint().expandedTo(QSize(760, 620)));
+    QApplication::processEvents();
+    ok = Save(*day, folder.filePath(QStringLiteral("birds-day%1.png").arg(suffix))) && ok;
+    day->findChild<QCheckBox*>(QStringLiteral("chkSubPeriods"))->setChecked(true);
+    ok = Save(*day, folder.filePath(QStringLiteral("birds-day-sub-periods%1.png").arg(suffix))) && ok;
+    day->close();
 
     // A birth three minutes before the Moon enters the next star: the first tab says so.
     window.findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();

@@ -14,6 +14,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 for file in bin/velmora bin/velmora-cli \
     share/velmora/help/index.html share/velmora/help/time-zones.png share/velmora/help/place-lookup.png \
+    share/velmora/help/birds-day.png share/velmora/help/birds-day-dark.png share/velmora/help/birds-day-ta.png \
     share/applications/org.example.velmora.desktop share/metainfo/org.example.velmora.metainfo.xml \
     share/mime/packages/velmora.xml share/icons/hicolor/scalable/apps/velmora.svg \
     share/icons/hicolor/48x48/apps/velmora.png share/icons/hicolor/256x256/apps/velmora.png \

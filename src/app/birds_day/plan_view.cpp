@@ -22,7 +22,7 @@
 #include "app/reading_sharing.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
-#include "calendar/plan_calendar.h"
+#include "icalendar/plan_calendar.h"
 #include "files/file_failure.h"
 #include "files/replace_file.h"
 #include "planner/plan_range.h"

@@ -2,6 +2,7 @@
 
 #include "app/location_lookup/location_lookup.h"
 #include "app/location_lookup/location_lookup_window.h"
+#include "places/zone_clock.h"
 
 extern "C" Q_DECL_EXPORT QWidget* velmora_open_location_lookup(const velmora::LocationLookupRequest& request,
                                                                const velmora::PlaceChosenHandler& onChosen,
@@ -13,5 +14,12 @@ extern "C" Q_DECL_EXPORT QWidget* velmora_open_location_lookup(const velmora::Lo
     return window;
 }
 
-// The name the program looks for and the function's type are checked here, where both are known.
+extern "C" Q_DECL_EXPORT std::unique_ptr<velmora::LocalClock>
+velmora_find_zone_clock(const std::string& timeZoneId) {
+    std::optional<velmora::places::ZoneClock> clock = velmora::places::ZoneClock::Find(timeZoneId);
+    return clock ? std::make_unique<velmora::places::ZoneClock>(*clock) : nullptr;
+}
+
+// The names the program looks for and the functions' types are checked here, where both are known.
 static_assert(std::is_same_v<decltype(&velmora_open_location_lookup), velmora::OpenLocationLookupFunction>);
+static_assert(std::is_same_v<decltype(&velmora_find_zone_clock), velmora::FindZoneClockFunction>);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "places/form_values.h"
+#include "schedule/local_clock.h"
 #include "texts/language_texts.h"
 
 #include <QDate>
@@ -8,6 +9,8 @@
 #include <QTime>
 
 #include <functional>
+#include <memory>
+#include <string>
 
 class QWidget;
 
@@ -15,7 +18,7 @@ namespace velmora {
 
 // The place look-up is a module of its own, loaded when the look-up first opens, so that the
 // gazetteer's and the time-zone database's libraries cost the window's start nothing. This is
-// what the program and the module share: the module's one entry point, found by its name.
+// what the program and the module share: the module's entry points, found by their names.
 
 struct LocationLookupRequest {
     QString query; // "City State Country Latitude Longitude", as the form builds it
@@ -34,5 +37,11 @@ using OpenLocationLookupFunction = QWidget* (*)(const LocationLookupRequest& req
                                                 const PlaceChosenHandler& onChosen, QWidget* parent);
 
 inline constexpr char kOpenLocationLookupSymbol[] = "velmora_open_location_lookup";
+
+// The clocks of an IANA time zone from the time-zone database, or nullptr for a zone it does not
+// know: a place chosen in the look-up keeps its zone, whose offset changes from date to date.
+using FindZoneClockFunction = std::unique_ptr<LocalClock> (*)(const std::string& timeZoneId);
+
+inline constexpr char kFindZoneClockSymbol[] = "velmora_find_zone_clock";
 
 } // namespace velmora

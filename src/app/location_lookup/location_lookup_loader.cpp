@@ -14,6 +14,8 @@ const char* const kMsgCannotLoad =
     QT_TRANSLATE_NOOP("velmora::LocationLookupLoader", "The place look-up could not be opened: %1");
 const char* const kMsgNotInstalled =
     QT_TRANSLATE_NOOP("velmora::LocationLookupLoader", "its module is not installed.");
+const char* const kMsgUnknownZone =
+    QT_TRANSLATE_NOOP("velmora::LocationLookupLoader", "The time zone %1 is not in the time-zone database.");
 
 bool IsInside(const QString& path, const QString& folder) {
     const QString relative = QDir(folder).relativeFilePath(path);
@@ -33,16 +35,18 @@ QStringList LocationLookupModuleFiles() {
     return files;
 }
 
-OpenLocationLookupFunction LoadLocationLookup(const QStringList& files, QString* error) {
+namespace {
+
+// The module's function `symbol` from the first of `files` that has it, or nullptr with `error` set.
+QFunctionPointer ResolveInModule(const QStringList& files, const char* symbol, QString* error) {
     QString reason = QCoreApplication::translate(kContext, kMsgNotInstalled);
     for (const QString& file : files) {
         if (!QFileInfo::exists(file)) {
             continue;
         }
         QLibrary module(file);
-        if (auto open =
-                reinterpret_cast<OpenLocationLookupFunction>(module.resolve(kOpenLocationLookupSymbol))) {
-            return open;
+        if (QFunctionPointer function = module.resolve(symbol)) {
+            return function;
         }
         reason = module.errorString();
     }
@@ -50,10 +54,31 @@ OpenLocationLookupFunction LoadLocationLookup(const QStringList& files, QString*
     return nullptr;
 }
 
+} // namespace
+
+OpenLocationLookupFunction LoadLocationLookup(const QStringList& files, QString* error) {
+    return reinterpret_cast<OpenLocationLookupFunction>(
+        ResolveInModule(files, kOpenLocationLookupSymbol, error));
+}
+
 QWidget* OpenLocationLookup(const LocationLookupRequest& request, const PlaceChosenHandler& onChosen,
                             QWidget* parent, QString* error) {
     const OpenLocationLookupFunction open = LoadLocationLookup(LocationLookupModuleFiles(), error);
     return open != nullptr ? open(request, onChosen, parent) : nullptr;
+}
+
+std::unique_ptr<LocalClock> FindZoneClock(const std::string& timeZoneId, QString* error) {
+    const auto find = reinterpret_cast<FindZoneClockFunction>(
+        ResolveInModule(LocationLookupModuleFiles(), kFindZoneClockSymbol, error));
+    if (find == nullptr) {
+        return nullptr;
+    }
+    std::unique_ptr<LocalClock> clock = find(timeZoneId);
+    if (clock == nullptr) {
+        *error =
+            QCoreApplication::translate(kContext, kMsgUnknownZone).arg(QString::fromStdString(timeZoneId));
+    }
+    return clock;
 }
 
 } // namespace velmora

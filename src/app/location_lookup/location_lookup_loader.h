@@ -19,4 +19,8 @@ OpenLocationLookupFunction LoadLocationLookup(const QStringList& files, QString*
 QWidget* OpenLocationLookup(const LocationLookupRequest& request, const PlaceChosenHandler& onChosen,
                             QWidget* parent, QString* error);
 
+// The clocks of the IANA zone `timeZoneId`, through the module; nullptr with `error` set when the
+// module cannot be loaded or the database does not know the zone.
+std::unique_ptr<LocalClock> FindZoneClock(const std::string& timeZoneId, QString* error);
+
 } // namespace velmora

@@ -79,4 +79,14 @@ inline constexpr auto ActivityNames = std::to_array<std::string_view>({
 });
 static_assert(ActivityNames.size() == 5);
 
+// The first letter of each activity's name, with its vowel sign.
+inline constexpr auto ActivityLetters = std::to_array<std::string_view>({
+    "அ",  // Ruling
+    "ஊ",  // Eating
+    "ந",  // Walking
+    "து", // Sleeping
+    "சா", // Dying
+});
+static_assert(ActivityLetters.size() == 5);
+
 } // namespace velmora::tamil

@@ -165,6 +165,7 @@ constinit const LanguageTexts kTamilTexts{
     .fortnightNames = FortnightNames,
     .weekdayNames = WeekdayNames,
     .activityNames = ActivityNames,
+    .activityLetters = ActivityLetters,
     .tithiNames = kTithiNames,
     .tithiFortnightWords = FortnightNames,
     .lastTithiNames = kLastTithiNames,

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calendar/plan_calendar.h"
+#include "icalendar/plan_calendar.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "calendar/window_uid.h"
+#include "icalendar/window_uid.h"
 
 #include <cmath>
 #include <cstdint>

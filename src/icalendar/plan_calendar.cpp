@@ -1,11 +1,11 @@
-#include "calendar/plan_calendar.h"
+#include "icalendar/plan_calendar.h"
 
 #include <libical/ical.h>
 
 #include <memory>
 #include <mutex>
 
-#include "calendar/window_uid.h"
+#include "icalendar/window_uid.h"
 #include "ephemeris/calendar.h"
 #include "libical_lock/libical_lock.h"
 #include "planner/window_words.h"
