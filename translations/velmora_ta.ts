@@ -655,14 +655,6 @@ Latitude &amp;&amp; Longitude</source>
         <translation>இதுவரை</translation>
     </message>
     <message>
-        <source>Da&amp;ys:</source>
-        <translation>நாட்கள் (&amp;Y):</translation>
-    </message>
-    <message>
-        <source>S&amp;hortest (minutes):</source>
-        <translation>குறைந்தபட்ச நீளம், நிமிடம் (&amp;H):</translation>
-    </message>
-    <message>
         <source>Find the Good Times</source>
         <translation>நல்ல நேரங்களைக் கண்டுபிடி</translation>
     </message>
@@ -681,10 +673,6 @@ Latitude &amp;&amp; Longitude</source>
     <message>
         <source>E&amp;xport to Calendar...</source>
         <translation>நாள்காட்டிக்கு ஏற்றுமதி செய் (&amp;X)...</translation>
-    </message>
-    <message>
-        <source>&amp;Print the List...</source>
-        <translation>பட்டியலை அச்சிடு (&amp;P)...</translation>
     </message>
     <message>
         <source>Good times from %1 to %2: %3</source>
@@ -725,6 +713,18 @@ Latitude &amp;&amp; Longitude</source>
     <message>
         <source>The plan could not be printed.</source>
         <translation>திட்டத்தை அச்சிட முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>Shortest (minutes):</source>
+        <translation>குறைந்தபட்ச நீளம், நிமிடம்:</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <translation>நாட்கள்:</translation>
+    </message>
+    <message>
+        <source>&amp;Print the List...</source>
+        <translation>பட்டியலை அச்சிடு (&amp;P)...</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1091,14 @@ Latitude &amp;&amp; Longitude</source>
     <message>
         <source>The day could not be exported to %1: %2</source>
         <translation>நாளை %1 என்ற கோப்பாக ஏற்றுமதி செய்ய முடியவில்லை: %2</translation>
+    </message>
+    <message>
+        <source>The Da&amp;y</source>
+        <translation>அந்த நாள் (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Plan A&amp;head</source>
+        <translation>முன்கூட்டியே திட்டமிடு (&amp;H)</translation>
     </message>
 </context>
 <context>

@@ -295,8 +295,6 @@ private slots:
         QTest::addRow("to") << 'O' << "dtpTo";
         QTest::addRow("condition") << 'W' << "cboCondition";
         QTest::addRow("their bird") << 'I' << "cboTheirBird";
-        QTest::addRow("days") << 'Y' << "cboDays";
-        QTest::addRow("shortest") << 'H' << "spnMinMinutes";
     }
     void mnemonicsReachTheFields() {
         QFETCH(char, key);

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include "app/birds_day/day_report.h"
 #include "app/birds_day/day_text.h"
 #include "app/birds_day/day_view.h"
+#include "app/birds_day/plan_view.h"
 #include "app/links.h"
 #include "app/location_lookup/location_lookup_loader.h"
 #include "app/reading_sharing.h"
@@ -41,10 +44,13 @@ constexpr int kDaysLookedAhead = 31;
 
 constexpr double kMillisecondsPerDay = 86400000.0;
 
-constexpr const char* kTabOrder[] = {"cboBird",      "cboStar",   "cboFortnight", "dtpDay",
-                                     "cmdToday",     "txtPlace",  "cmdFindPlace", "txtLatitude",
-                                     "txtLongitude", "txtOffset", "cmdUseTyped",  "chkSubPeriods",
-                                     "lstPeriods",   "cmdPrint",  "cmdExportPdf", "cmdClose"};
+constexpr const char* kTabOrder[] = {
+    "cboBird",           "cboStar",         "cboFortnight", "dtpDay",       "cmdToday",     "txtPlace",
+    "cmdFindPlace",      "txtLatitude",     "txtLongitude", "txtOffset",    "cmdUseTyped",  "tabViews",
+    "chkSubPeriods",     "lstPeriods",      "dtpFrom",      "dtpTo",        "cboCondition", "spnStrength",
+    "cboTheirBird",      "cmdTheirReading", "chkWaking",    "tmeWakeFrom",  "tmeWakeTo",    "cboDays",
+    "spnMinMinutes",     "cmdFind",         "lstPlan",      "chkReminder",  "spnReminder",  "cmdShowDay",
+    "cmdExportCalendar", "cmdPrintPlan",    "cmdPrint",     "cmdExportPdf", "cmdClose"};
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
     auto* button = Captioned(Named(new QPushButton(parent), QString::fromLatin1(name)), kContext, caption);
@@ -81,10 +87,9 @@ frmBirdsDay::frmBirdsDay(Platform& platform, Language language, QWidget* parent)
     tmrBoundary_->setSingleShot(true);
     connect(tmrBoundary_, &QTimer::timeout, this, &frmBirdsDay::markNow);
 
-    auto* column = new QVBoxLayout(this);
+    new QVBoxLayout(this);
     createControls();
-    dayView_ = new DayView(this);
-    column->addWidget(dayView_, 1);
+    createViews();
     createButtons();
     fillLists();
     createTabOrder();
@@ -105,6 +110,40 @@ void frmBirdsDay::createTabOrder() {
 }
 
 frmBirdsDay::~frmBirdsDay() = default;
+
+// The day and the plan, one in front at a time; Ctrl+Tab goes from one to the other.
+void frmBirdsDay::createViews() {
+    tabViews_ = Named(new QTabWidget(this), QStringLiteral("tabViews"));
+    dayView_ = new DayView(tabViews_);
+    planView_ = new PlanView(platform_, language_, tabViews_);
+    tabViews_->addTab(dayView_, QString());
+    tabViews_->addTab(planView_, QString());
+    captionTabs();
+    static_cast<QVBoxLayout*>(layout())->addWidget(tabViews_, 1);
+    connect(planView_, &PlanView::dayChosen, this, &frmBirdsDay::showPlannedDay);
+    // Print and PDF are the day's; the plan prints its own list.
+    connect(tabViews_, &QTabWidget::currentChanged, this, [this] {
+        const bool dayInFront = tabViews_->currentWidget() == dayView_;
+        cmdPrint_->setEnabled(dayInFront);
+        cmdPdf_->setEnabled(dayInFront);
+    });
+}
+
+void frmBirdsDay::captionTabs() {
+    tabViews_->setTabText(0, tr("The Da&y"));
+    tabViews_->setTabText(1, tr("Plan A&head"));
+}
+
+void frmBirdsDay::showPlannedDay(std::chrono::year_month_day date) {
+    followsToday_ = false;
+    {
+        const QSignalBlocker quiet(dtpDay_);
+        dtpDay_->setDate(std::clamp(ToQDate(date), kFirstDate, kLastDate));
+    }
+    refresh();
+    tabViews_->setCurrentWidget(dayView_);
+    dayView_->setFocus();
+}
 
 void frmBirdsDay::createControls() {
     auto* grid = new QGridLayout;
@@ -185,16 +224,16 @@ void frmBirdsDay::createControls() {
 
 void frmBirdsDay::createButtons() {
     auto* row = new QHBoxLayout;
-    QPushButton* cmdPrint = Button(this, "cmdPrint", QT_TR_NOOP("P&rint..."));
-    QPushButton* cmdPdf = Button(this, "cmdExportPdf", QT_TR_NOOP("&Export as PDF..."));
+    cmdPrint_ = Button(this, "cmdPrint", QT_TR_NOOP("P&rint..."));
+    cmdPdf_ = Button(this, "cmdExportPdf", QT_TR_NOOP("&Export as PDF..."));
     QPushButton* cmdClose = Button(this, "cmdClose", QT_TR_NOOP("C&lose"));
-    row->addWidget(cmdPrint);
-    row->addWidget(cmdPdf);
+    row->addWidget(cmdPrint_);
+    row->addWidget(cmdPdf_);
     row->addStretch(1);
     row->addWidget(cmdClose);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmBirdsDay::print);
-    connect(cmdPdf, &QPushButton::clicked, this, &frmBirdsDay::exportPdf);
+    connect(cmdPrint_, &QPushButton::clicked, this, &frmBirdsDay::print);
+    connect(cmdPdf_, &QPushButton::clicked, this, &frmBirdsDay::exportPdf);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -234,7 +273,9 @@ void frmBirdsDay::ShowBird(Bird bird, const std::optional<DayPlace>& place) {
 void frmBirdsDay::SetLanguage(Language language) {
     language_ = language;
     RetranslateCaptions(this);
+    captionTabs();
     fillLists();
+    planView_->SetLanguage(language);
     refresh();
 }
 
@@ -254,7 +295,7 @@ void frmBirdsDay::usePlace(const DayPlace& place) {
         }
     }
     if (clock_ == nullptr) {
-        clock_ = std::make_unique<FixedOffsetClock>(place_.utcOffsetHours);
+        clock_ = std::make_shared<FixedOffsetClock>(place_.utcOffsetHours);
     }
     txtPlace_->setText(place_.name);
     txtLatitude_->setText(DegreesText(place_.latitudeDeg));
@@ -340,6 +381,10 @@ void frmBirdsDay::refresh() {
     shown_ = {days.front(), NextRulingSpan(days, std::max(now, midnight)), int(days.size()), now,
               place.join(QStringLiteral(" \u00b7 "))};
     dayView_->Show(shown_, *clock_, language_);
+    // The plan's place holds no offset of one day: across a change of the clocks the plan is the same.
+    place.last() = place_.timeZoneId.isEmpty() ? UtcOffsetText(place_.utcOffsetHours) : place_.timeZoneId;
+    planView_->SetSubject(
+        {bird, place_.latitudeDeg, place_.longitudeDeg, clock_, place.join(QStringLiteral(" \u00b7 "))});
     markNow();
 }
 

@@ -4,9 +4,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include "app/birds_day/day_text.h"
 #include "app/translation.h"
 #include "planner/window_words.h"
-#include "texts/moment_text.h"
 
 namespace velmora {
 
@@ -25,10 +25,6 @@ std::chrono::year_month_day DateOf(const QTreeWidgetItem& item) {
 }
 
 } // namespace
-
-QString PlanClockText(double julianDateUT, const LocalClock& clock) {
-    return QString::fromStdString(LocalClockText(julianDateUT, clock.UtcOffsetHoursAt(julianDateUT)));
-}
 
 PlanList::PlanList(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("lstPlan"));
@@ -71,10 +67,10 @@ void PlanList::Show(const ShownPlan& plan, const LocalClock& clock, Language lan
             day->setExpanded(true);
             dayDate = date;
         }
-        auto* item = new QTreeWidgetItem(
-            day, {PlanClockText(window.startUT, clock), PlanClockText(window.endUT, clock),
-                  QString::fromStdString(StrengthText(window.minStrength)),
-                  QString::fromStdString(WindowSummary(window, plan.bird, language))});
+        auto* item =
+            new QTreeWidgetItem(day, {ClockTimeText(window.startUT, clock),
+                                      ClockTimeText(window.endUT, clock), StrengthShown(window.minStrength),
+                                      QString::fromStdString(WindowSummary(window, plan.bird, language))});
         item->setData(0, kDateRole, dayNumber);
         item->setTextAlignment(kStrengthColumn, Qt::AlignRight | Qt::AlignVCenter);
     }

@@ -22,9 +22,6 @@ struct ShownPlan {
     std::vector<PlanWindow> windows;
 };
 
-// "06:12": a moment as the place's clocks then show it, to the nearest minute.
-QString PlanClockText(double julianDateUT, const LocalClock& clock);
-
 // The windows of a plan under a heading for each local date one starts on, each with its start,
 // end, lowest strength and activities. Choosing a window (a double click, or Enter) asks for its
 // day's timeline.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTextDocument>
 
+#include "app/birds_day/day_text.h"
 #include "app/reading_report.h"
 #include "app/translation.h"
 #include "planner/window_words.h"
@@ -23,7 +24,7 @@ QString ActivityNames(const ActivitySet& set, Language language) {
     QStringList names;
     for (std::size_t i = 0; i < kActivityCount; ++i) {
         if (set.Has(static_cast<Activity>(i))) {
-            names.append(FromCore(TextsOf(language).activityNames[i], language));
+            names.append(ActivityText(static_cast<Activity>(i), language));
         }
     }
     return names.join(QStringLiteral(", "));
@@ -48,11 +49,10 @@ QString DaysText(PlanDays days) {
 }
 
 ReportSection PlanSection(const ShownPlan& plan, Language language) {
-    const LanguageTexts& texts = TextsOf(language);
     const PlanCondition& condition = plan.condition;
     ReportSection section{PlanReportText::tr("The plan"), {}, plan.bird, {}};
     section.rows = {
-        {PlanReportText::tr("Bird"), FromCore(texts.birdNames[IndexOf(plan.bird)], language)},
+        {PlanReportText::tr("Bird"), BirdText(plan.bird, language)},
         {PlanReportText::tr("Place"), plan.placeText},
         {PlanReportText::tr("Dates"),
          QStringLiteral("%1 \u2013 %2")
@@ -61,12 +61,12 @@ ReportSection PlanSection(const ShownPlan& plan, Language language) {
         {PlanReportText::tr("Sub-periods"), ActivityNames(condition.subActivities, language)},
     };
     if (condition.minStrength > 0.0) {
-        section.rows.push_back({PlanReportText::tr("Strength at least"),
-                                QString::fromStdString(StrengthText(condition.minStrength))});
+        section.rows.push_back(
+            {PlanReportText::tr("Strength at least"), StrengthShown(condition.minStrength)});
     }
     if (condition.against) {
-        section.rows.push_back({PlanReportText::tr("Their bird, sleeping or dying"),
-                                FromCore(texts.birdNames[IndexOf(*condition.against)], language)});
+        section.rows.push_back(
+            {PlanReportText::tr("Their bird, sleeping or dying"), BirdText(*condition.against, language)});
     }
     if (condition.wakingHours) {
         section.rows.push_back(
@@ -98,8 +98,7 @@ std::unique_ptr<QTextDocument> BuildPlanReport(const ShownPlan& plan, const Loca
             dayDate = date;
         }
         sections.back().rows.push_back(
-            {PlanClockText(window.startUT, clock) + QStringLiteral("\u2013") +
-                 PlanClockText(window.endUT, clock),
+            {TimeRangeText(window.startUT, window.endUT, clock),
              // The planner's words are UTF-8 in every language.
              QString::fromStdString(WindowSummary(window, plan.bird, language) + ", " +
                                     std::string(texts.planLabels.lowestStrength) + " " +
@@ -107,7 +106,7 @@ std::unique_ptr<QTextDocument> BuildPlanReport(const ShownPlan& plan, const Loca
     }
     sections.push_back(
         {PlanReportText::tr("Source"), {}, std::nullopt, {FromCore(texts.tablesSource, language)}});
-    const QString birdName = FromCore(texts.birdNames[IndexOf(plan.bird)], language);
+    const QString birdName = BirdText(plan.bird, language);
     return BuildReport(PlanReportText::tr("Best Times: %1").arg(birdName), sections);
 }
 

@@ -16,15 +16,16 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "app/birds_day/day_text.h"
 #include "app/birds_day/plan_report.h"
 #include "app/message_text.h"
 #include "app/reading_files.h"
 #include "app/reading_sharing.h"
 #include "app/translation.h"
 #include "app/widget_style.h"
-#include "icalendar/plan_calendar.h"
 #include "files/file_failure.h"
 #include "files/replace_file.h"
+#include "icalendar/plan_calendar.h"
 #include "planner/plan_range.h"
 #include "planner/planner.h"
 #include "platform/platform.h"
@@ -55,11 +56,6 @@ constexpr std::array kDaysChoices{PlanDays::LeaveOutDeathDays, PlanDays::RulingD
 constexpr double kDefaultStrongest = 0.5;
 constexpr int kDefaultReminderMinutes = 15;
 constexpr int kMostMinutes = 1440;
-
-std::chrono::year_month_day CivilDateOf(QDate date) {
-    return std::chrono::year{date.year()} / std::chrono::month{unsigned(date.month())} /
-           std::chrono::day{unsigned(date.day())};
-}
 
 int MinuteOf(QTime time) {
     return time.hour() * 60 + time.minute();
@@ -153,9 +149,9 @@ void PlanView::createControls() {
     waking->addWidget(tmeWakeTo_);
     waking->addStretch(1);
     grid->addLayout(waking, 3, 0, 1, 4);
-    grid->addWidget(Caption(this, "lblDays", QT_TR_NOOP("Da&ys:"), cboDays_), 4, 0);
+    grid->addWidget(Caption(this, "lblDays", QT_TR_NOOP("Days:"), cboDays_), 4, 0);
     grid->addWidget(cboDays_, 4, 1);
-    grid->addWidget(Caption(this, "lblMinMinutes", QT_TR_NOOP("S&hortest (minutes):"), spnMinMinutes_), 4, 2);
+    grid->addWidget(Caption(this, "lblMinMinutes", QT_TR_NOOP("Shortest (minutes):"), spnMinMinutes_), 4, 2);
     grid->addWidget(spnMinMinutes_, 4, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -239,7 +235,13 @@ void PlanView::enableChoices() {
 }
 
 void PlanView::SetSubject(PlanSubject subject) {
+    const bool same = subject.bird == subject_.bird && subject.latitudeDeg == subject_.latitudeDeg &&
+                      subject.longitudeDeg == subject_.longitudeDeg && subject.clock == subject_.clock &&
+                      subject.placeText == subject_.placeText;
     subject_ = std::move(subject);
+    if (same) {
+        return;
+    }
     shown_.reset();
     showPlan();
 }
@@ -274,8 +276,8 @@ void PlanView::findTimes() {
     if (!subject_.clock) {
         return;
     }
-    const std::chrono::year_month_day from = CivilDateOf(dtpFrom_->date());
-    const std::chrono::year_month_day to = CivilDateOf(dtpTo_->date());
+    const std::chrono::year_month_day from = ToCivilDate(dtpFrom_->date());
+    const std::chrono::year_month_day to = ToCivilDate(dtpTo_->date());
     const std::optional<int> dayCount = PlanDayCount(from, to);
     if (!dayCount) {
         platform_.ShowMessage(

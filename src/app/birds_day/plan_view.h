@@ -39,7 +39,7 @@ class PlanView : public QWidget {
 public:
     PlanView(Platform& platform, Language language, QWidget* parent);
 
-    // The plan shown before is put away: it belongs to another bird or place.
+    // A plan shown for another bird or place is put away.
     void SetSubject(PlanSubject subject);
     void SetLanguage(Language language);
 
