@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "app/birds_day/day_controls.h"
 #include "app/birds_day/day_text.h"
 #include "app/birds_day/plan_report.h"
 #include "app/message_text.h"
@@ -38,9 +39,6 @@ namespace {
 
 const char* const kContext = "velmora::PlanView";
 
-// The dates the schedule's tables are checked over.
-const QDate kFirstDate(1901, 1, 1);
-const QDate kLastDate(2050, 12, 31);
 constexpr int kDefaultRangeDays = 28;
 
 // The conditions offered, in plain words, in the list's order.
@@ -63,18 +61,6 @@ int MinuteOf(QTime time) {
 
 QString Translated(const char* source) {
     return QCoreApplication::translate(kContext, source);
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-    auto* button = Captioned(Named(new QPushButton(parent), QString::fromLatin1(name)), kContext, caption);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel* Caption(QWidget* parent, const char* name, const char* caption, QWidget* buddy) {
-    auto* label = Captioned(Named(new QLabel(parent), QString::fromLatin1(name)), kContext, caption);
-    label->setBuddy(buddy);
-    return label;
 }
 
 QTimeEdit* TimeEdit(QWidget* parent, const char* name, QTime time, const char* accessibleName) {
@@ -109,7 +95,7 @@ void PlanView::createControls() {
     for (QDateEdit* date : {dtpFrom_, dtpTo_}) {
         date->setCalendarPopup(true);
         date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        date->setDateRange(kFirstDate, kLastDate);
+        date->setDateRange(kFirstServedDate, kLastServedDate);
     }
     cboCondition_ = Named(new QComboBox(this), QStringLiteral("cboCondition"));
     spnStrength_ = Named(new QDoubleSpinBox(this), QStringLiteral("spnStrength"));
@@ -118,7 +104,7 @@ void PlanView::createControls() {
     spnStrength_->setDecimals(2);
     spnStrength_->setValue(kDefaultStrongest);
     cboTheirBird_ = Named(new QComboBox(this), QStringLiteral("cboTheirBird"));
-    cmdTheirReading_ = Button(this, "cmdTheirReading", QT_TR_NOOP("From a Sa&ved Reading..."));
+    cmdTheirReading_ = DayButton(this, kContext, "cmdTheirReading", QT_TR_NOOP("From a Sa&ved Reading..."));
     SetAccessibleCaption(cmdTheirReading_, kContext, QT_TR_NOOP("Their bird from a saved reading"));
     chkWaking_ = Captioned(Named(new QCheckBox(this), QStringLiteral("chkWaking")), kContext,
                            QT_TR_NOOP("Only in my wa&king hours, from"));
@@ -130,15 +116,18 @@ void PlanView::createControls() {
     spnMinMinutes_->setRange(1, kMostMinutes);
     spnMinMinutes_->setValue(10);
 
-    grid->addWidget(Caption(this, "lblFrom", QT_TR_NOOP("Fro&m:"), dtpFrom_), 0, 0);
+    grid->addWidget(DayCaption(this, kContext, "lblFrom", QT_TR_NOOP("Fro&m:"), dtpFrom_), 0, 0);
     grid->addWidget(dtpFrom_, 0, 1);
-    grid->addWidget(Caption(this, "lblTo", QT_TR_NOOP("T&o:"), dtpTo_), 0, 2);
+    grid->addWidget(DayCaption(this, kContext, "lblTo", QT_TR_NOOP("T&o:"), dtpTo_), 0, 2);
     grid->addWidget(dtpTo_, 0, 3);
-    grid->addWidget(Caption(this, "lblCondition", QT_TR_NOOP("Good &when:"), cboCondition_), 1, 0);
+    grid->addWidget(DayCaption(this, kContext, "lblCondition", QT_TR_NOOP("Good &when:"), cboCondition_), 1,
+                    0);
     grid->addWidget(cboCondition_, 1, 1);
-    grid->addWidget(Caption(this, "lblStrength", QT_TR_NOOP("Stren&gth at least:"), spnStrength_), 1, 2);
+    grid->addWidget(
+        DayCaption(this, kContext, "lblStrength", QT_TR_NOOP("Stren&gth at least:"), spnStrength_), 1, 2);
     grid->addWidget(spnStrength_, 1, 3);
-    grid->addWidget(Caption(this, "lblTheirBird", QT_TR_NOOP("Their b&ird:"), cboTheirBird_), 2, 0);
+    grid->addWidget(DayCaption(this, kContext, "lblTheirBird", QT_TR_NOOP("Their b&ird:"), cboTheirBird_), 2,
+                    0);
     grid->addWidget(cboTheirBird_, 2, 1);
     grid->addWidget(cmdTheirReading_, 2, 2, 1, 2);
     auto* waking = new QHBoxLayout;
@@ -149,9 +138,10 @@ void PlanView::createControls() {
     waking->addWidget(tmeWakeTo_);
     waking->addStretch(1);
     grid->addLayout(waking, 3, 0, 1, 4);
-    grid->addWidget(Caption(this, "lblDays", QT_TR_NOOP("Days:"), cboDays_), 4, 0);
+    grid->addWidget(DayCaption(this, kContext, "lblDays", QT_TR_NOOP("Days:"), cboDays_), 4, 0);
     grid->addWidget(cboDays_, 4, 1);
-    grid->addWidget(Caption(this, "lblMinMinutes", QT_TR_NOOP("Shortest (minutes):"), spnMinMinutes_), 4, 2);
+    grid->addWidget(
+        DayCaption(this, kContext, "lblMinMinutes", QT_TR_NOOP("Shortest (minutes):"), spnMinMinutes_), 4, 2);
     grid->addWidget(spnMinMinutes_, 4, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -183,9 +173,9 @@ void PlanView::createButtons() {
     spnReminder_->setRange(0, kMostMinutes);
     spnReminder_->setValue(kDefaultReminderMinutes);
     SetAccessibleCaption(spnReminder_, kContext, QT_TR_NOOP("Minutes before each good time to remind me"));
-    cmdShowDay_ = Button(this, "cmdShowDay", QT_TR_NOOP("Show the Day"));
-    cmdExport_ = Button(this, "cmdExportCalendar", QT_TR_NOOP("E&xport to Calendar..."));
-    cmdPrint_ = Button(this, "cmdPrintPlan", QT_TR_NOOP("&Print the List..."));
+    cmdShowDay_ = DayButton(this, kContext, "cmdShowDay", QT_TR_NOOP("Show the Day"));
+    cmdExport_ = DayButton(this, kContext, "cmdExportCalendar", QT_TR_NOOP("E&xport to Calendar..."));
+    cmdPrint_ = DayButton(this, kContext, "cmdPrintPlan", QT_TR_NOOP("&Print the List..."));
     row->addWidget(chkReminder_);
     row->addWidget(spnReminder_);
     row->addStretch(1);
