@@ -305,10 +305,19 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), field);
     }
 
+    // Enter in the plan's fields finds the times, and goes no further.
     void enterFindsTheTimes() {
-        find<QDateEdit>("dtpTo")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_VERIFY(view_->Shown().has_value());
+        QSignalSpy accepted(host_.get(), &QDialog::accepted);
+        for (const char* field : {"dtpTo", "cboDays", "spnMinMinutes"}) {
+            view_->SetSubject({Bird::Owl, 13.0833, 80.2833, std::make_shared<velmora::FixedOffsetClock>(5.5),
+                               QStringLiteral("Chennai")});
+            QVERIFY(!view_->Shown().has_value());
+            find<QWidget>(field)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY2(view_->Shown().has_value(), field);
+            view_->SetSubject({Bird::Peacock, 0.0, 0.0, nullptr, QString()});
+        }
+        QCOMPARE(accepted.size(), 0);
     }
 
     // Every control the keyboard reaches says what it is.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -148,10 +149,8 @@ void PlanView::createControls() {
     static_cast<QVBoxLayout*>(layout())->addLayout(grid);
 
     auto* findRow = new QHBoxLayout;
-    // The default button: Enter in any of the fields above finds the times.
     cmdFind_ = Captioned(Named(new QPushButton(this), QStringLiteral("cmdFind")), kContext,
                          QT_TR_NOOP("Find the Good Times"));
-    cmdFind_->setDefault(true);
     lblFound_ = Named(new QLabel(this), QStringLiteral("lblFound"));
     lblFound_->setTextFormat(Qt::PlainText);
     lblFound_->setWordWrap(true);
@@ -222,6 +221,17 @@ void PlanView::enableChoices() {
     tmeWakeFrom_->setEnabled(chkWaking_->isChecked());
     tmeWakeTo_->setEnabled(chkWaking_->isChecked());
     spnReminder_->setEnabled(chkReminder_->isChecked());
+}
+
+// Enter in any of the plan's fields finds the times; the window's own fields keep their Enter.
+void PlanView::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        qobject_cast<QPushButton*>(focusWidget()) == nullptr) {
+        findTimes();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PlanView::SetSubject(PlanSubject subject) {

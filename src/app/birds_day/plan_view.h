@@ -48,6 +48,9 @@ public:
 signals:
     void dayChosen(std::chrono::year_month_day date);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void createControls();
     void createButtons();
