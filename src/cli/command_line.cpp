@@ -15,6 +15,7 @@
 #include "cli/input_file.h"
 #include "cli/language_option.h"
 #include "cli/message_quoting.h"
+#include "cli/now_command.h"
 #include "cli/place_command.h"
 #include "cli/plan_command.h"
 #include "cli/reading_command.h"
@@ -35,6 +36,8 @@ constexpr const char* kExamples = R"(Examples:
   velmora-cli open asha.tam --lang ta --full
   velmora-cli schedule --star Pushya --paksha "Krishna Paksha" --day 2024-04-09 \
       --longitude 80.27 --latitude 13.08 --zone +5:30
+  velmora-cli schedule --reading asha.tam --place "London, United Kingdom" --days 7 --lang ta
+  velmora-cli now --bird Owl --longitude 80.27 --latitude 13.08 --zone +5:30 --json
   velmora-cli plan --bird Cock --place "London, United Kingdom" --from 2024-03-25 \
       --to 2024-04-07 --hours 07:00-22:00 --ics plan.ics --alarm 15)";
 
@@ -233,8 +236,30 @@ Command AddScheduleCommand(CLI::App& app, const Console& console) {
     CLI::Option* scheduleJson = scheduleCommand->add_flag(
         "--json", schedule.json, "One JSON object per day (an array for several days)");
     scheduleCommand->add_flag("--csv", schedule.csv, "One CSV row per sub-period")->excludes(scheduleJson);
-    return {scheduleCommand,
-            [settings, console] { return RunSchedule(*settings, console.out, console.err); }};
+    const auto languageCode = std::make_shared<std::string>("en");
+    AddLanguageOption(scheduleCommand, *languageCode);
+    return {scheduleCommand, [settings, languageCode, console] {
+                settings->language = LanguageOf(*languageCode);
+                return RunSchedule(*settings, console.out, console.err);
+            }};
+}
+
+Command AddNowCommand(CLI::App& app, const Console& console) {
+    const auto settings = std::make_shared<NowOptions>();
+    CLI::App* nowCommand =
+        app.add_subcommand("now", "Where the bird is now: the period and sub-period, and when it next rules");
+    AddBirdOptions(nowCommand, settings->bird);
+    AddDayPlaceOptions(nowCommand, settings->place);
+    nowCommand->add_option(
+        "--at", settings->at,
+        "The moment instead of now, ISO 8601 with its offset, e.g. 2024-03-31T10:00:00+01:00");
+    nowCommand->add_flag("--json", settings->json, "Print one JSON object");
+    const auto languageCode = std::make_shared<std::string>("en");
+    AddLanguageOption(nowCommand, *languageCode);
+    return {nowCommand, [settings, languageCode, console] {
+                settings->language = LanguageOf(*languageCode);
+                return RunNow(*settings, console.out, console.err);
+            }};
 }
 
 Command AddPlanCommand(CLI::App& app, const Console& console) {
@@ -369,7 +394,8 @@ std::variant<std::function<int()>, int> ParseCommandLine(const std::vector<std::
 
     const Command commands[] = {
         AddReadingCommand(app, console),  AddBatchCommand(app, console), AddOpenCommand(app, console),
-        AddScheduleCommand(app, console), AddPlanCommand(app, console),  AddPlaceCommand(app, console),
+        AddScheduleCommand(app, console), AddNowCommand(app, console),   AddPlanCommand(app, console),
+        AddPlaceCommand(app, console),
     };
     try {
         // CLI11 takes the words last first.

@@ -11,6 +11,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/message_quoting.h"
+#include "places/coordinate_text.h"
 #include "places/gazetteer.h"
 #include "places/place_search.h"
 
@@ -219,8 +220,8 @@ std::variant<DayPlace, OptionRefusal> ResolveDayPlace(const DayPlaceOptions& opt
     }
     const double utcOffsetHours = *zone + (options.daylightSaving ? 1.0 : 0.0);
     return DayPlace{*latitude, *longitude, FixedOffsetClock(utcOffsetHours),
-                    options.latitude + ", " + options.longitude + ", UTC" + options.zone +
-                        (options.daylightSaving ? " with daylight saving" : "")};
+                    options.latitude + ", " + options.longitude + ", UTC" +
+                        places::FormatUtcOffset(static_cast<int>(std::lround(utcOffsetHours * 3600.0)))};
 }
 
 } // namespace velmora

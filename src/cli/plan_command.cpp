@@ -4,7 +4,6 @@
 #include <ostream>
 #include <variant>
 
-#include "icalendar/plan_calendar.h"
 #include "cli/date_text.h"
 #include "cli/exit_status.h"
 #include "cli/form_choices.h"
@@ -13,6 +12,7 @@
 #include "cli/schedule_text.h"
 #include "cli/whose_day.h"
 #include "files/replace_file.h"
+#include "icalendar/plan_calendar.h"
 #include "planner/plan_range.h"
 #include "planner/planner.h"
 #include "texts/moment_text.h"

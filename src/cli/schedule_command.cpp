@@ -4,7 +4,6 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
-#include <iomanip>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -31,24 +30,6 @@ namespace {
 
 constexpr int kMostDays = 3660;
 
-// What the Sun does, for the days that are not whole: said instead of the periods.
-std::string_view SunWords(const SunDay& sun) {
-    switch (sun.Status) {
-    case SunDayStatus::Normal:
-        return "rises and sets";
-    case SunDayStatus::SunStaysUp:
-        return sun.SunriseUT ? "rises, then stays up for more than 24 hours (polar day); no periods"
-                             : "stays up (polar day); no periods";
-    case SunDayStatus::SunStaysDown:
-        return sun.SunriseUT
-                   ? "rises and sets, then stays down for more than 24 hours (polar night); no periods"
-                   : "stays down (polar night); no periods";
-    case SunDayStatus::NoDayOfItsOwn:
-        return "does not rise on this date, though not polar: no day of its own; no periods";
-    }
-    return "";
-}
-
 // The CSV's part column of a row without periods.
 std::string_view NoPeriodsPart(SunDayStatus status) {
     switch (status) {
@@ -64,23 +45,6 @@ std::string_view NoPeriodsPart(SunDayStatus status) {
     return "";
 }
 
-std::string BirdDayWords(const BirdDayKind& kind) {
-    std::string words;
-    const auto add = [&words](std::string_view word) {
-        words += (words.empty() ? "" : ", ") + std::string(word);
-    };
-    if (kind.rulingByDay) {
-        add("ruling day (day time)");
-    }
-    if (kind.rulingByNight) {
-        add("ruling day (night time)");
-    }
-    if (kind.death) {
-        add("death day");
-    }
-    return words.empty() ? "none of its days" : words;
-}
-
 std::string_view WeekdayName(std::chrono::weekday weekday) {
     return kEnglishTexts.weekdayNames[weekday.c_encoding()];
 }
@@ -89,49 +53,55 @@ std::string StarText(const std::optional<Star>& star) {
     return star ? std::string(StarName(*star)) : std::string();
 }
 
-void WriteText(std::ostream& out, const DaySchedule& day, const LocalClock& clock) {
+void WriteText(std::ostream& out, const DaySchedule& day, const DayPlace& place, Language language) {
+    const LocalClock& clock = place.Clock();
+    const LanguageTexts& texts = TextsOf(language);
+    const ScheduleLabels& label = texts.scheduleLabels;
     const SunDay& sun = day.sun;
-    const auto moment = [&out, &clock](std::string_view label, const std::optional<double>& julianDateUT) {
+    const auto moment = [&out, &clock](std::string_view caption, const std::optional<double>& julianDateUT) {
         if (julianDateUT) {
-            out << label << LocalDateTime(*julianDateUT, clock) << '\n';
+            out << caption << LocalDateTime(*julianDateUT, clock) << '\n';
         }
     };
-    out << "Bird:          " << BirdName(day.bird) << '\n' << "Day:           " << DateText(day.date) << '\n';
+    out << label.bird << BirdName(day.bird, language) << '\n'
+        << label.place << place.label << '\n'
+        << label.day << DateText(day.date) << '\n';
     if (sun.Status != SunDayStatus::Normal) {
-        out << "Sun:           " << SunWords(sun) << '\n';
+        out << label.sun << SunWords(sun, label) << '\n';
     }
-    moment("Covered by:    the day from the sunrise at ", sun.CoveringSunriseUT);
+    moment(label.coveredBy, sun.CoveringSunriseUT);
     if (day.weekday && day.sky) {
-        out << "Weekday:       " << WeekdayName(*day.weekday) << '\n'
-            << "Fortnight:     " << FortnightName(day.sky->fortnight) << " (at sunrise)\n"
-            << "Tithi:         " << TithiName(day.sky->tithi, Language::English) << " (at sunrise)\n"
-            << "Star:          " << StarText(day.sky->star) << " (at sunrise)\n";
+        out << label.weekday << texts.weekdayNames[day.weekday->c_encoding()] << '\n'
+            << label.fortnight << FortnightName(day.sky->fortnight, language) << label.atSunrise << '\n'
+            << label.tithi << TithiName(day.sky->tithi, language) << label.atSunrise << '\n'
+            << label.star << (day.sky->star ? StarName(*day.sky->star, language) : "") << label.atSunrise
+            << '\n';
     }
-    moment("Sunrise:       ", sun.SunriseUT);
-    moment("Sunset:        ", sun.SunsetUT);
-    moment("Next sunrise:  ", sun.NextSunriseUT);
+    moment(label.sunrise, sun.SunriseUT);
+    moment(label.sunset, sun.SunsetUT);
+    moment(label.nextSunrise, sun.NextSunriseUT);
     if (day.birdDay) {
-        out << "Bird's day:    " << BirdDayWords(*day.birdDay) << '\n';
+        out << label.birdsDay << BirdDayWords(*day.birdDay, label) << '\n';
     }
     if (!day.periods) {
         return;
     }
-    out << "Periods (five equal parts of the day, then of the night), the bird's activity and sub-periods\n"
-           "(their bird, activity and strength):\n";
+    out << label.periods << '\n';
     for (const DayPeriod& period : *day.periods) {
-        out << "  " << (period.half == DayHalf::Day ? "day   " : "night ") << period.yama << "  "
+        out << "  " << PaddedTo(label.parts[IndexOf(period.half)], 6) << period.yama << "  "
             << LocalDateTime(period.startUT, clock) << "  " << LocalDateTime(period.endUT, clock) << "  "
-            << ActivityName(period.activity) << '\n';
+            << texts.activityNames[IndexOf(period.activity)] << '\n';
         for (const SubPeriod& sub : period.subPeriods) {
             out << "           " << LocalDateTime(sub.startUT, clock) << "  "
-                << LocalDateTime(sub.endUT, clock) << "  " << std::left << std::setw(8) << BirdName(sub.bird)
-                << std::setw(9) << ActivityName(sub.activity) << std::right << StrengthText(sub.strength)
+                << LocalDateTime(sub.endUT, clock) << "  " << PaddedTo(BirdName(sub.bird, language), 8)
+                << PaddedTo(texts.activityNames[IndexOf(sub.activity)], 9) << StrengthText(sub.strength)
                 << '\n';
         }
     }
 }
 
-nlohmann::ordered_json DayJson(const DaySchedule& day, const LocalClock& clock) {
+nlohmann::ordered_json DayJson(const DaySchedule& day, const DayPlace& place) {
+    const LocalClock& clock = place.Clock();
     using Json = nlohmann::ordered_json;
     const auto moment = [&clock](const std::optional<double>& julianDateUT) {
         return julianDateUT ? Json(LocalDateTime(*julianDateUT, clock)) : nullptr;
@@ -141,6 +111,7 @@ nlohmann::ordered_json DayJson(const DaySchedule& day, const LocalClock& clock) 
     };
     Json json = {
         {"bird", BirdName(day.bird)},
+        {"place", place.label},
         {"day", DateText(day.date)},
         {"sun", SunKey(day.sun.Status)},
         {"weekday", day.weekday ? Json(WeekdayName(*day.weekday)) : nullptr},
@@ -224,7 +195,7 @@ int RunSchedule(const ScheduleOptions& options, std::ostream& out, std::ostream&
     const DayPlace& at = std::get<WhoseDay>(whose).place;
     const LocalClock& clock = at.Clock();
     const std::optional<std::chrono::year_month_day> firstDay =
-        options.day.empty() ? std::optional(TodayAt(clock)) : ServedDate(options.day);
+        ServedDate(options.day.empty() ? DateText(TodayAt(clock)) : options.day);
     if (!firstDay) {
         return refuse(
             {"--day: expected a date from 1901-01-01 to 2050-12-31, got " + QuoteForMessage(options.day),
@@ -235,13 +206,20 @@ int RunSchedule(const ScheduleOptions& options, std::ostream& out, std::ostream&
             {"--days: expected 1 to " + std::to_string(kMostDays) + ", got " + std::to_string(options.days),
              kExitRefused});
     }
+    const std::chrono::year_month_day lastDay{std::chrono::sys_days{*firstDay} +
+                                              std::chrono::days{options.days - 1}};
+    if (!kYearList.Offers(static_cast<int>(lastDay.year()))) {
+        return refuse({"--days: the days from " + DateText(*firstDay) + " run past 2050-12-31 (to " +
+                           DateText(lastDay) + ")",
+                       kExitRefused});
+    }
     const std::vector<DaySchedule> days = ComputeDaySchedules(
         *firstDay, options.days, at.latitudeDeg, at.longitudeDeg, clock, std::get<WhoseDay>(whose).bird);
 
     if (options.json) {
         nlohmann::ordered_json json = nlohmann::ordered_json::array();
         for (const DaySchedule& day : days) {
-            json.push_back(DayJson(day, clock));
+            json.push_back(DayJson(day, at));
         }
         out << (days.size() == 1 ? json.front() : json).dump(2) << '\n';
     } else if (options.csv) {
@@ -252,7 +230,7 @@ int RunSchedule(const ScheduleOptions& options, std::ostream& out, std::ostream&
     } else {
         for (std::size_t i = 0; i < days.size(); ++i) {
             out << (i == 0 ? "" : "\n");
-            WriteText(out, days[i], clock);
+            WriteText(out, days[i], at, options.language);
         }
     }
     return 0;

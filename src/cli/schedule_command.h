@@ -5,6 +5,7 @@
 
 #include "cli/bird_options.h"
 #include "cli/day_place_options.h"
+#include "texts/language_texts.h"
 
 namespace velmora {
 
@@ -16,6 +17,7 @@ struct ScheduleOptions {
     int days = 1;
     bool json = false;
     bool csv = false;
+    Language language = Language::English; // of the text; JSON and CSV stay English
 };
 
 // Computes and prints the day frames asked for. Returns the exit status.

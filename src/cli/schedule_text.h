@@ -6,6 +6,7 @@
 
 #include "schedule/day_schedule.h"
 #include "schedule/local_clock.h"
+#include "texts/language_texts.h"
 #include "texts/moment_text.h"
 
 namespace velmora {
@@ -21,6 +22,15 @@ std::string_view PartKey(DayHalf half);
 
 // What the Sun does on a day: "rises_and_sets", "stays_up", "stays_down" or "no_day_of_its_own".
 std::string_view SunKey(SunDayStatus status);
+
+// `text` and blanks after it up to `columns` characters (each UTF-8 sequence one), for a table's column.
+std::string PaddedTo(std::string_view text, std::size_t columns);
+
+// What the Sun does on a day without ten periods, said instead of them.
+std::string_view SunWords(const SunDay& sun, const ScheduleLabels& labels);
+
+// The bird's named days the day is, or that it is none of them.
+std::string BirdDayWords(const BirdDayKind& kind, const ScheduleLabels& labels);
 
 // The local date now where `clock` is kept.
 std::chrono::year_month_day TodayAt(const LocalClock& clock);

@@ -51,6 +51,7 @@ inline constexpr std::size_t kActivityCount = 5;
 
 // Sunrise to sunset, and sunset to the next sunrise.
 enum class DayHalf : std::uint8_t { Day, Night };
+inline constexpr std::size_t kDayHalfCount = 2;
 
 constexpr std::size_t IndexOf(Star star) {
     return static_cast<std::size_t>(star);
@@ -63,6 +64,9 @@ constexpr std::size_t IndexOf(Bird bird) {
 }
 constexpr std::size_t IndexOf(Activity activity) {
     return static_cast<std::size_t>(activity);
+}
+constexpr std::size_t IndexOf(DayHalf half) {
+    return static_cast<std::size_t>(half);
 }
 
 } // namespace velmora

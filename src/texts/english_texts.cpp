@@ -35,6 +35,8 @@ constexpr auto kTithiNames = std::to_array<std::string_view>({
     "Trayodashi",
     "Chaturdashi",
 });
+constexpr auto kDayParts = std::to_array<std::string_view>({"day", "night"});
+
 constexpr auto kTithiFortnightWords = std::to_array<std::string_view>({"Shukla", "Krishna"});
 constexpr auto kLastTithiNames = std::to_array<std::string_view>({"Purnima", "Amavasya"});
 
@@ -189,6 +191,44 @@ constinit const LanguageTexts kEnglishTexts{
             .clockCautions = kClockCautions,
             .caution = "Caution: ",
             .daylightSaving = " daylight saving",
+        },
+    .scheduleLabels =
+        {
+            .place = "Place:         ",
+            .bird = "Bird:          ",
+            .day = "Day:           ",
+            .sun = "Sun:           ",
+            .coveredBy = "Covered by:    the day from the sunrise at ",
+            .weekday = "Weekday:       ",
+            .fortnight = "Fortnight:     ",
+            .tithi = "Tithi:         ",
+            .star = "Star:          ",
+            .atSunrise = " (at sunrise)",
+            .sunrise = "Sunrise:       ",
+            .sunset = "Sunset:        ",
+            .nextSunrise = "Next sunrise:  ",
+            .birdsDay = "Bird's day:    ",
+            .periods = "Periods (five equal parts of the day, then of the night), the bird's activity and "
+                       "sub-periods\n(their bird, activity and strength):",
+            .parts = kDayParts,
+            .staysUpAfterRising = "rises, then stays up for more than 24 hours (polar day); no periods",
+            .staysUp = "stays up (polar day); no periods",
+            .staysDownAfterSetting =
+                "rises and sets, then stays down for more than 24 hours (polar night); no periods",
+            .staysDown = "stays down (polar night); no periods",
+            .noDayOfItsOwn = "does not rise on this date, though not polar: no day of its own; no periods",
+            .rulingByDay = "ruling day (day time)",
+            .rulingByNight = "ruling day (night time)",
+            .deathDay = "death day",
+            .noneOfItsDays = "none of its days",
+            .at = "At:            ",
+            .period = "Period:        ",
+            .subPeriod = "Sub-period:    ",
+            .nextRules = "Next rules:    ",
+            .strength = "strength ",
+            .until = " to ",
+            .noRuleWithinAYear = "not within a year",
+            .noPeriodNow = "no period now",
         },
     .planLabels =
         {

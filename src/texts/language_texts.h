@@ -66,6 +66,47 @@ struct PlaceLabels {
     std::string_view daylightSaving; // after an offset that includes daylight saving, on the command line
 };
 
+// The command line's words of a bird's day (`schedule`) and of its moment (`now`),
+// each label with what follows it.
+struct ScheduleLabels {
+    std::string_view place;
+    std::string_view bird;
+    std::string_view day;
+    std::string_view sun;
+    std::string_view coveredBy; // before the sunrise of the day that covers a date without one
+    std::string_view weekday;
+    std::string_view fortnight;
+    std::string_view tithi;
+    std::string_view star;
+    std::string_view atSunrise; // after the fortnight, tithi and star
+    std::string_view sunrise;
+    std::string_view sunset;
+    std::string_view nextSunrise;
+    std::string_view birdsDay;
+    std::string_view periods; // the heading of the table of periods
+    TextList<kDayHalfCount> parts;
+    // What the Sun does on a day without ten periods.
+    std::string_view staysUpAfterRising;
+    std::string_view staysUp;
+    std::string_view staysDownAfterSetting;
+    std::string_view staysDown;
+    std::string_view noDayOfItsOwn;
+    // The bird's named days, or none of them.
+    std::string_view rulingByDay;
+    std::string_view rulingByNight;
+    std::string_view deathDay;
+    std::string_view noneOfItsDays;
+    // `now`
+    std::string_view at;
+    std::string_view period;
+    std::string_view subPeriod;
+    std::string_view nextRules;
+    std::string_view strength; // before a strength
+    std::string_view until;    // between the start and the end of a span
+    std::string_view noRuleWithinAYear;
+    std::string_view noPeriodNow; // after the Sun's words, on a day without periods
+};
+
 // The words of a plan's windows, on the command line and in calendar events.
 struct PlanLabels {
     std::string_view subPeriod;  // after a sub-period's activity, as in "Eating sub-period"
@@ -107,6 +148,7 @@ struct LanguageTexts {
     ReadingLabels readingLabels;
     MarginLabels marginLabels;
     PlaceLabels placeLabels; // also the compass words of the reading's birth data
+    ScheduleLabels scheduleLabels;
     PlanLabels planLabels;
     std::string_view tablesSource; // of the daily schedule's tables, named as the sources ask
     std::string (*nearChangeLine)(const NearChangeFacts&, const LanguageTexts&);

@@ -291,6 +291,17 @@ TEST(TamilTexts, RejectedFormsAppearNowhere) {
     for (int tithi = 1; tithi <= 30; ++tithi) {
         texts.emplace_back("tithi " + std::to_string(tithi), TithiName(tithi, Language::Tamil));
     }
+    const ScheduleLabels& day = kTamilTexts.scheduleLabels;
+    const PlanLabels& plan = kTamilTexts.planLabels;
+    for (const std::string_view label :
+         {day.place, day.bird, day.day, day.sun, day.coveredBy, day.weekday, day.fortnight, day.tithi, day.star,
+          day.atSunrise, day.sunrise, day.sunset, day.nextSunrise, day.birdsDay, day.periods, day.parts[0],
+          day.parts[1], day.staysUpAfterRising, day.staysUp, day.staysDownAfterSetting, day.staysDown,
+          day.noDayOfItsOwn, day.rulingByDay, day.rulingByNight, day.deathDay, day.noneOfItsDays, day.at,
+          day.period, day.subPeriod, day.nextRules, day.strength, day.noRuleWithinAYear, day.noPeriodNow,
+          plan.subPeriod, plan.subPeriods, plan.strength, plan.lowestStrength, plan.noWindows}) {
+        texts.emplace_back("schedule or plan label", std::string(label));
+    }
     for (const auto& translation : Translations(ReadFile(VELMORA_TAMIL_TRANSLATION))) {
         texts.emplace_back("translation", translation);
     }

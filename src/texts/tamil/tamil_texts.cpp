@@ -156,6 +156,8 @@ constexpr auto kTithiNames = std::to_array<std::string_view>({
     "திரயோதசி",
     "சதுர்த்தசி",
 });
+constexpr auto kDayParts = std::to_array<std::string_view>({"பகல்", "இரவு"});
+
 constexpr auto kLastTithiNames = std::to_array<std::string_view>({"பௌர்ணமி", "அமாவாசை"});
 
 // A terminal's width of Tamil letters varies, so the labels are followed by one blank only.
@@ -208,6 +210,44 @@ constinit const LanguageTexts kTamilTexts{
             .clockCautions = kClockCautions,
             .caution = "எச்சரிக்கை: ",
             .daylightSaving = " கோடை நேரம்",
+        },
+    .scheduleLabels =
+        {
+            .place = "இடம்: ",
+            .bird = "பட்சி: ",
+            .day = "நாள்: ",
+            .sun = "சூரியன்: ",
+            .coveredBy = "இந்தத் தேதியை உள்ளடக்கும் நாள்: சூரிய உதயம் ",
+            .weekday = "கிழமை: ",
+            .fortnight = "பட்சம்: ",
+            .tithi = "திதி: ",
+            .star = "நட்சத்திரம்: ",
+            .atSunrise = " (சூரிய உதயத்தில்)",
+            .sunrise = "சூரிய உதயம்: ",
+            .sunset = "சூரிய அஸ்தமனம்: ",
+            .nextSunrise = "அடுத்த சூரிய உதயம்: ",
+            .birdsDay = "பட்சியின் நாள்: ",
+            .periods = "ஜாமங்கள் (பகலின் ஐந்து சம பாகங்கள், பின் இரவின் ஐந்து), பட்சியின் தொழில், "
+                       "உட்பிரிவுகள்\n(அவற்றின் பட்சி, தொழில், வலிமை):",
+            .parts = kDayParts,
+            .staysUpAfterRising = "உதித்த பின் 24 மணி நேரத்துக்கு மேல் மறையாது (துருவப் பகல்); ஜாமங்கள் இல்லை",
+            .staysUp = "மறையாது (துருவப் பகல்); ஜாமங்கள் இல்லை",
+            .staysDownAfterSetting =
+                "உதித்து மறைந்த பின் 24 மணி நேரத்துக்கு மேல் உதிக்காது (துருவ இரவு); ஜாமங்கள் இல்லை",
+            .staysDown = "உதிக்காது (துருவ இரவு); ஜாமங்கள் இல்லை",
+            .noDayOfItsOwn = "இந்தத் தேதியில் உதிக்காது, துருவம் அல்ல: தனி நாள் இல்லை; ஜாமங்கள் இல்லை",
+            .rulingByDay = "அரசு நாள் (பகல்)",
+            .rulingByNight = "அரசு நாள் (இரவு)",
+            .deathDay = "படு நாள்",
+            .noneOfItsDays = "அதன் நாட்கள் எதுவும் அல்ல",
+            .at = "நேரம்: ",
+            .period = "ஜாமம்: ",
+            .subPeriod = "உட்பிரிவு: ",
+            .nextRules = "அடுத்த அரசு: ",
+            .strength = "வலிமை ",
+            .until = " – ",
+            .noRuleWithinAYear = "ஓராண்டுக்குள் இல்லை",
+            .noPeriodNow = "இப்போது ஜாமம் இல்லை",
         },
     .planLabels =
         {
