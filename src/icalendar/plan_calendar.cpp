@@ -5,8 +5,8 @@
 #include <memory>
 #include <mutex>
 
-#include "icalendar/window_uid.h"
 #include "ephemeris/calendar.h"
+#include "icalendar/window_uid.h"
 #include "libical_lock/libical_lock.h"
 #include "planner/window_words.h"
 #include "texts/moment_text.h"

@@ -302,11 +302,10 @@ private slots:
             }
             widget = widget->nextInFocusChain();
         } while (widget != inDay(QStringLiteral("cboBird")));
-        QCOMPARE(chain,
-                 (QStringList{"cboBird", "cboStar", "cboFortnight", "dtpDay", "cmdToday", "txtPlace",
-                              "cmdFindPlace", "txtLatitude", "txtLongitude", "txtOffset", "cmdUseTyped",
-                              "tabViews", "chkSubPeriods", "lstPeriods", "cmdPrint", "cmdExportPdf",
-                              "cmdClose"}));
+        QCOMPARE(chain, (QStringList{"cboBird", "cboStar", "cboFortnight", "dtpDay", "cmdToday", "txtPlace",
+                                     "cmdFindPlace", "txtLatitude", "txtLongitude", "txtOffset",
+                                     "cmdUseTyped", "tabViews", "chkSubPeriods", "lstPeriods", "cmdPrint",
+                                     "cmdExportPdf", "cmdClose"}));
         day()->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), day());
         QTest::keyClick(day(), Qt::Key_C, Qt::AltModifier);
