@@ -17,9 +17,9 @@ LANG=C.UTF-8 QT_SCALE_FACTOR=1 build/tests/app/velmora_screenshots --dark docs/s
 LANG=C.UTF-8 QT_SCALE_FACTOR=2 build/tests/app/velmora_screenshots --dark docs/screenshots @2x
 LANG=ta_IN.UTF-8 QT_SCALE_FACTOR=1 build/tests/app/velmora_screenshots docs/screenshots -ta
 LANG=ta_IN.UTF-8 QT_SCALE_FACTOR=2 build/tests/app/velmora_screenshots docs/screenshots -ta@2x
-# The user guides show the look-up and the bird's day (light, dark and Tamil) at normal scale.
+# The user guides show the look-up, the bird's day and its plan (light, dark and Tamil) at normal scale.
 cp docs/screenshots/place-lookup.png resources/help/place-lookup.png
 cp docs/screenshots/place-lookup-ta.png resources/help/place-lookup-ta.png
-for picture in birds-day birds-day-dark birds-day-ta; do
+for picture in birds-day birds-day-dark birds-day-ta birds-day-plan birds-day-plan-dark birds-day-plan-ta; do
   cp "docs/screenshots/$picture.png" "resources/help/$picture.png"
 done

@@ -491,6 +491,243 @@ Latitude &amp;&amp; Longitude</source>
     </message>
 </context>
 <context>
+    <name>velmora::PlanList</name>
+    <message>
+        <source>Good times, by day</source>
+        <translation>நல்ல நேரங்கள், நாள்வாரியாக</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>தொடக்கம்</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>முடிவு</translation>
+    </message>
+    <message>
+        <source>Lowest strength</source>
+        <translation>குறைந்த வலிமை</translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation>தொழில்கள்</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::PlanReport</name>
+    <message>
+        <source>any</source>
+        <translation>எதுவும்</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>எல்லா நாட்களும்</translation>
+    </message>
+    <message>
+        <source>the bird&apos;s death days left out</source>
+        <translation>பட்சியின் படு நாட்கள் நீங்கலாக</translation>
+    </message>
+    <message>
+        <source>the bird&apos;s ruling days only</source>
+        <translation>பட்சியின் அரசு நாட்கள் மட்டும்</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>திட்டம்</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>பட்சி</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>இடம்</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>தேதிகள்</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>ஜாமங்கள்</translation>
+    </message>
+    <message>
+        <source>Sub-periods</source>
+        <translation>உட்பிரிவுகள்</translation>
+    </message>
+    <message>
+        <source>Strength at least</source>
+        <translation>குறைந்தபட்ச வலிமை</translation>
+    </message>
+    <message>
+        <source>Their bird, sleeping or dying</source>
+        <translation>அவர்களின் பட்சி, துயிலில் அல்லது சாவில்</translation>
+    </message>
+    <message>
+        <source>Waking hours</source>
+        <translation>விழித்திருக்கும் நேரம்</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>நாட்கள்</translation>
+    </message>
+    <message>
+        <source>Shortest window, in minutes</source>
+        <translation>குறைந்தபட்ச நேரப் பகுதி, நிமிடங்களில்</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>ஆதாரம்</translation>
+    </message>
+    <message>
+        <source>Best Times: %1</source>
+        <translation>நல்ல நேரங்கள்: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::PlanView</name>
+    <message>
+        <source>ruling or eating</source>
+        <translation>அரசு அல்லது ஊண்</translation>
+    </message>
+    <message>
+        <source>strong</source>
+        <translation>வலிமையான நேரம்</translation>
+    </message>
+    <message>
+        <source>my bird strong, theirs weak</source>
+        <translation>என் பட்சி வலிமையாக, அவர்களுடையது வலிமை குன்றி</translation>
+    </message>
+    <message>
+        <source>Leave out my bird&apos;s death days</source>
+        <translation>என் பட்சியின் படு நாட்களை நீக்கு</translation>
+    </message>
+    <message>
+        <source>My bird&apos;s ruling days only</source>
+        <translation>என் பட்சியின் அரசு நாட்கள் மட்டும்</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>எல்லா நாட்களும்</translation>
+    </message>
+    <message>
+        <source>From a Sa&amp;ved Reading...</source>
+        <translation>சேமித்த பலனிலிருந்து (&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Their bird from a saved reading</source>
+        <translation>அவர்களின் பட்சி, சேமித்த பலனிலிருந்து</translation>
+    </message>
+    <message>
+        <source>Only in my wa&amp;king hours, from</source>
+        <translation>என் விழித்திருக்கும் நேரத்தில் மட்டும் (&amp;K), இதிலிருந்து</translation>
+    </message>
+    <message>
+        <source>Waking hours from</source>
+        <translation>விழித்திருக்கும் நேரம் தொடக்கம்</translation>
+    </message>
+    <message>
+        <source>Waking hours until</source>
+        <translation>விழித்திருக்கும் நேரம் முடிவு</translation>
+    </message>
+    <message>
+        <source>Fro&amp;m:</source>
+        <translation>இதிலிருந்து (&amp;M):</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>இதுவரை (&amp;O):</translation>
+    </message>
+    <message>
+        <source>Good &amp;when:</source>
+        <translation>நல்ல நேரம் எப்போது (&amp;W):</translation>
+    </message>
+    <message>
+        <source>Stren&amp;gth at least:</source>
+        <translation>குறைந்தபட்ச வலிமை (&amp;G):</translation>
+    </message>
+    <message>
+        <source>Their b&amp;ird:</source>
+        <translation>அவர்களின் பட்சி (&amp;I):</translation>
+    </message>
+    <message>
+        <source>until</source>
+        <translation>இதுவரை</translation>
+    </message>
+    <message>
+        <source>Find the Good Times</source>
+        <translation>நல்ல நேரங்களைக் கண்டுபிடி</translation>
+    </message>
+    <message>
+        <source>Remind me, minutes before:</source>
+        <translation>நினைவூட்டல், நிமிடம் முன்:</translation>
+    </message>
+    <message>
+        <source>Minutes before each good time to remind me</source>
+        <translation>ஒவ்வொரு நல்ல நேரத்துக்கும் எத்தனை நிமிடம் முன் நினைவூட்டல்</translation>
+    </message>
+    <message>
+        <source>Show the Day</source>
+        <translation>அந்த நாளைக் காட்டு</translation>
+    </message>
+    <message>
+        <source>E&amp;xport to Calendar...</source>
+        <translation>நாள்காட்டிக்கு ஏற்றுமதி செய் (&amp;X)...</translation>
+    </message>
+    <message>
+        <source>Good times from %1 to %2: %3</source>
+        <translation>%1 முதல் %2 வரை நல்ல நேரங்கள்: %3</translation>
+    </message>
+    <message>
+        <source>The first date, %1, is after the last, %2.</source>
+        <translation>தொடக்கத் தேதி %1, முடிவுத் தேதி %2-க்குப் பின் வருகிறது.</translation>
+    </message>
+    <message>
+        <source>Please choose a last date less than ten years after the first.</source>
+        <translation>தொடக்கத் தேதியிலிருந்து பத்து ஆண்டுகளுக்குள் ஒரு முடிவுத் தேதியைத் தேர்ந்தெடுக்கவும்.</translation>
+    </message>
+    <message>
+        <source>The reading in %1 names no bird.</source>
+        <translation>%1 இல் உள்ள பலனில் பட்சி இல்லை.</translation>
+    </message>
+    <message>
+        <source>Export to Calendar</source>
+        <translation>நாள்காட்டிக்கு ஏற்றுமதி செய்</translation>
+    </message>
+    <message>
+        <source>Calendar file (*.ics)</source>
+        <translation>நாள்காட்டிக் கோப்பு (*.ics)</translation>
+    </message>
+    <message>
+        <source>The calendar could not be saved to %1: %2</source>
+        <translation>நாள்காட்டிக் கோப்பை %1 இல் சேமிக்க முடியவில்லை: %2</translation>
+    </message>
+    <message>
+        <source>Velmora plan</source>
+        <translation>Velmora திட்டம்</translation>
+    </message>
+    <message>
+        <source>Print the Plan</source>
+        <translation>திட்டத்தை அச்சிடு</translation>
+    </message>
+    <message>
+        <source>The plan could not be printed.</source>
+        <translation>திட்டத்தை அச்சிட முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>Shortest (minutes):</source>
+        <translation>குறைந்தபட்ச நீளம், நிமிடம்:</translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <translation>நாட்கள்:</translation>
+    </message>
+    <message>
+        <source>&amp;Print the List...</source>
+        <translation>பட்டியலை அச்சிடு (&amp;P)...</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ReadingFiles</name>
     <message>
         <source>Please Check The File.</source>
@@ -854,6 +1091,14 @@ Latitude &amp;&amp; Longitude</source>
     <message>
         <source>The day could not be exported to %1: %2</source>
         <translation>நாளை %1 என்ற கோப்பாக ஏற்றுமதி செய்ய முடியவில்லை: %2</translation>
+    </message>
+    <message>
+        <source>The Da&amp;y</source>
+        <translation>அந்த நாள் (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Plan A&amp;head</source>
+        <translation>முன்கூட்டியே திட்டமிடு (&amp;H)</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "cli/schedule_text.h"
-#include "ephemeris/calendar.h"
 #include "planner/window_words.h"
 #include "texts/names.h"
 
@@ -67,10 +66,7 @@ void WritePlanText(std::ostream& out, const PlanReport& report, const LocalClock
     std::string heading;
     for (const PlanWindow& window : report.windows) {
         const double startOffset = clock.UtcOffsetHoursAt(window.startUT);
-        const std::chrono::year_month_day date = LocalDateAt(window.startUT, startOffset);
-        const std::string dayHeading =
-            DateText(date) + " " +
-            std::string(texts.weekdayNames[std::chrono::weekday{std::chrono::sys_days{date}}.c_encoding()]);
+        const std::string dayHeading = WindowDateHeading(WindowDate(window, clock), language);
         if (dayHeading != heading) {
             out << (heading.empty() ? "" : "\n") << dayHeading << '\n';
             heading = dayHeading;

@@ -3,9 +3,11 @@
 #include <libical/ical.h>
 
 #include <memory>
+#include <mutex>
 
-#include "icalendar/window_uid.h"
 #include "ephemeris/calendar.h"
+#include "icalendar/window_uid.h"
+#include "libical_lock/libical_lock.h"
 #include "planner/window_words.h"
 #include "texts/moment_text.h"
 
@@ -74,6 +76,7 @@ icalcomponent* Event(const PlanWindow& window, const LocalClock& clock, const Pl
 
 std::string PlanCalendarText(std::span<const PlanWindow> windows, const LocalClock& clock,
                              const PlanCalendarRequest& request) {
+    const std::lock_guard lock(LibicalMutex());
     const Component calendar(icalcomponent_new_vcalendar());
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Velmora//Plan//EN"));

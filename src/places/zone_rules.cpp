@@ -3,6 +3,8 @@
 #include <date/tz.h>
 #include <libical/ical.h>
 
+#include "libical_lock/libical_lock.h"
+
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -23,14 +25,6 @@ constexpr date::year kLastListedYear{2037};
 constexpr date::days kGregorianCycle{146097};
 constexpr date::sys_days kFirstRuleCycle{date::year{2038} / date::January / 1};
 
-// libical locks its zones' tables of changes itself, but not all the state the
-// process shares (the year it works rules out to is set on first use); readings
-// are made on several threads at once, so each call into it takes this lock.
-std::mutex& RuleMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
 bool IsPastListedChanges(const date::sys_info& info) {
     // date marks a period that no listed change ends with the last day it can hold.
     constexpr date::sys_days kNoEnd{date::year::max() / date::December / date::last};
@@ -49,7 +43,7 @@ ClockSetting RuleSetting(icaltimezone* rule, date::sys_seconds moment) {
     const date::sys_days day = date::floor<date::days>(moment);
     const date::year_month_day calendarDay{day};
     const date::hh_mm_ss<std::chrono::seconds> time{moment - day};
-    const std::lock_guard lock(RuleMutex());
+    const std::lock_guard lock(LibicalMutex());
     icaltimetype utc = icaltime_null_time();
     utc.year = static_cast<int>(calendarDay.year());
     utc.month = static_cast<int>(static_cast<unsigned>(calendarDay.month()));
@@ -72,7 +66,7 @@ std::optional<ZoneRules> ZoneRules::Find(std::string_view timeZoneId) {
     } catch (const std::runtime_error&) {
         return std::nullopt;
     }
-    const std::lock_guard lock(RuleMutex());
+    const std::lock_guard lock(LibicalMutex());
     icaltimezone* rule = icaltimezone_get_builtin_timezone(std::string(listed->name()).c_str());
     if (rule == nullptr) {
         return std::nullopt;

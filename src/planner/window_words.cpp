@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "ephemeris/calendar.h"
+#include "texts/moment_text.h"
+
 namespace velmora {
 namespace {
 
@@ -33,6 +36,15 @@ std::string WindowSummary(const PlanWindow& window, Bird bird, Language language
     return std::string(texts.birdNames[IndexOf(bird)]) + ": " +
            Joined(EachOnce(window, &PlanPart::mainActivity), texts) + " · " + Joined(subs, texts) + " " +
            std::string(subs.size() == 1 ? texts.planLabels.subPeriod : texts.planLabels.subPeriods);
+}
+
+std::chrono::year_month_day WindowDate(const PlanWindow& window, const LocalClock& clock) {
+    return LocalDateAt(window.startUT, clock.UtcOffsetHoursAt(window.startUT));
+}
+
+std::string WindowDateHeading(std::chrono::year_month_day date, Language language) {
+    const std::chrono::weekday weekday{std::chrono::sys_days{date}};
+    return DateText(date) + " " + std::string(TextsOf(language).weekdayNames[weekday.c_encoding()]);
 }
 
 } // namespace velmora

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QMenu>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -301,14 +302,60 @@ private slots:
             }
             widget = widget->nextInFocusChain();
         } while (widget != inDay(QStringLiteral("cboBird")));
-        QCOMPARE(chain,
-                 (QStringList{"cboBird", "cboStar", "cboFortnight", "dtpDay", "cmdToday", "txtPlace",
-                              "cmdFindPlace", "txtLatitude", "txtLongitude", "txtOffset", "cmdUseTyped",
-                              "chkSubPeriods", "lstPeriods", "cmdPrint", "cmdExportPdf", "cmdClose"}));
+        QCOMPARE(chain, (QStringList{"cboBird", "cboStar", "cboFortnight", "dtpDay", "cmdToday", "txtPlace",
+                                     "cmdFindPlace", "txtLatitude", "txtLongitude", "txtOffset",
+                                     "cmdUseTyped", "tabViews", "chkSubPeriods", "lstPeriods", "cmdPrint",
+                                     "cmdExportPdf", "cmdClose"}));
         day()->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), day());
         QTest::keyClick(day(), Qt::Key_C, Qt::AltModifier);
         QCOMPARE(day()->focusWidget(), inDay(QStringLiteral("txtPlace")));
+    }
+
+    // The plan beside the day: the window's bird and place, and a window chosen shows its day.
+    void plansAndShowsTheChosenDay() {
+        fake_->now = Utc(2024, 3, 28, 9, 0);
+        fake_->today = QDate(2024, 3, 28);
+        openFromMenu();
+        day()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), day());
+        auto* tabs = inDay<QTabWidget>(QStringLiteral("tabViews"));
+        QTest::keyClick(day(), Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(tabs->currentWidget()->objectName(), QStringLiteral("planView"));
+        QVERIFY(!inDay<QPushButton>(QStringLiteral("cmdPrint"))->isEnabled());
+
+        // Down the plan's controls after the tabs, then the list and its buttons.
+        QStringList chain;
+        QWidget* widget = tabs;
+        do {
+            if (widget->focusPolicy() & Qt::TabFocus && widget->isVisible() && widget->isEnabled() &&
+                !widget->objectName().startsWith(QLatin1String("qt_"))) {
+                chain << widget->objectName();
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget != inDay(QStringLiteral("cmdClose")));
+        QCOMPARE(chain, (QStringList{"tabViews", "dtpFrom", "dtpTo", "cboCondition", "cmdTheirReading",
+                                     "chkWaking", "tmeWakeFrom", "tmeWakeTo", "cboDays", "spnMinMinutes",
+                                     "cmdFind", "lstPlan", "chkReminder"}));
+
+        inDay<QPushButton>(QStringLiteral("cmdFind"))->click();
+        auto* plan = inDay<QTreeWidget>(QStringLiteral("lstPlan"));
+        QVERIFY(plan->topLevelItemCount() >= 2);
+        QTreeWidgetItem* heading = plan->topLevelItem(1);
+        plan->setCurrentItem(heading->child(0));
+        plan->setFocus();
+        QTest::keyClick(plan, Qt::Key_Return);
+        QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("dayView"));
+        QCOMPARE(inDay<QDateEdit>(QStringLiteral("dtpDay"))->date().toString(Qt::ISODate),
+                 heading->text(0).left(10));
+        QVERIFY(inDay<QPushButton>(QStringLiteral("cmdPrint"))->isEnabled());
+
+        // Another date keeps the plan; another bird puts it away.
+        QCOMPARE(plan->topLevelItemCount() >= 2, true);
+        auto* bird = inDay<QComboBox>(QStringLiteral("cboBird"));
+        bird->setCurrentIndex((bird->currentIndex() + 1) % bird->count());
+        emit bird->activated(bird->currentIndex());
+        QCOMPARE(plan->topLevelItemCount(), 0);
     }
 
     // In Tamil: the captions of the translation and the activities of the glossary.

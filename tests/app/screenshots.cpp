@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 #include <cstdio>
@@ -160,6 +161,10 @@ int main(int argc, char* argv[]) {
     ok = Save(*day, folder.filePath(QStringLiteral("birds-day%1.png").arg(suffix))) && ok;
     day->findChild<QCheckBox*>(QStringLiteral("chkSubPeriods"))->setChecked(true);
     ok = Save(*day, folder.filePath(QStringLiteral("birds-day-sub-periods%1.png").arg(suffix))) && ok;
+    // The plan beside it: the good times of the four weeks from the fake platform's today.
+    day->findChild<QTabWidget*>(QStringLiteral("tabViews"))->setCurrentIndex(1);
+    day->findChild<QPushButton*>(QStringLiteral("cmdFind"))->click();
+    ok = Save(*day, folder.filePath(QStringLiteral("birds-day-plan%1.png").arg(suffix))) && ok;
     day->close();
 
     // A birth three minutes before the Moon enters the next star: the first tab says so.

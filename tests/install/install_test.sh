@@ -15,6 +15,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 for file in bin/velmora bin/velmora-cli \
     share/velmora/help/index.html share/velmora/help/time-zones.png share/velmora/help/place-lookup.png \
     share/velmora/help/birds-day.png share/velmora/help/birds-day-dark.png share/velmora/help/birds-day-ta.png \
+    share/velmora/help/guide.css share/velmora/help/planning.html share/velmora/help/planning-ta.html \
+    share/velmora/help/birds-day-plan.png share/velmora/help/birds-day-plan-ta.png \
     share/applications/org.example.velmora.desktop share/metainfo/org.example.velmora.metainfo.xml \
     share/mime/packages/velmora.xml share/icons/hicolor/scalable/apps/velmora.svg \
     share/icons/hicolor/48x48/apps/velmora.png share/icons/hicolor/256x256/apps/velmora.png \

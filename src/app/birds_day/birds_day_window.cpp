@@ -8,14 +8,18 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "app/birds_day/day_controls.h"
 #include "app/birds_day/day_report.h"
 #include "app/birds_day/day_text.h"
 #include "app/birds_day/day_view.h"
+#include "app/birds_day/plan_view.h"
 #include "app/links.h"
 #include "app/location_lookup/location_lookup_loader.h"
 #include "app/reading_sharing.h"
@@ -31,32 +35,19 @@ namespace {
 
 const char* const kContext = "velmora::frmBirdsDay";
 
-// The dates the form offers for a birth, which the Sun's and Moon's tables are checked over.
-const QDate kFirstDate(1901, 1, 1);
-const QDate kLastDate(2050, 12, 31);
-
 // How far ahead the next ruling period is looked for: a whole day always has one, so only a
 // run of polar days needs more than the next day.
 constexpr int kDaysLookedAhead = 31;
 
 constexpr double kMillisecondsPerDay = 86400000.0;
 
-constexpr const char* kTabOrder[] = {"cboBird",      "cboStar",   "cboFortnight", "dtpDay",
-                                     "cmdToday",     "txtPlace",  "cmdFindPlace", "txtLatitude",
-                                     "txtLongitude", "txtOffset", "cmdUseTyped",  "chkSubPeriods",
-                                     "lstPeriods",   "cmdPrint",  "cmdExportPdf", "cmdClose"};
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
-    auto* button = Captioned(Named(new QPushButton(parent), QString::fromLatin1(name)), kContext, caption);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel* Caption(QWidget* parent, const char* name, const char* caption, QWidget* buddy) {
-    auto* label = Captioned(Named(new QLabel(parent), QString::fromLatin1(name)), kContext, caption);
-    label->setBuddy(buddy);
-    return label;
-}
+constexpr const char* kTabOrder[] = {
+    "cboBird",           "cboStar",         "cboFortnight", "dtpDay",       "cmdToday",     "txtPlace",
+    "cmdFindPlace",      "txtLatitude",     "txtLongitude", "txtOffset",    "cmdUseTyped",  "tabViews",
+    "chkSubPeriods",     "lstPeriods",      "dtpFrom",      "dtpTo",        "cboCondition", "spnStrength",
+    "cboTheirBird",      "cmdTheirReading", "chkWaking",    "tmeWakeFrom",  "tmeWakeTo",    "cboDays",
+    "spnMinMinutes",     "cmdFind",         "lstPlan",      "chkReminder",  "spnReminder",  "cmdShowDay",
+    "cmdExportCalendar", "cmdPrintPlan",    "cmdPrint",     "cmdExportPdf", "cmdClose"};
 
 // An angle as the look-up lists it: degrees with the side in the window's language.
 QString AngleText(double degrees, std::string_view positive, std::string_view negative, Language language) {
@@ -81,10 +72,9 @@ frmBirdsDay::frmBirdsDay(Platform& platform, Language language, QWidget* parent)
     tmrBoundary_->setSingleShot(true);
     connect(tmrBoundary_, &QTimer::timeout, this, &frmBirdsDay::markNow);
 
-    auto* column = new QVBoxLayout(this);
+    new QVBoxLayout(this);
     createControls();
-    dayView_ = new DayView(this);
-    column->addWidget(dayView_, 1);
+    createViews();
     createButtons();
     fillLists();
     createTabOrder();
@@ -106,6 +96,40 @@ void frmBirdsDay::createTabOrder() {
 
 frmBirdsDay::~frmBirdsDay() = default;
 
+// The day and the plan, one in front at a time; Ctrl+Tab goes from one to the other.
+void frmBirdsDay::createViews() {
+    tabViews_ = Named(new QTabWidget(this), QStringLiteral("tabViews"));
+    dayView_ = new DayView(tabViews_);
+    planView_ = new PlanView(platform_, language_, tabViews_);
+    tabViews_->addTab(dayView_, QString());
+    tabViews_->addTab(planView_, QString());
+    captionTabs();
+    static_cast<QVBoxLayout*>(layout())->addWidget(tabViews_, 1);
+    connect(planView_, &PlanView::dayChosen, this, &frmBirdsDay::showPlannedDay);
+    // Print and PDF are the day's; the plan prints its own list.
+    connect(tabViews_, &QTabWidget::currentChanged, this, [this] {
+        const bool dayInFront = tabViews_->currentWidget() == dayView_;
+        cmdPrint_->setEnabled(dayInFront);
+        cmdPdf_->setEnabled(dayInFront);
+    });
+}
+
+void frmBirdsDay::captionTabs() {
+    tabViews_->setTabText(0, tr("The Da&y"));
+    tabViews_->setTabText(1, tr("Plan A&head"));
+}
+
+void frmBirdsDay::showPlannedDay(std::chrono::year_month_day date) {
+    followsToday_ = false;
+    {
+        const QSignalBlocker quiet(dtpDay_);
+        dtpDay_->setDate(std::clamp(ToQDate(date), kFirstServedDate, kLastServedDate));
+    }
+    refresh();
+    tabViews_->setCurrentWidget(dayView_);
+    dayView_->setFocus();
+}
+
 void frmBirdsDay::createControls() {
     auto* grid = new QGridLayout;
     cboBird_ = Named(new QComboBox(this), QStringLiteral("cboBird"));
@@ -115,7 +139,7 @@ void frmBirdsDay::createControls() {
     dtpDay_ = Named(new QDateEdit(this), QStringLiteral("dtpDay"));
     dtpDay_->setCalendarPopup(true);
     dtpDay_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dtpDay_->setDateRange(kFirstDate, kLastDate);
+    dtpDay_->setDateRange(kFirstServedDate, kLastServedDate);
     txtPlace_ = Named(new QLineEdit(this), QStringLiteral("txtPlace"));
     txtPlace_->setMaxLength(100);
     txtLatitude_ = Named(new QLineEdit(this), QStringLiteral("txtLatitude"));
@@ -128,27 +152,28 @@ void frmBirdsDay::createControls() {
     SetAccessibleCaption(txtLongitude_, kContext, QT_TR_NOOP("Longitude in degrees, east positive"));
     SetAccessibleCaption(txtOffset_, kContext, QT_TR_NOOP("Offset from UTC, as +5:30"));
 
-    QPushButton* cmdToday = Button(this, "cmdToday", QT_TR_NOOP("&Today"));
-    QPushButton* cmdFindPlace = Button(this, "cmdFindPlace", QT_TR_NOOP("&Find..."));
-    QPushButton* cmdUseTyped = Button(this, "cmdUseTyped", QT_TR_NOOP("&Use"));
+    QPushButton* cmdToday = DayButton(this, kContext, "cmdToday", QT_TR_NOOP("&Today"));
+    QPushButton* cmdFindPlace = DayButton(this, kContext, "cmdFindPlace", QT_TR_NOOP("&Find..."));
+    QPushButton* cmdUseTyped = DayButton(this, kContext, "cmdUseTyped", QT_TR_NOOP("&Use"));
     SetAccessibleCaption(cmdUseTyped, kContext, QT_TR_NOOP("Use the coordinates typed"));
 
-    grid->addWidget(Caption(this, "lblBird", QT_TR_NOOP("&Bird:"), cboBird_), 0, 0);
+    grid->addWidget(DayCaption(this, kContext, "lblBird", QT_TR_NOOP("&Bird:"), cboBird_), 0, 0);
     grid->addWidget(cboBird_, 0, 1);
-    grid->addWidget(Caption(this, "lblStar", QT_TR_NOOP("or from &star:"), cboStar_), 0, 2);
+    grid->addWidget(DayCaption(this, kContext, "lblStar", QT_TR_NOOP("or from &star:"), cboStar_), 0, 2);
     grid->addWidget(cboStar_, 0, 3);
     grid->addWidget(cboFortnight_, 0, 4, 1, 3);
-    grid->addWidget(Caption(this, "lblDay", QT_TR_NOOP("&Date:"), dtpDay_), 1, 0);
+    grid->addWidget(DayCaption(this, kContext, "lblDay", QT_TR_NOOP("&Date:"), dtpDay_), 1, 0);
     grid->addWidget(dtpDay_, 1, 1);
     grid->addWidget(cmdToday, 1, 2, Qt::AlignLeft);
-    grid->addWidget(Caption(this, "lblPlace", QT_TR_NOOP("Pla&ce:"), txtPlace_), 2, 0);
+    grid->addWidget(DayCaption(this, kContext, "lblPlace", QT_TR_NOOP("Pla&ce:"), txtPlace_), 2, 0);
     grid->addWidget(txtPlace_, 2, 1, 1, 5);
     grid->addWidget(cmdFindPlace, 2, 6);
-    grid->addWidget(Caption(this, "lblLatitude", QT_TR_NOOP("L&atitude:"), txtLatitude_), 3, 0);
+    grid->addWidget(DayCaption(this, kContext, "lblLatitude", QT_TR_NOOP("L&atitude:"), txtLatitude_), 3, 0);
     grid->addWidget(txtLatitude_, 3, 1);
-    grid->addWidget(Caption(this, "lblLongitude", QT_TR_NOOP("Lo&ngitude:"), txtLongitude_), 3, 2);
+    grid->addWidget(DayCaption(this, kContext, "lblLongitude", QT_TR_NOOP("Lo&ngitude:"), txtLongitude_), 3,
+                    2);
     grid->addWidget(txtLongitude_, 3, 3);
-    grid->addWidget(Caption(this, "lblOffset", QT_TR_NOOP("&Zone (UTC):"), txtOffset_), 3, 4);
+    grid->addWidget(DayCaption(this, kContext, "lblOffset", QT_TR_NOOP("&Zone (UTC):"), txtOffset_), 3, 4);
     grid->addWidget(txtOffset_, 3, 5);
     grid->addWidget(cmdUseTyped, 3, 6);
     grid->setColumnStretch(1, 1);
@@ -185,16 +210,16 @@ void frmBirdsDay::createControls() {
 
 void frmBirdsDay::createButtons() {
     auto* row = new QHBoxLayout;
-    QPushButton* cmdPrint = Button(this, "cmdPrint", QT_TR_NOOP("P&rint..."));
-    QPushButton* cmdPdf = Button(this, "cmdExportPdf", QT_TR_NOOP("&Export as PDF..."));
-    QPushButton* cmdClose = Button(this, "cmdClose", QT_TR_NOOP("C&lose"));
-    row->addWidget(cmdPrint);
-    row->addWidget(cmdPdf);
+    cmdPrint_ = DayButton(this, kContext, "cmdPrint", QT_TR_NOOP("P&rint..."));
+    cmdPdf_ = DayButton(this, kContext, "cmdExportPdf", QT_TR_NOOP("&Export as PDF..."));
+    QPushButton* cmdClose = DayButton(this, kContext, "cmdClose", QT_TR_NOOP("C&lose"));
+    row->addWidget(cmdPrint_);
+    row->addWidget(cmdPdf_);
     row->addStretch(1);
     row->addWidget(cmdClose);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmBirdsDay::print);
-    connect(cmdPdf, &QPushButton::clicked, this, &frmBirdsDay::exportPdf);
+    connect(cmdPrint_, &QPushButton::clicked, this, &frmBirdsDay::print);
+    connect(cmdPdf_, &QPushButton::clicked, this, &frmBirdsDay::exportPdf);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -234,7 +259,9 @@ void frmBirdsDay::ShowBird(Bird bird, const std::optional<DayPlace>& place) {
 void frmBirdsDay::SetLanguage(Language language) {
     language_ = language;
     RetranslateCaptions(this);
+    captionTabs();
     fillLists();
+    planView_->SetLanguage(language);
     refresh();
 }
 
@@ -254,7 +281,7 @@ void frmBirdsDay::usePlace(const DayPlace& place) {
         }
     }
     if (clock_ == nullptr) {
-        clock_ = std::make_unique<FixedOffsetClock>(place_.utcOffsetHours);
+        clock_ = std::make_shared<FixedOffsetClock>(place_.utcOffsetHours);
     }
     txtPlace_->setText(place_.name);
     txtLatitude_->setText(DegreesText(place_.latitudeDeg));
@@ -317,7 +344,7 @@ void frmBirdsDay::showToday() {
     }
     followsToday_ = true;
     const QSignalBlocker quiet(dtpDay_);
-    dtpDay_->setDate(std::clamp(date, kFirstDate, kLastDate));
+    dtpDay_->setDate(std::clamp(date, kFirstServedDate, kLastServedDate));
     refresh();
 }
 
@@ -340,6 +367,10 @@ void frmBirdsDay::refresh() {
     shown_ = {days.front(), NextRulingSpan(days, std::max(now, midnight)), int(days.size()), now,
               place.join(QStringLiteral(" \u00b7 "))};
     dayView_->Show(shown_, *clock_, language_);
+    // The plan's place holds no offset of one day: across a change of the clocks the plan is the same.
+    place.last() = place_.timeZoneId.isEmpty() ? UtcOffsetText(place_.utcOffsetHours) : place_.timeZoneId;
+    planView_->SetSubject(
+        {bird, place_.latitudeDeg, place_.longitudeDeg, clock_, place.join(QStringLiteral(" \u00b7 "))});
     markNow();
 }
 
@@ -348,7 +379,7 @@ void frmBirdsDay::markNow() {
     const DaySchedule& day = shown_.schedule;
     // A window on the present day moves on to the next when this one has ended.
     if (followsToday_ && day.sun.NextSunriseUT && now >= *day.sun.NextSunriseUT &&
-        dtpDay_->date() < kLastDate) {
+        dtpDay_->date() < kLastServedDate) {
         showToday();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -12,18 +13,22 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 class QTimer;
 
 namespace velmora {
 
 class DayView;
+class PlanView;
 class Platform;
 
 // "Your Bird's Day": a bird's schedule on a date at a place. The bird is chosen from the list,
 // or found from a star and a fortnight; the date is today's until another is chosen; the place
 // is the last one used (remembered in the settings), one found through the place look-up, or
 // coordinates and an offset typed in. While the window is open the current period stays marked:
-// a timer is set for the next boundary, and a window showing today moves on with the day.
+// a timer is set for the next boundary, and a window showing today moves on with the day. Beside
+// the day, the Plan view finds the bird's good times in the weeks to come at the same place; a
+// window chosen there shows its day.
 class frmBirdsDay : public QDialog {
     Q_OBJECT
 public:
@@ -41,6 +46,9 @@ private:
     void createControls();
     void createButtons();
     void createTabOrder();
+    void createViews();
+    void captionTabs();
+    void showPlannedDay(std::chrono::year_month_day date);
     void fillLists();
     void usePlace(const DayPlace& place);
     void useTypedPlace();
@@ -54,7 +62,7 @@ private:
     Platform& platform_;
     Language language_;
     DayPlace place_;
-    std::unique_ptr<LocalClock> clock_;
+    std::shared_ptr<LocalClock> clock_; // shared with the Plan view
     ShownDay shown_;
     bool followsToday_ = true; // the date shown is the present day, and moves on with it
 
@@ -66,7 +74,11 @@ private:
     QLineEdit* txtLatitude_ = nullptr;
     QLineEdit* txtLongitude_ = nullptr;
     QLineEdit* txtOffset_ = nullptr;
+    QTabWidget* tabViews_ = nullptr;
     DayView* dayView_ = nullptr;
+    PlanView* planView_ = nullptr;
+    QPushButton* cmdPrint_ = nullptr;
+    QPushButton* cmdPdf_ = nullptr;
     QTimer* tmrBoundary_ = nullptr;
 };
 
