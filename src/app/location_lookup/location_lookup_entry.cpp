@@ -14,10 +14,9 @@ extern "C" Q_DECL_EXPORT QWidget* velmora_open_location_lookup(const velmora::Lo
     return window;
 }
 
-extern "C" Q_DECL_EXPORT std::unique_ptr<velmora::LocalClock>
-velmora_find_zone_clock(const std::string& timeZoneId) {
+extern "C" Q_DECL_EXPORT velmora::LocalClock* velmora_find_zone_clock(const std::string& timeZoneId) {
     std::optional<velmora::places::ZoneClock> clock = velmora::places::ZoneClock::Find(timeZoneId);
-    return clock ? std::make_unique<velmora::places::ZoneClock>(*clock) : nullptr;
+    return clock ? new velmora::places::ZoneClock(*clock) : nullptr;
 }
 
 // The names the program looks for and the functions' types are checked here, where both are known.

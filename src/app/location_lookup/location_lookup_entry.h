@@ -9,7 +9,6 @@
 #include <QTime>
 
 #include <functional>
-#include <memory>
 #include <string>
 
 class QWidget;
@@ -39,8 +38,9 @@ using OpenLocationLookupFunction = QWidget* (*)(const LocationLookupRequest& req
 inline constexpr char kOpenLocationLookupSymbol[] = "velmora_open_location_lookup";
 
 // The clocks of an IANA time zone from the time-zone database, or nullptr for a zone it does not
-// know: a place chosen in the look-up keeps its zone, whose offset changes from date to date.
-using FindZoneClockFunction = std::unique_ptr<LocalClock> (*)(const std::string& timeZoneId);
+// know: a place chosen in the look-up keeps its zone, whose offset changes from date to date. The
+// caller owns the clock (a plain pointer, as a function with C linkage returns).
+using FindZoneClockFunction = LocalClock* (*)(const std::string& timeZoneId);
 
 inline constexpr char kFindZoneClockSymbol[] = "velmora_find_zone_clock";
 

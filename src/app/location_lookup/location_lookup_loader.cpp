@@ -73,7 +73,7 @@ std::unique_ptr<LocalClock> FindZoneClock(const std::string& timeZoneId, QString
     if (find == nullptr) {
         return nullptr;
     }
-    std::unique_ptr<LocalClock> clock = find(timeZoneId);
+    std::unique_ptr<LocalClock> clock(find(timeZoneId));
     if (clock == nullptr) {
         *error =
             QCoreApplication::translate(kContext, kMsgUnknownZone).arg(QString::fromStdString(timeZoneId));
