@@ -314,14 +314,18 @@ Command AddPlanCommand(CLI::App& app, const Console& console) {
                              ->type_name("MINUTES")
                              ->check(WholeNumber(0, kMostAlarmMinutes))
                              ->needs(ics);
-    return {planCommand, [settings, console, main, sub, alarm] {
+    // The options are asked while they exist: the command runs after the parser is gone.
+    planCommand->parse_complete_callback([settings, main, sub, alarm] {
+        PlanOptions& options = settings->plan;
+        options.condition.mainGiven = main->count() > 0;
+        options.condition.subGiven = sub->count() > 0;
+        if (alarm->count() > 0) {
+            options.alarmMinutes = settings->alarmMinutes;
+        }
+    });
+    return {planCommand, [settings, console] {
                 PlanOptions& options = settings->plan;
-                options.condition.mainGiven = main->count() > 0;
-                options.condition.subGiven = sub->count() > 0;
                 options.language = LanguageOf(settings->languageCode);
-                if (alarm->count() > 0) {
-                    options.alarmMinutes = settings->alarmMinutes;
-                }
                 return RunPlan(options, console.out, console.err);
             }};
 }

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <optional>
 #include <ostream>
+#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -34,16 +35,32 @@ constexpr int kDaysToLookForRule = 366;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
-std::optional<std::chrono::system_clock::time_point> ParseMoment(const std::string& text) {
-    for (const char* format : {"%FT%T%Ez", "%FT%TZ", "%FT%R%Ez", "%FT%RZ"}) {
-        std::istringstream in(text);
-        date::sys_seconds moment;
-        in >> date::parse(format, moment);
-        if (in && in.peek() == std::char_traits<char>::eof()) {
-            return moment;
+std::optional<std::chrono::sys_seconds> ParseMoment(const std::string& text) {
+    // Whole seconds only, and the one format the text has: the parser reads seconds as a
+    // floating-point number (it would take "nan" there), and a format that fails midway
+    // leaves it rounding a NaN.
+    static const std::regex kForm(R"(\d{4}-\d{2}-\d{2}T\d{2}:\d{2}(:\d{2})?(Z|[+-]\d{2}:\d{2}))");
+    std::smatch parts;
+    if (!std::regex_match(text, parts, kForm)) {
+        return std::nullopt;
+    }
+    const bool seconds = parts[1].matched;
+    const bool utc = parts[2] == "Z";
+    if (!utc) {
+        const std::string offset = parts[2];
+        const int minutes = std::stoi(offset.substr(1, 2)) * 60 + std::stoi(offset.substr(4, 2));
+        if (offset[4] > '5' || minutes > (offset[0] == '-' ? 12 * 60 : 14 * 60)) {
+            return std::nullopt; // no clock is set so far from UTC
         }
     }
-    return std::nullopt;
+    const char* format = seconds ? (utc ? "%FT%TZ" : "%FT%T%Ez") : (utc ? "%FT%RZ" : "%FT%R%Ez");
+    std::istringstream in(text);
+    date::sys_seconds moment;
+    in >> date::parse(format, moment);
+    if (!in || in.peek() != std::char_traits<char>::eof()) {
+        return std::nullopt;
+    }
+    return moment;
 }
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
@@ -171,8 +188,10 @@ nlohmann::ordered_json NowJson(const Moment& moment, const std::optional<RulingS
 
 int RunNow(const NowOptions& options, std::ostream& out, std::ostream& errors) {
     const auto refuse = [&errors](const OptionRefusal& refusal) { return ReportRefusal(refusal, errors); };
-    const std::optional<std::chrono::system_clock::time_point> at =
-        options.at.empty() ? std::optional(std::chrono::system_clock::now()) : ParseMoment(options.at);
+    const std::optional<std::chrono::sys_seconds> at =
+        options.at.empty()
+            ? std::optional(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()))
+            : ParseMoment(options.at);
     if (!at) {
         return refuse(
             {"--at: expected an ISO 8601 moment with its offset, as in 2024-03-31T10:00:00+01:00 or "

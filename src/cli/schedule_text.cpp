@@ -66,13 +66,14 @@ std::string BirdDayWords(const BirdDayKind& kind, const ScheduleLabels& labels) 
     return words.empty() ? std::string(labels.noneOfItsDays) : words;
 }
 
-double JulianDateUTOf(std::chrono::system_clock::time_point moment) {
+double JulianDateUTOf(std::chrono::sys_seconds moment) {
     const auto seconds = std::chrono::duration<double>(moment.time_since_epoch()).count();
     return kUnixEpochJulianDate + seconds / kSecondsPerDay;
 }
 
 std::chrono::year_month_day TodayAt(const LocalClock& clock) {
-    const double nowUT = JulianDateUTOf(std::chrono::system_clock::now());
+    const double nowUT =
+        JulianDateUTOf(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
     return LocalDateAt(nowUT, clock.UtcOffsetHoursAt(nowUT));
 }
 

@@ -36,6 +36,6 @@ std::string BirdDayWords(const BirdDayKind& kind, const ScheduleLabels& labels);
 std::chrono::year_month_day TodayAt(const LocalClock& clock);
 
 // A moment as the system clock gives it, as a Julian date (UT).
-double JulianDateUTOf(std::chrono::system_clock::time_point moment);
+double JulianDateUTOf(std::chrono::sys_seconds moment);
 
 } // namespace velmora

@@ -185,6 +185,12 @@ TEST(DayCommands, HostileOptionsGetAClearMessage) {
         {Join(now, {"--at", "2024-03-31T10:00:00"}), 2, "--at: expected an ISO 8601 moment"},
         {Join(now, {"--at", "2024-02-30T10:00:00Z"}), 2, "--at: expected an ISO 8601 moment"},
         {Join(now, {"--at", "1850-01-01T00:00:00Z"}), 1, "--at: expected a moment from 1901-01-02"},
+        // Seconds the parser would read as a float, offsets no clock keeps, years beyond the clock's span.
+        {Join(now, {"--at", "2024-03-31T10:00:nanZ"}), 2, "--at: expected an ISO 8601 moment"},
+        {Join(now, {"--at", "2024-03-31T10:00+99:99"}), 2, "--at: expected an ISO 8601 moment"},
+        {Join(now, {"--at", "2024-03-31T10:00-12:30"}), 2, "--at: expected an ISO 8601 moment"},
+        {Join(now, {"--at", "0000-01-01T00:00Z"}), 1, "--at: expected a moment from 1901-01-02"},
+        {Join(now, {"--at", "9999-12-31T23:59:59+14:00"}), 1, "--at: expected a moment from 1901-01-02"},
     };
     for (const Case& c : cases) {
         const std::string& second = c.arguments.size() > 3 ? c.arguments[3] : c.arguments.back();
