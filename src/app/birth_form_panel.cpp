@@ -99,7 +99,19 @@ BirthFormPanel::BirthFormPanel(Platform& platform, QWidget* parent) : QWidget(pa
     createIntroduction();
     personalDetails_ = createPersonalDetails();
     fillLists();
+    forgetPlaceZoneOnEdits();
     Retranslate(Language::English);
+}
+
+// A place edited by hand is no longer the look-up's, and its zone no longer known.
+void BirthFormPanel::forgetPlaceZoneOnEdits() {
+    const auto forget = [this] { placeTimeZoneId_.clear(); };
+    for (QLineEdit* field : {txtMCity_, txtMState_, txtMCountry_, txtLatD_, txtLatM_, txtLonD_, txtLonM_}) {
+        connect(field, &QLineEdit::textEdited, this, forget);
+    }
+    for (QRadioButton* side : {optLat_[0], optLat_[1], optLong_[0], optLong_[1]}) {
+        connect(side, &QRadioButton::clicked, this, forget);
+    }
 }
 
 // The introduction and the five birds, in a column left of the form. Only the introduction
@@ -455,6 +467,7 @@ void BirthFormPanel::SetPlace(const places::PlaceFormValues& place) {
     optLong_[place.longitudeEast ? 0 : 1]->setChecked(true);
     SetZone(QString::fromStdString(place.zoneHour), QString::fromStdString(place.zoneMinute));
     chkDST_->setChecked(place.daylightSaving);
+    placeTimeZoneId_ = QString::fromStdString(place.timeZoneId);
 }
 
 QDate BirthFormPanel::BirthDate() const {

@@ -55,6 +55,9 @@ public:
     QTime BirthTime() const;
     // "City, State, Country" of the parts typed; empty when the form names no place.
     QString PlaceName() const;
+    // The IANA time zone of the place last chosen in the look-up, while its name and
+    // coordinates stand as the look-up wrote them; empty once any of them is edited.
+    QString PlaceTimeZoneId() const { return placeTimeZoneId_; }
 
     // The panel's controls in tab order, from cmdOpen down to cmdRashi.
     std::array<QWidget*, 25> TabChain() const;
@@ -72,6 +75,7 @@ protected:
 
 private:
     void createIntroduction();
+    void forgetPlaceZoneOnEdits();
     QGroupBox* createPersonalDetails();
     QLayout* createCoordinates(QWidget* content);
     QLayout* createPlace(QWidget* content);
@@ -107,6 +111,7 @@ private:
     QLineEdit* txtMCity_ = nullptr;
     QLineEdit* txtMState_ = nullptr;
     QLineEdit* txtMCountry_ = nullptr;
+    QString placeTimeZoneId_;
     QPushButton* cmdBrowser_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
 };

@@ -280,7 +280,7 @@ void frmMain::openBirdsDay(bool forReading) {
     std::optional<DayPlace> place;
     const QString placeName = fraMain_->PlaceName();
     if (forReading && !session_.Results().asRead && !placeName.isEmpty()) {
-        place = PlaceOfBirth(session_.Record(), placeName);
+        place = PlaceOfBirth(session_.Record(), placeName, fraMain_->PlaceTimeZoneId());
     }
     if (forReading || !opened) {
         birdsDay_->ShowBird(readingBird ? readingBird->bird : Bird::Vulture, place);

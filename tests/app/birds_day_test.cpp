@@ -14,6 +14,7 @@
 
 #include "app/birds_day/birds_day_window.h"
 #include "app/birds_day/day_place.h"
+#include "app/birth_form_panel.h"
 #include "app/translation.h"
 #include "main_window_fixture.h"
 
@@ -91,6 +92,37 @@ private slots:
         QCOMPARE(day()->Place().utcOffsetHours, 5.5);
         QVERIFY(text(QStringLiteral("lblPlaceShown")).contains(QStringLiteral("UTC+05:30")));
         QVERIFY(fake_->settingWrites.isEmpty());
+    }
+
+    // A birth place the look-up chose keeps its zone, so that today is read in today's offset
+    // (London's summer time, whatever the birth's); edited by hand it is a fixed offset again.
+    void theLookUpsBirthPlaceKeepsItsZone() {
+        fill(BirthData{});
+        places::PlaceFormValues london;
+        london.city = "London";
+        london.country = "United Kingdom";
+        london.timeZoneId = "Europe/London";
+        london.zoneHour = "+0";
+        london.zoneMinute = "00";
+        london.latitudeDegrees = "51";
+        london.latitudeMinutes = "30";
+        london.longitudeDegrees = "0";
+        london.longitudeMinutes = "7";
+        london.longitudeEast = false;
+        find<BirthFormPanel>(QStringLiteral("fraMain"))->SetPlace(london);
+        calculate();
+        find<QPushButton>(QStringLiteral("cmdBirdsDay"))->click();
+        QCOMPARE(day()->Place().timeZoneId, QStringLiteral("Europe/London"));
+        QCOMPARE(day()->Place().name, QStringLiteral("London, United Kingdom"));
+        day()->close();
+
+        find<QPushButton>(QStringLiteral("cmdBack"))->click();
+        QTest::keyClicks(edit(QStringLiteral("txtMCity")), QStringLiteral(" City"));
+        calculate();
+        find<QPushButton>(QStringLiteral("cmdBirdsDay"))->click();
+        QCOMPARE(day()->Place().name, QStringLiteral("London City, United Kingdom"));
+        QCOMPARE(day()->Place().timeZoneId, QString());
+        QCOMPARE(day()->Place().utcOffsetHours, 0.0);
     }
 
     // From the menu without a reading: the first bird at the default place; a star and a

@@ -61,10 +61,10 @@ DayPlace PlaceOfLookUp(const places::PlaceFormValues& place) {
             behind ? zoneHours - zoneMinutes : zoneHours + zoneMinutes};
 }
 
-DayPlace PlaceOfBirth(const BirthRecord& record, const QString& name) {
+DayPlace PlaceOfBirth(const BirthRecord& record, const QString& name, const QString& timeZoneId) {
     const BirthMoment moment = PrepareBirthMoment(record);
     const double latitude = record.LatitudeDegrees + record.LatitudeMinutes / 60.0;
-    return {name, record.LatitudeSouth ? -latitude : latitude, -moment.longitudeDegWest, QString(),
+    return {name, record.LatitudeSouth ? -latitude : latitude, -moment.longitudeDegWest, timeZoneId,
             moment.hoursAheadOfUtc - (record.DaylightSaving ? 1.0 : 0.0)};
 }
 

@@ -28,9 +28,10 @@ DayPlace DefaultDayPlace();
 // The place of a look-up's choice, with its zone.
 DayPlace PlaceOfLookUp(const places::PlaceFormValues& place);
 
-// A reading's birth place at the standard offset typed for it (the birth's daylight saving
-// belongs to the birth date, not to other days), named `name`.
-DayPlace PlaceOfBirth(const BirthRecord& record, const QString& name);
+// A reading's birth place, named `name`: with the zone of the place when the look-up chose it
+// (`timeZoneId`, empty otherwise), so that each day keeps its own offset; else at the standard
+// offset typed for the birth (its daylight saving belongs to the birth date, not to other days).
+DayPlace PlaceOfBirth(const BirthRecord& record, const QString& name, const QString& timeZoneId);
 
 // The last place used, as remembered in the settings; nothing when none is, or the stored
 // values are not a place.
