@@ -6,11 +6,6 @@
 #include "ephemeris/calendar.h"
 
 namespace velmora {
-namespace {
-
-constexpr double kSecondsPerDay = 86400.0;
-
-} // namespace
 
 std::string LocalDateTime(double julianDateUT, const LocalClock& clock) {
     return LocalDateTimeText(julianDateUT, clock.UtcOffsetHoursAt(julianDateUT));
@@ -64,11 +59,6 @@ std::string BirdDayWords(const BirdDayKind& kind, const ScheduleLabels& labels) 
         }
     }
     return words.empty() ? std::string(labels.noneOfItsDays) : words;
-}
-
-double JulianDateUTOf(std::chrono::sys_seconds moment) {
-    const auto seconds = std::chrono::duration<double>(moment.time_since_epoch()).count();
-    return kUnixEpochJulianDate + seconds / kSecondsPerDay;
 }
 
 std::chrono::year_month_day TodayAt(const LocalClock& clock) {

@@ -35,7 +35,4 @@ std::string BirdDayWords(const BirdDayKind& kind, const ScheduleLabels& labels);
 // The local date now where `clock` is kept.
 std::chrono::year_month_day TodayAt(const LocalClock& clock);
 
-// A moment as the system clock gives it, as a Julian date (UT).
-double JulianDateUTOf(std::chrono::sys_seconds moment);
-
 } // namespace velmora

@@ -56,4 +56,8 @@ std::chrono::sys_seconds NearestSecondAt(double julianDateUT) {
         std::chrono::seconds{std::llround((julianDateUT - kUnixEpochJulianDate) * 86400.0)}};
 }
 
+double JulianDateUTOf(std::chrono::sys_time<std::chrono::milliseconds> moment) {
+    return kUnixEpochJulianDate + static_cast<double>(moment.time_since_epoch().count()) / 86400000.0;
+}
+
 } // namespace velmora

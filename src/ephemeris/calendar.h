@@ -33,7 +33,8 @@ double JulianDateUTAtMidnight(std::chrono::year_month_day date);
 std::chrono::year_month_day LocalDateAt(double julianDateUT, double utcOffsetHours);
 std::chrono::weekday LocalWeekdayAt(double julianDateUT, double utcOffsetHours);
 
-// A UT moment on the system clock, to the nearest second (UT taken for UTC).
+// A UT moment on the system clock, to the nearest second (UT taken for UTC), and back.
 std::chrono::sys_seconds NearestSecondAt(double julianDateUT);
+double JulianDateUTOf(std::chrono::sys_time<std::chrono::milliseconds> moment);
 
 } // namespace velmora

@@ -17,6 +17,9 @@ std::string LocalDateTimeText(double julianDateUT, double utcOffsetHours);
 // The same moment as HH:MM, to the nearest minute.
 std::string LocalClockText(double julianDateUT, double utcOffsetHours);
 
+// Hours and minutes ahead of UT, signed: +05:30, -03:30, +00:00.
+std::string UtcOffsetText(double utcOffsetHours);
+
 // A strength as two decimals, 0.04 to 1.00.
 std::string StrengthText(double strength);
 

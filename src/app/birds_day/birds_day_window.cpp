@@ -28,6 +28,7 @@
 #include "ephemeris/calendar.h"
 #include "platform/platform.h"
 #include "texts/look_ups.h"
+#include "texts/moment_text.h"
 
 namespace velmora {
 
@@ -49,7 +50,7 @@ constexpr const char* kTabOrder[] = {
     "spnMinMinutes",     "cmdFind",         "lstPlan",      "chkReminder",  "spnReminder",  "cmdShowDay",
     "cmdExportCalendar", "cmdPrintPlan",    "cmdPrint",     "cmdExportPdf", "cmdClose"};
 
-// An angle as the look-up lists it: degrees with the side in the window's language.
+// An angle as the place line shows it: decimal degrees (as typed) with the side in the window's language.
 QString AngleText(double degrees, std::string_view positive, std::string_view negative, Language language) {
     return QStringLiteral("%1\u00b0 %2")
         .arg(QString::number(std::abs(degrees), 'f', 4),
@@ -272,11 +273,11 @@ void frmBirdsDay::usePlace(const DayPlace& place) {
         QString error;
         clock_ = FindZoneClock(place_.timeZoneId.toStdString(), &error);
         if (clock_ == nullptr) {
-            platform_.ShowMessage(
-                this,
-                error + QLatin1Char(' ') +
-                    tr("The day is shown at the fixed offset %1.").arg(UtcOffsetText(place_.utcOffsetHours)),
-                MessageIcon::Error);
+            platform_.ShowMessage(this,
+                                  error + QLatin1Char(' ') +
+                                      tr("The day is shown at the fixed offset %1.")
+                                          .arg(UtcOffsetCaption(place_.utcOffsetHours)),
+                                  MessageIcon::Error);
             place_.timeZoneId.clear();
         }
     }
@@ -286,7 +287,7 @@ void frmBirdsDay::usePlace(const DayPlace& place) {
     txtPlace_->setText(place_.name);
     txtLatitude_->setText(DegreesText(place_.latitudeDeg));
     txtLongitude_->setText(DegreesText(place_.longitudeDeg));
-    txtOffset_->setText(UtcOffsetText(place_.utcOffsetHours).mid(3));
+    txtOffset_->setText(QString::fromStdString(UtcOffsetText(place_.utcOffsetHours)));
 }
 
 void frmBirdsDay::useTypedPlace() {
@@ -362,13 +363,13 @@ void frmBirdsDay::refresh() {
         place_.name.isEmpty() ? tr("Coordinates typed in") : place_.name,
         AngleText(place_.latitudeDeg, compass.north, compass.south, language_) + QStringLiteral(", ") +
             AngleText(place_.longitudeDeg, compass.east, compass.west, language_),
-        place_.timeZoneId.isEmpty() ? UtcOffsetText(offsetShown)
-                                    : place_.timeZoneId + QLatin1Char(' ') + UtcOffsetText(offsetShown)};
+        place_.timeZoneId.isEmpty() ? UtcOffsetCaption(offsetShown)
+                                    : place_.timeZoneId + QLatin1Char(' ') + UtcOffsetCaption(offsetShown)};
     shown_ = {days.front(), NextRulingSpan(days, std::max(now, midnight)), int(days.size()), now,
               place.join(QStringLiteral(" \u00b7 "))};
     dayView_->Show(shown_, *clock_, language_);
     // The plan's place holds no offset of one day: across a change of the clocks the plan is the same.
-    place.last() = place_.timeZoneId.isEmpty() ? UtcOffsetText(place_.utcOffsetHours) : place_.timeZoneId;
+    place.last() = place_.timeZoneId.isEmpty() ? UtcOffsetCaption(place_.utcOffsetHours) : place_.timeZoneId;
     planView_->SetSubject(
         {bird, place_.latitudeDeg, place_.longitudeDeg, clock_, place.join(QStringLiteral(" \u00b7 "))});
     markNow();

@@ -3,26 +3,25 @@
 #include <cmath>
 
 #include "app/translation.h"
+#include "ephemeris/calendar.h"
 #include "texts/moment_text.h"
 
 namespace velmora {
 
 namespace {
 
-constexpr double kJulianDateOfUnixEpoch = 2440587.5;
-constexpr double kMillisecondsPerDay = 86400000.0;
-
 QDateTime LocalClockReading(double julianDateUT, const LocalClock& clock) {
     const double local = julianDateUT + clock.UtcOffsetHoursAt(julianDateUT) / 24.0;
     // Rounded to the minute here, so that a time and the date it falls on agree.
-    const auto minutes = std::llround((local - kJulianDateOfUnixEpoch) * 1440.0);
+    const auto minutes = std::llround((local - kUnixEpochJulianDate) * 1440.0);
     return QDateTime::fromMSecsSinceEpoch(minutes * 60000, Qt::UTC);
 }
 
 } // namespace
 
 double JulianDateOf(const QDateTime& moment) {
-    return kJulianDateOfUnixEpoch + double(moment.toMSecsSinceEpoch()) / kMillisecondsPerDay;
+    return JulianDateUTOf(std::chrono::sys_time<std::chrono::milliseconds>{
+        std::chrono::milliseconds{moment.toMSecsSinceEpoch()}});
 }
 
 QDate LocalDateOf(double julianDateUT, const LocalClock& clock) {
@@ -47,12 +46,8 @@ QString TimeRangeText(double startUT, double endUT, const LocalClock& clock) {
     return ClockTimeText(startUT, clock) + QChar(0x2013) + ClockTimeText(endUT, clock);
 }
 
-QString UtcOffsetText(double utcOffsetHours) {
-    const long long minutes = std::llround(std::abs(utcOffsetHours) * 60.0);
-    return QStringLiteral("UTC%1%2:%3")
-        .arg(utcOffsetHours < 0.0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+QString UtcOffsetCaption(double utcOffsetHours) {
+    return QStringLiteral("UTC") + QString::fromStdString(UtcOffsetText(utcOffsetHours));
 }
 
 QString LongDateText(QDate date, Language language) {

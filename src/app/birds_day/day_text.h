@@ -24,7 +24,7 @@ QString ClockTimeText(double julianDateUT, const LocalClock& clock);
 // "06:12–08:36".
 QString TimeRangeText(double startUT, double endUT, const LocalClock& clock);
 // "UTC+05:30".
-QString UtcOffsetText(double utcOffsetHours);
+QString UtcOffsetCaption(double utcOffsetHours);
 
 // "Saturday 15 June 2024", the weekday and month in `language`.
 QString LongDateText(QDate date, Language language);
